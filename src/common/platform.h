@@ -1,0 +1,73 @@
+// The one seam between the trainers and the world.
+//
+// Every trainer is built with a Platform and reaches the window (box texts,
+// message boxes), the clock, the pause and the generator only through it.
+// The Qt front end provides a real platform (real clock, real blocking pause
+// on the one UI thread); tests and the replay tool use SimulatedPlatform,
+// whose Sleep advances a simulated clock at no cost.  Files go through the
+// FileSystem that the platform carries, so faults can be injected.
+#pragma once
+
+#include "common/generator.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace velmo {
+
+class FileSystem;
+
+class Platform {
+public:
+    explicit Platform(FileSystem& files) : files_(files) {}
+    virtual ~Platform() = default;
+    Platform(const Platform&) = delete;
+    Platform& operator=(const Platform&) = delete;
+
+    // Replaces the whole text of text box `boxId` (one of the ids in control_ids.h).
+    virtual void SetWindowText(int boxId, std::string_view text) = 0;
+
+    // A modal message with one OK button and no icon.  Without a caption of
+    // its own the application's name is shown.
+    virtual void MessageBox(std::string_view text, std::optional<std::string_view> caption = std::nullopt) = 0;
+
+    // Blocks for `ms` milliseconds (the simulated platform only advances its clock).
+    virtual void Sleep(std::uint32_t ms) = 0;
+
+    // Milliseconds since system start, unsigned 32-bit, wrapping.
+    virtual std::uint32_t GetTickCount() = 0;
+
+    void srand(std::uint32_t seed) { generator_.srand(seed); }
+    int rand() { return generator_.rand(); }
+
+    // The reseeding idiom of the trainers: srand(GetTickCount()).
+    void Reseed() { srand(GetTickCount()); }
+    void PauseAndReseed(std::uint32_t ms)
+    {
+        Sleep(ms);
+        Reseed();
+    }
+
+    // Puts `list` into a uniformly random order (Fisher-Yates), drawing from
+    // the generator's current sequence; it never reseeds.
+    template <typename T> void Shuffle(std::vector<T>& list)
+    {
+        for (std::size_t i = list.size(); i > 1; --i) {
+            const auto j = generator_.Uniform(static_cast<std::uint32_t>(i));
+            std::swap(list[i - 1], list[j]);
+        }
+    }
+
+    FileSystem& files() { return files_; }
+    Generator& generator() { return generator_; }
+
+private:
+    FileSystem& files_;
+    Generator generator_;
+};
+
+} // namespace velmo

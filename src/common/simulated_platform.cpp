@@ -1,0 +1,53 @@
+#include "common/simulated_platform.h"
+
+namespace velmo {
+
+SimulatedPlatform::SimulatedPlatform(std::uint32_t startTick) : Platform(ownFiles_), tick_(startTick) {}
+
+SimulatedPlatform::SimulatedPlatform(FileSystem& files, std::uint32_t startTick) : Platform(files), tick_(startTick) {}
+
+void SimulatedPlatform::SetWindowText(int boxId, std::string_view text)
+{
+    boxes_[boxId] = std::string(text);
+    effects_.push_back({Effect::Kind::Box, boxId, std::string(text), {}});
+    if (onEffect)
+        onEffect(effects_.back());
+}
+
+void SimulatedPlatform::MessageBox(std::string_view text, std::optional<std::string_view> caption)
+{
+    effects_.push_back(
+        {Effect::Kind::Message, 0, std::string(text), std::string(caption ? *caption : kApplicationName)});
+    if (onEffect)
+        onEffect(effects_.back());
+}
+
+void SimulatedPlatform::Sleep(std::uint32_t ms)
+{
+    tick_ += ms;
+    slept_ += ms;
+}
+
+std::string SimulatedPlatform::BoxText(int boxId) const
+{
+    const auto it = boxes_.find(boxId);
+    return it == boxes_.end() ? std::string() : it->second;
+}
+
+std::optional<Effect> SimulatedPlatform::LastMessage() const
+{
+    for (auto it = effects_.rbegin(); it != effects_.rend(); ++it)
+        if (it->kind == Effect::Kind::Message)
+            return *it;
+    return std::nullopt;
+}
+
+int SimulatedPlatform::MessageCount() const
+{
+    int n = 0;
+    for (const auto& e : effects_)
+        n += e.kind == Effect::Kind::Message;
+    return n;
+}
+
+} // namespace velmo

@@ -1,0 +1,61 @@
+// The platform of the tests and the replay tool: a simulated millisecond
+// clock that only Sleep and Advance move, and a record of every visible
+// effect (box texts and message boxes) in the order it happened.
+#pragma once
+
+#include "common/file_system.h"
+#include "common/platform.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmo {
+
+inline constexpr const char* kApplicationName = "velmorandine";
+
+struct Effect {
+    enum class Kind { Box, Message };
+    Kind kind;
+    int box = 0;          // Box: the text box id
+    std::string text;     // Box: the new text; Message: the message
+    std::string caption;  // Message: the caption shown
+};
+
+class SimulatedPlatform : public Platform {
+public:
+    explicit SimulatedPlatform(std::uint32_t startTick = 100000);
+    SimulatedPlatform(FileSystem& files, std::uint32_t startTick);
+
+    void SetWindowText(int boxId, std::string_view text) override;
+    void MessageBox(std::string_view text, std::optional<std::string_view> caption = std::nullopt) override;
+    void Sleep(std::uint32_t ms) override;
+    std::uint32_t GetTickCount() override { return tick_; }
+
+    // Lets time pass between presses (a user's wait).
+    void Advance(std::uint32_t ms) { tick_ += ms; }
+
+    std::uint32_t sleptMs() const { return slept_; }
+    const std::vector<Effect>& effects() const { return effects_; }
+    void ClearEffects() { effects_.clear(); }
+    // The current text of a box ("" when never set).
+    std::string BoxText(int boxId) const;
+    // The last message shown, if any.
+    std::optional<Effect> LastMessage() const;
+    int MessageCount() const;
+
+    // Called for every effect as it happens (the replay tool prints them).
+    std::function<void(const Effect&)> onEffect;
+
+private:
+    RealFileSystem ownFiles_;
+    std::uint32_t tick_;
+    std::uint32_t slept_ = 0;
+    std::vector<Effect> effects_;
+    std::map<int, std::string> boxes_;
+};
+
+} // namespace velmo

@@ -1,0 +1,53 @@
+// The RE/Odds panel: timed call-or-fold decisions judged by the hero's outs
+// against the equity the villain's bet requires; ten situations a session,
+// the score offered to highscore slot 1.
+#pragma once
+
+#include <cstdint>
+
+namespace velmo {
+
+class Platform;
+struct SituationClock;
+
+// Kind 1 pot size, 2 bet-size row, 3 outs, 4 streets left; others give 0.
+int DrawOddsValue(Platform& platform, int kind);
+// The bet as a fraction of the pot for rows 1 to 12; others give 0.
+float BetFractionForRow(int row);
+// The equity in percent that a call of a bet of `fraction` requires (0 for 0).
+int RequiredEquityForFraction(float fraction);
+
+class EquityTrainer {
+public:
+    EquityTrainer(Platform& platform, SituationClock& clock);
+
+    void StartNext(); // 1014
+    void Fold();      // 1015
+    void Call();      // 1016
+    void Reset();     // 1018
+
+    std::int32_t situationCount() const { return oddsSituationCount; }
+    std::int32_t answerCount() const { return oddsAnswerCount; }
+    std::int32_t score() const { return oddsScore; }
+    std::int32_t potSize() const { return oddsPotSize; }
+    std::int32_t betRow() const { return oddsBetRow; }
+    float betFraction() const { return oddsBetFraction; }
+    std::int32_t betAmount() const { return oddsBetAmount; }
+    std::int32_t outs() const { return oddsOuts; }
+    std::int32_t streetsLeft() const { return oddsStreetsLeft; }
+
+private:
+    Platform& platform_;
+    SituationClock& clock_;
+    std::int32_t oddsSituationCount = 0;
+    std::int32_t oddsAnswerCount = 0;
+    std::int32_t oddsScore = 0;
+    std::int32_t oddsPotSize = 0;
+    std::int32_t oddsBetRow = 0;
+    float oddsBetFraction = 0.0f;
+    std::int32_t oddsBetAmount = 0;
+    std::int32_t oddsOuts = 0;
+    std::int32_t oddsStreetsLeft = 0;
+};
+
+} // namespace velmo

@@ -1,0 +1,35 @@
+// The Preflop Situation Trainer panel: timed sessions of ten situations,
+// scored +1 + 4000 / elapsed for a right answer and -1 for a wrong one,
+// with the session score offered to highscore slot 4.
+#pragma once
+
+#include <cstdint>
+
+namespace velmo {
+
+class Platform;
+struct SituationClock;
+
+class PreflopSession {
+public:
+    PreflopSession(Platform& platform, SituationClock& clock);
+
+    void StartNext();        // 1042
+    void Answer(int code);   // 1043, 1044, 1045, 1046, 1050, 1048, 1051 give 1..7
+    void Reset();            // 1039
+
+    std::int32_t situationCount() const { return preflopSituationCount; }
+    std::int32_t answerCount() const { return preflopAnswerCount; }
+    std::int32_t expectedAnswer() const { return preflopExpectedAnswer; }
+    std::int32_t score() const { return preflopScore; }
+
+private:
+    Platform& platform_;
+    SituationClock& clock_;
+    std::int32_t preflopSituationCount = 0;
+    std::int32_t preflopAnswerCount = 0;
+    std::int32_t preflopExpectedAnswer = 0;
+    std::int32_t preflopScore = 0;
+};
+
+} // namespace velmo

@@ -1,0 +1,147 @@
+#include "scores/highscore_file.h"
+
+#include "common/file_system.h"
+#include "common/platform.h"
+
+#include <cctype>
+#include <cmath>
+#include <istream>
+#include <limits>
+
+namespace velmo {
+namespace {
+
+bool IsSpace(int c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// One formatted integer extraction: optional sign, then decimal digits that
+// fit a signed 32-bit integer.  False (and the reading ends) otherwise.
+bool ExtractInt(std::istream& in, std::int32_t& out)
+{
+    std::streambuf* buf = in.rdbuf();
+    using Traits = std::streambuf::traits_type;
+    int c = buf->sgetc();
+    while (c != Traits::eof() && IsSpace(c))
+        c = buf->snextc();
+    bool negative = false;
+    if (c == '-' || c == '+') {
+        negative = c == '-';
+        c = buf->snextc();
+    }
+    if (c == Traits::eof() || !std::isdigit(c))
+        return false;
+    std::int64_t value = 0;
+    const std::int64_t limit = negative ? -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min())
+                                        : std::numeric_limits<std::int32_t>::max();
+    while (c != Traits::eof() && std::isdigit(c)) {
+        value = value * 10 + (c - '0');
+        if (value > limit)
+            return false; // out of range: the stream's extraction fails here too
+        c = buf->snextc();
+    }
+    out = static_cast<std::int32_t>(negative ? -value : value);
+    return true;
+}
+
+void SkipByteOrderMark(std::istream& in)
+{
+    std::streambuf* buf = in.rdbuf();
+    static constexpr unsigned char kBom[] = {0xEF, 0xBB, 0xBF};
+    if (buf->sgetc() != kBom[0])
+        return;
+    // Only a complete mark is skipped; anything else ends the reading anyway.
+    buf->sbumpc();
+    if (buf->sgetc() == kBom[1]) {
+        buf->sbumpc();
+        if (buf->sgetc() == kBom[2])
+            buf->sbumpc();
+    }
+}
+
+void ShowGone(Platform& platform)
+{
+    platform.MessageBox(kHighscoreGone);
+}
+
+template <typename Beats>
+HighscoreResult Offer(Platform& platform, int slot, std::int32_t toStore, Beats beats)
+{
+    auto values = ReadHighscoreValues(platform.files());
+    if (!values) {
+        ShowGone(platform);
+        return {HighscoreOutcome::FileMissing, 0};
+    }
+    const std::int32_t current = values->slots[static_cast<std::size_t>(slot)];
+    if (!beats(current))
+        return {HighscoreOutcome::NotBeaten, current};
+    values->slots[static_cast<std::size_t>(slot)] = toStore;
+    if (!WriteHighscoreValues(platform.files(), values->slots)) {
+        ShowGone(platform);
+        return {HighscoreOutcome::FileMissing, current};
+    }
+    return {HighscoreOutcome::NewHighscore, toStore};
+}
+
+} // namespace
+
+HighscoreValues ParseHighscoreValues(std::istream& in)
+{
+    HighscoreValues values;
+    SkipByteOrderMark(in);
+    std::int32_t v = 0;
+    while (values.count < kHighscoreSlotCount && ExtractInt(in, v))
+        values.slots[static_cast<std::size_t>(values.count++)] = v;
+    return values;
+}
+
+std::optional<HighscoreValues> ReadHighscoreValues(FileSystem& files)
+{
+    auto in = files.OpenForReading(kHighscoreFileName);
+    if (!in)
+        return std::nullopt;
+    return ParseHighscoreValues(*in);
+}
+
+std::string FormatHighscoreValues(const HighscoreSlots& slots)
+{
+    std::string text;
+    for (std::int32_t v : slots) {
+        text += std::to_string(v);
+        text += ' ';
+    }
+    return text;
+}
+
+bool WriteHighscoreValues(FileSystem& files, const HighscoreSlots& slots)
+{
+    return files.ReplaceAtomically(kHighscoreFileName, FormatHighscoreValues(slots));
+}
+
+void EnsureHighscoreFile(FileSystem& files)
+{
+    if (files.OpenForReading(kHighscoreFileName))
+        return;
+    WriteHighscoreValues(files, HighscoreSlots{});
+}
+
+HighscoreResult UpdateHighscore(Platform& platform, int slot, std::int32_t score)
+{
+    return Offer(platform, slot, score, [score](std::int32_t current) { return current < score; });
+}
+
+HighscoreResult UpdateHighscore(Platform& platform, int slot, float points)
+{
+    const double real = static_cast<double>(points);
+    // Points beyond the 32-bit range are clamped rather than left undefined.
+    double truncated = std::trunc(real);
+    if (!(truncated >= std::numeric_limits<std::int32_t>::min()))
+        truncated = std::numeric_limits<std::int32_t>::min();
+    if (truncated > std::numeric_limits<std::int32_t>::max())
+        truncated = std::numeric_limits<std::int32_t>::max();
+    return Offer(platform, slot, static_cast<std::int32_t>(truncated),
+                 [real](std::int32_t current) { return static_cast<double>(current) < real; });
+}
+
+} // namespace velmo

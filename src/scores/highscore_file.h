@@ -1,0 +1,73 @@
+// "Highscores.txt": ten slots of best scores, kept across runs.
+//
+// The file holds ten decimal integers, each followed by one blank, with no
+// line break.  Reading accepts any white space between values and stops at
+// the first text that is not an integer; missing slots read as 0.  Every
+// rewrite goes through FileSystem::ReplaceAtomically, so a failed rewrite
+// never costs the scores already stored.  Trainers offer their scores with
+// UpdateHighscore at the end of a session; the SCORES panel reads and
+// rewrites the whole list.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace velmo {
+
+class FileSystem;
+class Platform;
+
+inline constexpr const char* kHighscoreFileName = "Highscores.txt";
+inline constexpr const char* kHighscoreGone = "Highscore list gone?";
+inline constexpr int kHighscoreSlotCount = 10;
+
+namespace slots {
+inline constexpr int kRange = 0;
+inline constexpr int kOdds = 1;
+inline constexpr int kPatience = 3;
+inline constexpr int kPreflop = 4;
+inline constexpr int kTournament = 5;
+inline constexpr int kCombined = 8;
+} // namespace slots
+
+using HighscoreSlots = std::array<std::int32_t, kHighscoreSlotCount>;
+
+// The values the file supplied, at most ten (only ten are ever used, so
+// reading stops there).  A UTF-8 byte-order mark at the very start is skipped.
+struct HighscoreValues {
+    HighscoreSlots slots{};
+    int count = 0; // how many slots the file supplied; the rest are 0
+};
+
+// nullopt when the file cannot be opened for reading.
+std::optional<HighscoreValues> ReadHighscoreValues(FileSystem& files);
+HighscoreValues ParseHighscoreValues(std::istream& in);
+
+// "0 0 0 0 0 0 0 0 0 0 ": each value followed by one blank.
+std::string FormatHighscoreValues(const HighscoreSlots& slots);
+
+// True when the file was written in full.
+bool WriteHighscoreValues(FileSystem& files, const HighscoreSlots& slots);
+
+// At start-up: creates the file with ten zeros when it cannot be opened for
+// reading; an existing file is left untouched.  Failures are silent.
+void EnsureHighscoreFile(FileSystem& files);
+
+enum class HighscoreOutcome { FileMissing, NotBeaten, NewHighscore };
+
+struct HighscoreResult {
+    HighscoreOutcome outcome;
+    std::int32_t stored; // the value now in the slot (for NewHighscore)
+};
+
+// Offers `score` to `slot`.  A missing file, or a rewrite that fails, shows
+// "Highscore list gone?" (no caption of its own) and gives FileMissing, so no
+// caller announces a highscore that was not stored.
+HighscoreResult UpdateHighscore(Platform& platform, int slot, std::int32_t score);
+
+// The Patience points: compared as a real number, stored truncated toward zero.
+HighscoreResult UpdateHighscore(Platform& platform, int slot, float points);
+
+} // namespace velmo

@@ -1,0 +1,28 @@
+// The Patience panel: each HIT adds a small random gain at a rate that grows
+// with the presses, risks a rare setback, and freezes the window for two
+// seconds; Done logs the points to highscore slot 3.
+#pragma once
+
+#include <cstdint>
+
+namespace velmo {
+
+class Platform;
+
+class PatienceTrainer {
+public:
+    explicit PatienceTrainer(Platform& platform);
+
+    void Hit();  // 1022
+    void Done(); // 1027
+
+    std::int32_t hitCount() const { return patienceHitCount; }
+    float points() const { return patiencePoints; }
+
+private:
+    Platform& platform_;
+    std::int32_t patienceHitCount = 0;
+    float patiencePoints = 0.0f;
+};
+
+} // namespace velmo

@@ -1,0 +1,32 @@
+// A whole program on the simulated clock in its own working directory: the
+// start-up check has run, and presses go through the event table.
+#pragma once
+
+#include "app/event_table.h"
+#include "app/trainer_set.h"
+#include "common/simulated_platform.h"
+#include "support/faulty_file_system.h"
+#include "support/temp_work_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace velmo::test {
+
+class ProgramFixture : public ::testing::Test {
+protected:
+    explicit ProgramFixture(std::uint32_t startTick = 100000) : platform(files, startTick), trainers(platform)
+    {
+        StartUp(trainers);
+    }
+
+    void Press(int id) { ASSERT_TRUE(Dispatch(trainers, id)) << "no button " << id; }
+    void Wait(std::uint32_t ms) { platform.Advance(ms); }
+    std::string Box(int id) const { return platform.BoxText(id); }
+
+    TempWorkDir dir;
+    FaultyFileSystem files;
+    SimulatedPlatform platform;
+    TrainerSet trainers;
+};
+
+} // namespace velmo::test

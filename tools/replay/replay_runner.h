@@ -1,0 +1,24 @@
+// Runs a replay script against the program's own start-up and trainers on
+// the simulated clock, printing every visible effect as one JSON line.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <ostream>
+#include <string>
+
+namespace velmo::replay {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitBadInput = 2;
+
+// Reads `script` line by line and runs each line before reading the next, so
+// that effects appear as they happen.  A bad line stops the run: a message
+// naming its number and text goes to `err` and kExitBadInput is returned.
+int RunScript(std::istream& script, std::uint32_t startTick, std::ostream& out, std::ostream& err);
+
+// The JSON line of a box text or a message.
+std::string BoxLine(int box, const std::string& text);
+std::string MessageLine(const std::string& text, const std::string& caption);
+
+} // namespace velmo::replay
