@@ -1,0 +1,31 @@
+#include "app/clock.h"
+
+#include <cerrno>
+#include <ctime>
+
+namespace velmo {
+
+void RealClock::Sleep(std::uint32_t ms)
+{
+    // An absolute deadline, so that a signal cannot stretch the pause.
+    timespec deadline{};
+    clock_gettime(CLOCK_MONOTONIC, &deadline);
+    deadline.tv_sec += static_cast<time_t>(ms / 1000);
+    deadline.tv_nsec += static_cast<long>(ms % 1000) * 1000000L;
+    if (deadline.tv_nsec >= 1000000000L) {
+        deadline.tv_sec += 1;
+        deadline.tv_nsec -= 1000000000L;
+    }
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {
+    }
+}
+
+std::uint32_t RealClock::GetTickCount()
+{
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    const auto ms = static_cast<std::uint64_t>(now.tv_sec) * 1000u + static_cast<std::uint64_t>(now.tv_nsec) / 1000000u;
+    return static_cast<std::uint32_t>(ms); // wraps like the 32-bit tick count
+}
+
+} // namespace velmo

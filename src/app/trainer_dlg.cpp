@@ -1,0 +1,170 @@
+#include "app/trainer_dlg.h"
+
+#include "app/event_table.h"
+#include "app/program_icon.h"
+#include "app/trainer_set.h"
+#include "app/window_platform.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace velmo {
+namespace {
+
+// The dialog font: the desktop's own family at the dialog's 8 points.
+QFont DialogFont()
+{
+    QFont font = QApplication::font();
+    font.setPointSizeF(8.0);
+    return font;
+}
+
+// Rounded like MulDiv, as dialog units always were.
+int Scale(int units, int base, int divisor)
+{
+    return (units * base + divisor / 2) / divisor;
+}
+
+bool IsEnterKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+CTrainerDlg::CTrainerDlg(TrainerSet& trainers, WindowPlatform& platform, QWidget* parent)
+    : QDialog(parent), trainers_(trainers), platform_(platform)
+{
+    setObjectName("CTrainerDlg");
+    setWindowTitle("Velmorandine");
+    // A fixed-size window with close and minimise boxes and no maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(ProgramIcon());
+    setFont(DialogFont());
+
+    // Base units from the dialog font, as a dialog template computes them:
+    // the average width of the alphabet and the font's height.
+    const QFontMetrics metrics(font());
+    const int alphabet = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    baseX_ = (alphabet / 26 + 1) / 2;
+    baseY_ = metrics.height();
+
+    BuildControls();
+    setFixedSize(Scale(kDialogWidthDu, baseX_, 4), Scale(kDialogHeightDu, baseY_, 8));
+
+    platform_.SetMessageParent(this);
+    StartUp(trainers_);
+    if (QWidget* first = Control(1000))
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+QRect CTrainerDlg::ToPixels(const ControlSpec& spec) const
+{
+    return QRect(Scale(spec.x, baseX_, 4), Scale(spec.y, baseY_, 8), Scale(spec.width, baseX_, 4),
+                 Scale(spec.height, baseY_, 8));
+}
+
+void CTrainerDlg::BuildControls()
+{
+    QWidget* previousStop = nullptr;
+    for (const ControlSpec& spec : DialogControls()) {
+        QWidget* widget = BuildControl(spec);
+        widget->setGeometry(ToPixels(spec));
+        widgets_.append(widget);
+        if (spec.id != 0)
+            controls_.insert(spec.id, widget);
+        if (widget->focusPolicy() & Qt::TabFocus) {
+            if (previousStop)
+                QWidget::setTabOrder(previousStop, widget);
+            previousStop = widget;
+        }
+    }
+}
+
+QWidget* CTrainerDlg::BuildControl(const ControlSpec& spec)
+{
+    const QString caption = QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size()));
+    QWidget* widget = nullptr;
+    switch (spec.kind) {
+    case ControlKind::GroupBox: {
+        auto* box = new QGroupBox(caption, this);
+        box->setAlignment(spec.leftAligned ? Qt::AlignLeft : Qt::AlignHCenter);
+        box->setFocusPolicy(Qt::NoFocus);
+        widget = box;
+        break;
+    }
+    case ControlKind::Label: {
+        auto* label = new QLabel(caption, this);
+        label->setFocusPolicy(Qt::NoFocus);
+        widget = label;
+        break;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(caption, this);
+        // No default button: Enter presses the focused button only (see eventFilter).
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        button->setFocusPolicy(Qt::StrongFocus);
+        const int id = spec.id;
+        connect(button, &QPushButton::clicked, this, [this, id] { Dispatch(trainers_, id); });
+        widget = button;
+        break;
+    }
+    case ControlKind::LineEdit: {
+        auto* line = new QLineEdit(this);
+        line->setFocusPolicy(Qt::StrongFocus);
+        widget = line;
+        break;
+    }
+    case ControlKind::MultiLineEdit: {
+        auto* multi = new QPlainTextEdit(this);
+        multi->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        multi->setWordWrapMode(QTextOption::WordWrap);
+        multi->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        multi->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        multi->setTabChangesFocus(true);
+        multi->setFocusPolicy(Qt::StrongFocus);
+        multi->document()->setDocumentMargin(1);
+        widget = multi;
+        break;
+    }
+    }
+    if (spec.id != 0) {
+        widget->setObjectName(QString("control%1").arg(spec.id));
+        widget->setProperty("controlId", spec.id);
+    }
+    if (spec.kind == ControlKind::LineEdit || spec.kind == ControlKind::MultiLineEdit) {
+        platform_.BindBox(spec.id, widget);
+        widget->installEventFilter(this);
+    } else if (spec.kind == ControlKind::Button) {
+        widget->installEventFilter(this);
+    }
+    return widget;
+}
+
+bool CTrainerDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Escape) {
+        reject();
+        return true;
+    }
+    if (IsEnterKey(key)) {
+        if (auto* button = qobject_cast<QPushButton*>(watched))
+            button->click();
+        else
+            reject(); // Enter in a text box ends the program, as the dialog's OK would
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace velmo

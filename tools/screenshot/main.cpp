@@ -1,0 +1,72 @@
+// velmorandine-screenshot: renders the real dialog off screen into a PNG,
+// for the README.  It works in a temporary directory, so no highscore file
+// of the user's is touched, and runs on a simulated clock.
+//
+//   velmorandine-screenshot OUT.png [--scale F] [--press ID]...
+#include "app/clock.h"
+#include "app/event_table.h"
+#include "app/trainer_dlg.h"
+#include "app/trainer_set.h"
+#include "app/window_platform.h"
+#include "common/file_system.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    std::string out;
+    std::string scale;
+    std::vector<int> presses;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--scale" && i + 1 < argc)
+            scale = argv[++i];
+        else if (arg == "--press" && i + 1 < argc)
+            presses.push_back(std::atoi(argv[++i]));
+        else if (out.empty() && arg[0] != '-')
+            out = arg;
+        else {
+            std::fprintf(stderr, "usage: velmorandine-screenshot OUT.png [--scale F] [--press ID]...\n");
+            return 2;
+        }
+    }
+    if (out.empty()) {
+        std::fprintf(stderr, "usage: velmorandine-screenshot OUT.png [--scale F] [--press ID]...\n");
+        return 2;
+    }
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!scale.empty())
+        setenv("QT_SCALE_FACTOR", scale.c_str(), 1);
+
+    QApplication qt(argc, argv);
+    QApplication::setApplicationName("velmorandine");
+    const QString target = QDir::current().absoluteFilePath(QString::fromStdString(out));
+    QTemporaryDir work;
+    QDir::setCurrent(work.path());
+
+    velmo::RealFileSystem files;
+    velmo::SimulatedClock clock;
+    velmo::WindowPlatform platform(files, clock);
+    platform.SetPresenter([](const QString&, const QString&) {});
+    velmo::TrainerSet trainers(platform);
+    velmo::CTrainerDlg dialog(trainers, platform);
+    dialog.show();
+    for (int id : presses) {
+        velmo::Dispatch(trainers, id);
+        clock.Advance(1500);
+    }
+    QApplication::processEvents();
+    if (!dialog.grab().save(target)) {
+        std::fprintf(stderr, "cannot write %s\n", out.c_str());
+        return 1;
+    }
+    return 0;
+}
