@@ -1,8 +1,177 @@
 #include "odds/equity_trainer.h"
+
+#include "common/control_ids.h"
+#include "common/number_to_text.h"
+#include "common/platform.h"
+#include "common/situation_clock.h"
+#include "odds/bet_size_table.h"
+#include "scores/highscore_file.h"
+
+#include <string>
+
 namespace velmo {
+
+namespace {
+
+constexpr std::int32_t kSessionLength = 10;
+constexpr std::int32_t kFastMs = 10000;
+constexpr std::int32_t kSlowMs = 20000;
+
+constexpr const char* kSessionOver = "Session over.";
+constexpr const char* kRightCall = "correct, call";
+constexpr const char* kRightFold = "Correct, fold.";
+constexpr const char* kSlowSuffix = ", SLOW!";
+constexpr const char* kIncorrect = "That is incorrect.";
+
+struct DrawRule {
+    std::uint32_t sleepMs;
+    int range;
+    int offset;
+};
+
+// Kinds 1 to 4: pot size, bet-size row, outs, streets left.
+constexpr DrawRule kDrawRules[] = {
+    {155, 5000, 10},
+    {13, 12, 1},
+    {213, 20, 2},
+    {133, 2, 1},
+};
+
+std::string Text(Platform& platform, std::int32_t value) {
+    return NumberToText(platform, static_cast<float>(value));
+}
+
+} // namespace
+
+int DrawOddsValue(Platform& platform, int kind) {
+    if (kind < 1 || kind > 4)
+        return 0;
+    const DrawRule& rule = kDrawRules[kind - 1];
+    platform.PauseAndReseed(rule.sleepMs);
+    return platform.rand() % rule.range + rule.offset;
+}
+
+float BetFractionForRow(int row) {
+    if (row < 1 || row > static_cast<int>(kBetSizeTable.size()))
+        return 0.0f;
+    return kBetSizeTable[static_cast<std::size_t>(row - 1)].fraction;
+}
+
+int RequiredEquityForFraction(float fraction) {
+    for (const BetSizeRow& row : kBetSizeTable) {
+        if (row.fraction == fraction)
+            return row.requiredEquity;
+    }
+    return 0; // no situation dealt yet (fraction 0)
+}
+
+std::int32_t OddsBetAmount(std::int32_t pot, float fraction) {
+    return static_cast<std::int32_t>(static_cast<double>(pot) * static_cast<double>(fraction));
+}
+
 EquityTrainer::EquityTrainer(Platform& platform, SituationClock& clock) : platform_(platform), clock_(clock) {}
-void EquityTrainer::StartNext() {}
-void EquityTrainer::Fold() {}
-void EquityTrainer::Call() {}
-void EquityTrainer::Reset() {}
+
+void EquityTrainer::StartNext() {
+    oddsAnswerCount = 0;
+    ++oddsSituationCount;
+    if (oddsSituationCount > kSessionLength) {
+        EndSession();
+        return;
+    }
+
+    oddsPotSize = DrawOddsValue(platform_, 1);
+    const std::string potText = Text(platform_, oddsPotSize);
+
+    oddsBetRow = DrawOddsValue(platform_, 2);
+    oddsBetFraction = BetFractionForRow(oddsBetRow);
+    oddsBetAmount = OddsBetAmount(oddsPotSize, oddsBetFraction);
+    const std::string betText = Text(platform_, oddsBetAmount);
+
+    oddsOuts = DrawOddsValue(platform_, 3);
+    const std::string outsText = Text(platform_, oddsOuts);
+
+    oddsStreetsLeft = DrawOddsValue(platform_, 4);
+    const std::string streetsText = Text(platform_, oddsStreetsLeft);
+
+    // The answer clock starts only after the pauses of the draws.
+    clock_.situationStartTick = platform_.GetTickCount();
+
+    platform_.SetWindowText(ids::kOddsTextBox, "Pot size: " + potText + ". V bets: " + betText +
+                                                   ". Hero outs: " + outsText + ". Streets left: " + streetsText + ".");
+}
+
+void EquityTrainer::Fold() {
+    Judge(Answer::Fold);
+}
+
+void EquityTrainer::Call() {
+    Judge(Answer::Call);
+}
+
+void EquityTrainer::Reset() {
+    platform_.SetWindowText(ids::kOddsTextBox, "");
+    platform_.SetWindowText(ids::kOddsScoreBox, "");
+    oddsScore = 0;
+    oddsSituationCount = 0;
+}
+
+void EquityTrainer::Judge(Answer given) {
+    ++oddsAnswerCount;
+    if (oddsAnswerCount >= 2)
+        return;
+    if (oddsSituationCount > kSessionLength) {
+        platform_.SetWindowText(ids::kOddsTextBox, kSessionOver);
+        return;
+    }
+
+    const int required = RequiredEquityForFraction(oddsBetFraction);
+    const std::int32_t hero = oddsOuts * (oddsStreetsLeft == 1 ? 2 : 4);
+    const Answer expected = hero >= required ? Answer::Call : Answer::Fold;
+
+    // The score box follows every change of the score, so that it never
+    // lags behind a time bonus or a slow penalty.
+    std::string message;
+    const bool credited = given == expected;
+    if (credited) {
+        message = given == Answer::Call ? kRightCall : kRightFold;
+        platform_.SetWindowText(ids::kOddsTextBox, message);
+        oddsScore += 1;
+        ShowScore();
+    }
+
+    const std::int32_t elapsed = ElapsedMs(clock_.situationStartTick, platform_.GetTickCount());
+    if (elapsed > kSlowMs) {
+        message += kSlowSuffix;
+        platform_.SetWindowText(ids::kOddsTextBox, message);
+        oddsScore -= 3;
+        ShowScore();
+    }
+    if (elapsed < kFastMs && credited) {
+        platform_.SetWindowText(ids::kOddsTextBox, message);
+        oddsScore += 1 + SpeedBonus(elapsed);
+        ShowScore();
+    }
+    if (!credited) {
+        message = kIncorrect;
+        platform_.SetWindowText(ids::kOddsTextBox, message);
+        oddsScore -= 2;
+        ShowScore();
+    }
+}
+
+void EquityTrainer::EndSession() {
+    platform_.SetWindowText(ids::kOddsTextBox, kSessionOver);
+    const HighscoreResult result = UpdateHighscore(platform_, slots::kOdds, oddsScore);
+    // A missing file or a failed rewrite has already been announced there.
+    if (result.outcome != HighscoreOutcome::NewHighscore)
+        return;
+    platform_.SetWindowText(ids::kOddsTextBox,
+                            std::string("Session over. Highscore! ") + Text(platform_, result.stored));
+    platform_.SetWindowText(ids::kOddsScoreBox, "");
+}
+
+void EquityTrainer::ShowScore() {
+    platform_.SetWindowText(ids::kOddsScoreBox, Text(platform_, oddsScore));
+}
+
 } // namespace velmo

@@ -16,6 +16,9 @@ int DrawOddsValue(Platform& platform, int kind);
 float BetFractionForRow(int row);
 // The equity in percent that a call of a bet of `fraction` requires (0 for 0).
 int RequiredEquityForFraction(float fraction);
+// The villain's bet in chips: pot times fraction, formed in floating point and
+// truncated toward zero.
+std::int32_t OddsBetAmount(std::int32_t pot, float fraction);
 
 class EquityTrainer {
 public:
@@ -37,6 +40,12 @@ public:
     std::int32_t streetsLeft() const { return oddsStreetsLeft; }
 
 private:
+    enum class Answer { Fold, Call };
+
+    void Judge(Answer given);
+    void EndSession();
+    void ShowScore();
+
     Platform& platform_;
     SituationClock& clock_;
     std::int32_t oddsSituationCount = 0;

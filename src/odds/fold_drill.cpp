@@ -1,6 +1,53 @@
 #include "odds/fold_drill.h"
+
+#include "common/control_ids.h"
+#include "common/number_to_text.h"
+#include "common/platform.h"
+#include "odds/fold_situation_texts.h"
+
+#include <string_view>
+#include <vector>
+
 namespace velmo {
+
+namespace {
+
+// The further shuffles after the first, by the draw m = rand() % 4.
+constexpr int kExtraShuffles[] = {1, 2, 3, 6};
+
+// Only the first six places of the shuffled list can be drawn.
+constexpr int kDrawnPlaces = 6;
+
+} // namespace
+
 FoldDrill::FoldDrill(Platform& platform) : platform_(platform) {}
-void FoldDrill::Fold() {}
-void FoldDrill::CallOpen() {}
+
+void FoldDrill::Fold() {
+    platform_.SetWindowText(ids::kFoldTextBox, "");
+
+    std::vector<std::string_view> foldSituationTexts(kFoldSituationTexts.begin(), kFoldSituationTexts.end());
+    platform_.Shuffle(foldSituationTexts);
+
+    platform_.PauseAndReseed(33);
+    const int m = platform_.rand() % 4;
+    for (int n = 0; n < kExtraShuffles[m]; ++n)
+        platform_.Shuffle(foldSituationTexts);
+
+    platform_.PauseAndReseed(133);
+    const int i = platform_.rand() % kDrawnPlaces;
+    platform_.SetWindowText(ids::kFoldTextBox, foldSituationTexts[static_cast<std::size_t>(i)]);
+
+    foldScore += 1;
+    ShowScore();
+}
+
+void FoldDrill::CallOpen() {
+    foldScore -= 4;
+    ShowScore();
+}
+
+void FoldDrill::ShowScore() {
+    platform_.SetWindowText(ids::kFoldScoreBox, NumberToText(platform_, static_cast<float>(foldScore)));
+}
+
 } // namespace velmo

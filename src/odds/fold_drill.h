@@ -18,6 +18,8 @@ public:
     std::int32_t score() const { return foldScore; }
 
 private:
+    void ShowScore();
+
     Platform& platform_;
     std::int32_t foldScore = 0;
 };
