@@ -1,8 +1,14 @@
 // The preflop situation catalogue: seven sections, one per answer button,
 // and GeneratePreflopSituation, which draws a situation with a given answer.
+//
+// The session draws the right answer first and then asks the catalogue for a
+// situation with it.  The catalogue knows nothing of scores or controls; its
+// only lasting effect is on the generator, which it pauses for and reseeds.
 #pragma once
 
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace velmo {
 
@@ -22,5 +28,42 @@ inline constexpr int OpenFourBet = 7;
 // A situation whose only right answer is `answer` (1 to 7); any other code
 // gives "default sw sel".  Pauses and reseeds through the platform.
 std::string GeneratePreflopSituation(Platform& platform, int answer);
+
+// Every constant list of the catalogue, in the order of the sections.  Hand
+// lists hold four-character entries; prefixes end with a blank and take one
+// hand; complete texts are situations by themselves.
+enum class PreflopList {
+    UtgSixMaxOpenHands,
+    UtgFullRingOpenHands,
+    HijackOpenHands,
+    LateOpenFoldPrefixes,
+    UtgFoldPrefixes,
+    CompleteFoldTexts,
+    FoldHands,
+    FoldHandsAgainstUtg,
+    CallList1Hands,
+    CallList2Hands,
+    CallList3Hands,
+    CallList4Hands,
+    CallList5Hands,
+    CallList6Hands,
+    CallList7Hands,
+    CallList8Hands,
+    CallList9Hands,
+    CallList10Hands,
+    CallList11Hands,
+    CallList12Hands,
+    ThreeBetPrefixes,
+    ThreeBetHands,
+    OpenCallPrefixes,
+    OpenCallHands,
+    OpenFoldToThreeBetTexts,
+    FourBetPrefixes,
+    FourBetHands,
+};
+inline constexpr int kPreflopListCount = 27;
+
+// The entries of `list` in their stored order.
+std::span<const std::string_view> PreflopListEntries(PreflopList list);
 
 } // namespace velmo

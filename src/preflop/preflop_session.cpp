@@ -1,7 +1,77 @@
 #include "preflop/preflop_session.h"
+
+#include "common/control_ids.h"
+#include "common/number_to_text.h"
+#include "common/platform.h"
+#include "common/situation_clock.h"
+#include "preflop/preflop_catalogue.h"
+#include "scores/highscore_file.h"
+
+#include <string>
+
 namespace velmo {
+namespace {
+
+constexpr std::int32_t kSituationsPerSession = 10;
+constexpr int kAnswerCodeCount = 7;
+
+} // namespace
+
 PreflopSession::PreflopSession(Platform& platform, SituationClock& clock) : platform_(platform), clock_(clock) {}
-void PreflopSession::StartNext() {}
-void PreflopSession::Answer(int) {}
-void PreflopSession::Reset() {}
+
+void PreflopSession::StartNext() {
+    preflopAnswerCount = 0;
+    ++preflopSituationCount;
+    if (preflopSituationCount > kSituationsPerSession) {
+        EndSession();
+        return;
+    }
+    // The clock starts before the pauses, so they count in the response time.
+    clock_.situationStartTick = platform_.GetTickCount();
+    platform_.PauseAndReseed(static_cast<std::uint32_t>(preflopSituationCount * 3 + 1));
+    preflopExpectedAnswer = platform_.rand() % kAnswerCodeCount + 1;
+    if (preflopExpectedAnswer < 1 || preflopExpectedAnswer > kAnswerCodeCount) {
+        platform_.SetWindowText(ids::kPreflopTextBox, "You take a break.");
+        return;
+    }
+    platform_.SetWindowText(ids::kPreflopTextBox, GeneratePreflopSituation(platform_, preflopExpectedAnswer));
+}
+
+// Offered again on every press until Reset.  A missing file or a failed
+// rewrite has already been announced by UpdateHighscore and leaves the
+// text box as it was.
+void PreflopSession::EndSession() {
+    const HighscoreResult result = UpdateHighscore(platform_, slots::kPreflop, preflopScore);
+    switch (result.outcome) {
+    case HighscoreOutcome::FileMissing:
+        break;
+    case HighscoreOutcome::NewHighscore:
+        platform_.SetWindowText(ids::kPreflopTextBox, "Session over. Highscore! " +
+                                                          NumberToText(platform_, static_cast<float>(result.stored)));
+        break;
+    case HighscoreOutcome::NotBeaten:
+        platform_.SetWindowText(ids::kPreflopTextBox, "Session over");
+        break;
+    }
+}
+
+void PreflopSession::Answer(int code) {
+    ++preflopAnswerCount;
+    if (preflopAnswerCount >= 2)
+        return;
+    const std::int32_t elapsed = ElapsedMs(clock_.situationStartTick, platform_.GetTickCount());
+    if (code == preflopExpectedAnswer)
+        preflopScore += 1 + SpeedBonus(elapsed);
+    else
+        preflopScore -= 1;
+    platform_.SetWindowText(ids::kPreflopScoreBox, NumberToText(platform_, static_cast<float>(preflopScore)));
+}
+
+void PreflopSession::Reset() {
+    preflopSituationCount = 0;
+    preflopScore = 0;
+    platform_.SetWindowText(ids::kPreflopScoreBox, "");
+    platform_.SetWindowText(ids::kPreflopTextBox, "");
+}
+
 } // namespace velmo

@@ -14,9 +14,9 @@ class PreflopSession {
 public:
     PreflopSession(Platform& platform, SituationClock& clock);
 
-    void StartNext();        // 1042
-    void Answer(int code);   // 1043, 1044, 1045, 1046, 1050, 1048, 1051 give 1..7
-    void Reset();            // 1039
+    void StartNext();      // 1042
+    void Answer(int code); // 1043, 1044, 1045, 1046, 1050, 1048, 1051 give 1..7
+    void Reset();          // 1039
 
     std::int32_t situationCount() const { return preflopSituationCount; }
     std::int32_t answerCount() const { return preflopAnswerCount; }
@@ -24,6 +24,8 @@ public:
     std::int32_t score() const { return preflopScore; }
 
 private:
+    void EndSession();
+
     Platform& platform_;
     SituationClock& clock_;
     std::int32_t preflopSituationCount = 0;
