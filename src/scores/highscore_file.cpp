@@ -45,19 +45,20 @@ bool ExtractInt(std::istream& in, std::int32_t& out)
     return true;
 }
 
-void SkipByteOrderMark(std::istream& in)
+// Skips a UTF-8 byte-order mark at the very start (an editor's addition).
+// False when the file starts with only part of one: that ends the reading.
+bool SkipByteOrderMark(std::istream& in)
 {
     std::streambuf* buf = in.rdbuf();
-    static constexpr unsigned char kBom[] = {0xEF, 0xBB, 0xBF};
+    static constexpr int kBom[] = {0xEF, 0xBB, 0xBF};
     if (buf->sgetc() != kBom[0])
-        return;
-    // Only a complete mark is skipped; anything else ends the reading anyway.
-    buf->sbumpc();
-    if (buf->sgetc() == kBom[1]) {
+        return true;
+    for (int expected : kBom) {
+        if (buf->sgetc() != expected)
+            return false;
         buf->sbumpc();
-        if (buf->sgetc() == kBom[2])
-            buf->sbumpc();
     }
+    return true;
 }
 
 void ShowGone(Platform& platform)
@@ -89,7 +90,8 @@ HighscoreResult Offer(Platform& platform, int slot, std::int32_t toStore, Beats 
 HighscoreValues ParseHighscoreValues(std::istream& in)
 {
     HighscoreValues values;
-    SkipByteOrderMark(in);
+    if (!SkipByteOrderMark(in))
+        return values;
     std::int32_t v = 0;
     while (values.count < kHighscoreSlotCount && ExtractInt(in, v))
         values.slots[static_cast<std::size_t>(values.count++)] = v;

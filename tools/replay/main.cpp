@@ -74,7 +74,7 @@ int main(int argc, char** argv)
     std::ifstream file;
     if (::stat(scriptPath, &st) == 0 && !S_ISDIR(st.st_mode))
         file.open(scriptPath);
-    if (!file) {
+    if (!file.is_open()) {
         std::cerr << "velmorandine-replay: cannot read the script " << scriptPath << "\n";
         return velmo::replay::kExitBadInput;
     }

@@ -1,0 +1,147 @@
+#include "common/generator.h"
+#include "common/simulated_platform.h"
+#include "common/situation_clock.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <numeric>
+#include <vector>
+
+namespace velmo {
+namespace {
+
+TEST(Generator, ReproducesTheClassicSequence)
+{
+    // The first values of the classic C library generator after srand(1).
+    Generator g;
+    const std::vector<int> expected = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464};
+    std::vector<int> drawn;
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        drawn.push_back(g.rand());
+    EXPECT_EQ(drawn, expected);
+
+    Generator reseeded;
+    reseeded.rand();
+    reseeded.srand(1);
+    EXPECT_EQ(reseeded.rand(), 41) << "srand(1) restarts the sequence";
+}
+
+TEST(Generator, StaysWithinFifteenBitsAndCoversTheRange)
+{
+    Generator g;
+    g.srand(123456789u);
+    int lo = Generator::kRandMax, hi = 0;
+    for (int i = 0; i < 1000000; ++i) {
+        const int r = g.rand();
+        ASSERT_GE(r, 0);
+        ASSERT_LE(r, Generator::kRandMax);
+        lo = std::min(lo, r);
+        hi = std::max(hi, r);
+    }
+    EXPECT_EQ(lo, 0);
+    EXPECT_EQ(hi, Generator::kRandMax);
+}
+
+// Pearson's chi-square statistic of observed counts against equal expectations.
+double ChiSquare(const std::vector<int>& counts)
+{
+    const double total = std::accumulate(counts.begin(), counts.end(), 0.0);
+    const double expected = total / static_cast<double>(counts.size());
+    double chi = 0;
+    for (int c : counts)
+        chi += (c - expected) * (c - expected) / expected;
+    return chi;
+}
+
+TEST(Generator, UniformHasNoModuloBias)
+{
+    // 32768 % 5000 != 0: a plain modulo would favour 0..2767 by about 14 %.
+    Generator g;
+    g.srand(7u);
+    std::vector<int> lowHigh(2);
+    const int draws = 400000;
+    for (int i = 0; i < draws; ++i)
+        ++lowHigh[g.Uniform(5000) < 2768 ? 0 : 1];
+    const double lowShare = lowHigh[0] / static_cast<double>(draws);
+    EXPECT_NEAR(lowShare, 2768.0 / 5000.0, 0.005);
+
+    std::vector<int> sevens(7);
+    for (int i = 0; i < 70000; ++i)
+        ++sevens[g.Uniform(7)];
+    EXPECT_LT(ChiSquare(sevens), 30.0); // 6 degrees of freedom: p < 1e-4 beyond 30
+}
+
+TEST(Generator, UniformBeyondFifteenBitsStaysInRange)
+{
+    Generator g;
+    for (int i = 0; i < 10000; ++i)
+        ASSERT_LT(g.Uniform(100000), 100000u);
+}
+
+TEST(Shuffle, EveryOrderIsEquallyLikely)
+{
+    SimulatedPlatform platform;
+    platform.srand(2024u);
+    std::map<std::vector<int>, int> seen;
+    const int shuffles = 48000;
+    for (int i = 0; i < shuffles; ++i) {
+        std::vector<int> list = {1, 2, 3, 4};
+        platform.Shuffle(list);
+        ++seen[list];
+    }
+    ASSERT_EQ(seen.size(), 24u) << "all 24 orders of four entries occur";
+    std::vector<int> counts;
+    for (const auto& [order, n] : seen)
+        counts.push_back(n);
+    EXPECT_LT(ChiSquare(counts), 60.0); // 23 degrees of freedom: p < 1e-4 beyond 60
+}
+
+TEST(Shuffle, KeepsEntriesAndContinuesTheSequence)
+{
+    SimulatedPlatform a, b;
+    a.srand(99u);
+    b.srand(99u);
+    std::vector<int> list(383);
+    std::iota(list.begin(), list.end(), 0);
+    a.Shuffle(list);
+    std::vector<int> sorted = list;
+    std::sort(sorted.begin(), sorted.end());
+    std::vector<int> original(383);
+    std::iota(original.begin(), original.end(), 0);
+    EXPECT_EQ(sorted, original) << "a shuffle only reorders";
+    EXPECT_NE(list, original);
+    // The shuffle drew from the sequence without reseeding: b, which drew
+    // nothing yet, is behind a by at least 382 values.
+    EXPECT_NE(a.rand(), b.rand());
+
+    std::vector<int> empty;
+    a.Shuffle(empty);
+    std::vector<int> one = {5};
+    a.Shuffle(one);
+    EXPECT_EQ(one, std::vector<int>{5});
+}
+
+TEST(SimulatedClock, SleepAdvancesAndWraps)
+{
+    SimulatedPlatform platform(0xFFFFFFF0u);
+    platform.Sleep(0x20);
+    EXPECT_EQ(platform.GetTickCount(), 0x10u);
+    EXPECT_EQ(platform.sleptMs(), 0x20u);
+    platform.Advance(5);
+    EXPECT_EQ(platform.GetTickCount(), 0x15u);
+    EXPECT_EQ(ElapsedMs(0xFFFFFFF0u, platform.GetTickCount()), 0x25) << "a wrap in between still measures right";
+}
+
+TEST(SpeedBonus, DividesAndGuardsAgainstZero)
+{
+    EXPECT_EQ(SpeedBonus(800), 5);
+    EXPECT_EQ(SpeedBonus(4001), 0);
+    EXPECT_EQ(SpeedBonus(1), 4000);
+    EXPECT_EQ(SpeedBonus(0), 4000);
+    EXPECT_EQ(SpeedBonus(-5), 4000);
+}
+
+} // namespace
+} // namespace velmo

@@ -1,0 +1,59 @@
+#include "app/event_table.h"
+#include "app/help_texts.h"
+#include "common/control_ids.h"
+#include "scores/highscore_file.h"
+#include "support/program_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace velmo::test {
+namespace {
+
+TEST(EventTable, MapsEveryButtonOnceAndNoBox)
+{
+    std::set<int> ids;
+    for (const EventRow& row : EventTable()) {
+        EXPECT_TRUE(ids.insert(row.controlId).second) << "twice: " << row.controlId;
+        EXPECT_FALSE(ids::IsTextBox(row.controlId)) << row.controlId;
+        EXPECT_NE(row.run, nullptr);
+    }
+    EXPECT_EQ(ids.size(), 38u) << "the dialog has 38 push buttons";
+    EXPECT_EQ(FindEvent(1000), nullptr);
+    EXPECT_EQ(FindEvent(1047), nullptr);
+    EXPECT_EQ(FindEvent(1049), nullptr);
+}
+
+class HelpButtons : public ProgramFixture, public ::testing::WithParamInterface<int> {};
+
+TEST_P(HelpButtons, ShowTheirTextCaptionedVelmorandineAndChangeNothing)
+{
+    const std::string before = ReadFile(kHighscoreFileName);
+    Press(GetParam());
+    ASSERT_EQ(platform.effects().size(), 1u) << "a Help button only shows its message";
+    const Effect& e = platform.effects().front();
+    EXPECT_EQ(e.kind, Effect::Kind::Message);
+    EXPECT_EQ(e.caption, "Velmorandine");
+    EXPECT_EQ(e.text, HelpText(GetParam()));
+    EXPECT_FALSE(e.text.empty());
+    EXPECT_EQ(ReadFile(kHighscoreFileName), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(All, HelpButtons,
+                         ::testing::Values(ids::kRangeHelp, ids::kTiltHelp, ids::kOddsHelp, ids::kFoldHelp,
+                                           ids::kPatienceHelp, ids::kScoresHelp, ids::kTourHelp, ids::kPreflopHelp));
+
+TEST(HelpTexts, KeepTheirExactEndings)
+{
+    EXPECT_TRUE(HelpText(ids::kOddsHelp).ends_with("position etc. "));
+    EXPECT_NE(HelpText(ids::kOddsHelp).find("consider \nopen/end"), std::string_view::npos);
+    EXPECT_NE(HelpText(ids::kScoresHelp).find("included.\n \n0-79"), std::string_view::npos);
+    EXPECT_TRUE(HelpText(ids::kRangeHelp).ends_with("reset variables.\n"));
+    EXPECT_TRUE(HelpText(ids::kTourHelp).ends_with("better your score."));
+    EXPECT_EQ(HelpText(ids::kFoldHelp), "Beginners typically overcall.\nThis trainer will condition you to fold more often.\n");
+    EXPECT_TRUE(HelpText(1000).empty());
+}
+
+} // namespace
+} // namespace velmo::test

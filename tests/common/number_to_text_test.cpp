@@ -1,0 +1,126 @@
+#include "common/file_system.h"
+#include "common/number_to_text.h"
+#include "support/faulty_file_system.h"
+#include "support/temp_work_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace velmo::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct FormatCase {
+    const char* name;
+    float value;
+    const char* text;
+};
+
+class NumberToTextFormat : public ::testing::TestWithParam<FormatCase> {
+protected:
+    TempWorkDir dir;
+    RealFileSystem files;
+};
+
+TEST_P(NumberToTextFormat, GivesTheStreamText)
+{
+    EXPECT_EQ(NumberToText(files, GetParam().value), GetParam().text);
+    EXPECT_FALSE(fs::exists(kScratchFileName)) << "the scratch file must not be left behind";
+}
+
+const float kTwoThirds = 2.0f / 3.0f * 100.0f;
+const float kOneThird = 1.0f / 3.0f * 100.0f;
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, NumberToTextFormat,
+    ::testing::Values(FormatCase{"Zero", 0.0f, "0"}, FormatCase{"One", 1.0f, "1"}, FormatCase{"Ten", 10.0f, "10"},
+                      FormatCase{"Fifty", 50.0f, "50"}, FormatCase{"Hundred", 100.0f, "100"},
+                      FormatCase{"TwoThirdsPercent", kTwoThirds, "66.6667"},
+                      FormatCase{"OneThirdPercent", kOneThird, "33.3333"}, FormatCase{"Half", 0.5f, "0.5"},
+                      FormatCase{"MinusFour", -4.0f, "-4"}, FormatCase{"MinusThree", -3.0f, "-3"},
+                      FormatCase{"SixNines", 999999.0f, "999999"}, FormatCase{"Million", 1000000.0f, "1e+006"},
+                      FormatCase{"TenThousandth", 0.00001f, "1e-005"},
+                      FormatCase{"PatienceGain", 1.0f / 260.335f, "0.0038412"},
+                      FormatCase{"SmallFraction", 0.0576181f, "0.0576181"},
+                      FormatCase{"TinyExponent", 1.5e-10f, "1.5e-010"},
+                      FormatCase{"LargestFloat", 3.4028235e38f, "3.40282e+038"},
+                      FormatCase{"NegativeMillion", -2500000.0f, "-2.5e+006"}),
+    [](const ::testing::TestParamInfo<FormatCase>& info) { return std::string(info.param.name); });
+
+class NumberToTextScratchFile : public ::testing::Test {
+protected:
+    TempWorkDir dir;
+};
+
+TEST_F(NumberToTextScratchFile, OverwritesAndDeletesAnExistingScratchFile)
+{
+    WriteFile(kScratchFileName, "left over from an earlier run 123456789");
+    RealFileSystem files;
+    EXPECT_EQ(NumberToText(files, 75.0f), "75");
+    EXPECT_FALSE(fs::exists(kScratchFileName));
+}
+
+TEST_F(NumberToTextScratchFile, DirectoryInItsPlaceGivesProblemOne)
+{
+    fs::create_directory(kScratchFileName);
+    RealFileSystem files;
+    EXPECT_EQ(NumberToText(files, 75.0f), kScratchWriteFailure);
+    EXPECT_TRUE(fs::is_directory(kScratchFileName)) << "nothing may be deleted";
+}
+
+TEST_F(NumberToTextScratchFile, DoesNotWriteThroughASymbolicLink)
+{
+    WriteFile("precious.txt", "keep me");
+    fs::create_symlink("precious.txt", kScratchFileName);
+    RealFileSystem files;
+    EXPECT_EQ(NumberToText(files, 75.0f), kScratchWriteFailure);
+    EXPECT_EQ(ReadFile("precious.txt"), "keep me");
+    EXPECT_TRUE(fs::is_symlink(kScratchFileName));
+}
+
+TEST_F(NumberToTextScratchFile, DanglingSymbolicLinkCreatesNothing)
+{
+    fs::create_symlink("elsewhere.txt", kScratchFileName);
+    RealFileSystem files;
+    EXPECT_EQ(NumberToText(files, 75.0f), kScratchWriteFailure);
+    EXPECT_FALSE(fs::exists("elsewhere.txt"));
+}
+
+TEST_F(NumberToTextScratchFile, MissingWorkingDirectoryGivesProblemOne)
+{
+    const fs::path gone = dir.path() / "gone";
+    fs::create_directory(gone);
+    fs::current_path(gone);
+    fs::remove(gone);
+    RealFileSystem files;
+    EXPECT_EQ(NumberToText(files, 1.0f), kScratchWriteFailure);
+    fs::current_path(dir.path());
+}
+
+TEST_F(NumberToTextScratchFile, FailedWriteIsReportedNotShownAsANumber)
+{
+    FaultyFileSystem files;
+    files.FailWritesAfter(2); // "66.6667" is cut off after "66", as on a full disk
+    EXPECT_EQ(NumberToText(files, kTwoThirds), kScratchWriteFailure);
+    EXPECT_FALSE(fs::exists(kScratchFileName)) << "a partly written scratch file is removed";
+    files.Heal();
+    EXPECT_EQ(NumberToText(files, kTwoThirds), "66.6667") << "the next conversion works again";
+}
+
+// A file system that cannot read the scratch file back after writing it.
+class UnreadableScratch : public RealFileSystem {
+public:
+    std::unique_ptr<std::istream> OpenForReading(const std::string&) override { return nullptr; }
+};
+
+TEST_F(NumberToTextScratchFile, UnreadableScratchFileGivesProblemTwoAndStays)
+{
+    UnreadableScratch files;
+    EXPECT_EQ(NumberToText(files, 75.0f), kScratchReadFailure);
+    EXPECT_EQ(ReadFile(kScratchFileName), "75") << "the scratch file is left in place";
+}
+
+} // namespace
+} // namespace velmo::test
