@@ -1,0 +1,234 @@
+#include "app/dialog_layout.h"
+#include "app/help_texts.h"
+#include "window_fixture.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QScrollBar>
+
+namespace velmo::test {
+
+class TrainerDlgTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUpCreatesTheHighscoreFile();
+    void everyControlFromTheTableAtItsPlace();
+    void fixedSizeWindowWithoutMaximise();
+    void tabOrderAndInitialFocus();
+    void tabKeyWalksTheTabOrder();
+    void helpButtonsShowTheirTexts_data();
+    void helpButtonsShowTheirTexts();
+    void boxesStartEmptyAndTypingChangesNothing();
+    void escapeEndsTheProgram();
+    void enterInATextBoxEndsTheProgram_data();
+    void enterInATextBoxEndsTheProgram();
+    void enterAndSpaceOnAFocusedButtonPressIt();
+    void multiLineBoxesWrapWithoutScrollBars();
+};
+
+void TrainerDlgTest::startUpCreatesTheHighscoreFile()
+{
+    Window w;
+    QFile file(w.dir() + "/Highscores.txt");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("0 0 0 0 0 0 0 0 0 0 "));
+}
+
+void TrainerDlgTest::everyControlFromTheTableAtItsPlace()
+{
+    Window w;
+    int ids = 0, groups = 0, labels = 0;
+    for (const ControlSpec& spec : DialogControls()) {
+        const QString caption = QString::fromUtf8(spec.caption.data(), qsizetype(spec.caption.size()));
+        const QRect expected(spec.x * w.dialog->baseX() / 4.0 + 0.5, spec.y * w.dialog->baseY() / 8.0 + 0.5,
+                             spec.width * w.dialog->baseX() / 4.0 + 0.5, spec.height * w.dialog->baseY() / 8.0 + 0.5);
+        QWidget* widget = spec.id ? w.dialog->Control(spec.id) : nullptr;
+        switch (spec.kind) {
+        case ControlKind::Button:
+            QVERIFY(qobject_cast<QPushButton*>(widget));
+            QCOMPARE(qobject_cast<QPushButton*>(widget)->text(), caption);
+            break;
+        case ControlKind::LineEdit:
+            QVERIFY(qobject_cast<QLineEdit*>(widget));
+            break;
+        case ControlKind::MultiLineEdit:
+            QVERIFY(qobject_cast<QPlainTextEdit*>(widget));
+            break;
+        case ControlKind::GroupBox:
+        case ControlKind::Label:
+            break;
+        }
+        if (widget) {
+            ++ids;
+            QCOMPARE(widget->geometry(), expected);
+            QCOMPARE(widget->parentWidget(), w.dialog.get());
+        }
+    }
+    for (QGroupBox* box : w.dialog->findChildren<QGroupBox*>()) {
+        ++groups;
+        const Qt::Alignment align = box->title() == "Manual Range Practice" ? Qt::AlignLeft : Qt::AlignHCenter;
+        QCOMPARE(box->alignment() & Qt::AlignHorizontal_Mask, align);
+    }
+    for (QLabel* label : w.dialog->findChildren<QLabel*>()) {
+        if (label->parentWidget() == w.dialog.get()) {
+            ++labels;
+            QCOMPARE(label->text(), QString("Score:"));
+        }
+    }
+    QCOMPARE(ids, 51);
+    QCOMPARE(groups, 8);
+    QCOMPARE(labels, 4);
+    QCOMPARE(w.dialog->findChildren<QPushButton*>().size(), 38);
+    for (QPushButton* button : w.dialog->findChildren<QPushButton*>()) {
+        QVERIFY(!button->isDefault());
+        QVERIFY(!button->autoDefault());
+    }
+}
+
+void TrainerDlgTest::fixedSizeWindowWithoutMaximise()
+{
+    Window w;
+    QCOMPARE(w.dialog->windowTitle(), QString("Velmorandine"));
+    QVERIFY(!w.dialog->windowIcon().isNull());
+    const Qt::WindowFlags flags = w.dialog->windowFlags();
+    QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(w.dialog->minimumSize(), w.dialog->maximumSize());
+    QCOMPARE(w.dialog->width(), (409 * w.dialog->baseX() + 2) / 4);
+    QCOMPARE(w.dialog->height(), (200 * w.dialog->baseY() + 4) / 8);
+}
+
+const QList<int> kTabOrder = {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012,
+                              1013, 1014, 1015, 1016, 1017, 1018, 1019, 1020, 1021, 1023, 1024, 1025, 1026,
+                              1027, 1022, 1028, 1029, 1030, 1031, 1032, 1033, 1034, 1035, 1036, 1037, 1038,
+                              1039, 1040, 1041, 1042, 1043, 1044, 1045, 1046, 1048, 1050, 1051, 1052};
+
+void TrainerDlgTest::tabOrderAndInitialFocus()
+{
+    Window w;
+    w.ShowActive();
+    QCOMPARE(QApplication::focusWidget(), w.dialog->Control(1000));
+    QList<int> order;
+    QWidget* widget = w.dialog->Control(1000);
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            order.append(widget->property("controlId").toInt());
+        widget = widget->nextInFocusChain();
+    } while (widget != w.dialog->Control(1000) && order.size() < 60);
+    QCOMPARE(order, kTabOrder);
+}
+
+void TrainerDlgTest::tabKeyWalksTheTabOrder()
+{
+    Window w;
+    w.ShowActive();
+    for (int i = 1; i <= kTabOrder.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w.dialog->Control(kTabOrder[i % kTabOrder.size()]));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), w.dialog->Control(1052));
+}
+
+void TrainerDlgTest::helpButtonsShowTheirTexts_data()
+{
+    QTest::addColumn<int>("id");
+    for (int id : {1001, 1006, 1013, 1020, 1026, 1030, 1033, 1041})
+        QTest::newRow(qPrintable(QString::number(id))) << id;
+}
+
+void TrainerDlgTest::helpButtonsShowTheirTexts()
+{
+    QFETCH(int, id);
+    Window w;
+    w.ShowActive();
+    w.Click(id);
+    QCOMPARE(int(w.messages.size()), 1);
+    const std::string_view text = HelpText(id);
+    QCOMPARE(w.messages[0].text, QString::fromUtf8(text.data(), qsizetype(text.size())));
+    QCOMPARE(w.messages[0].caption, QString("Velmorandine"));
+    for (int box : {1000, 1005, 1008, 1012, 1017, 1019, 1023, 1025, 1029, 1034, 1037, 1040, 1052})
+        QVERIFY(w.Text(box).isEmpty());
+}
+
+void TrainerDlgTest::boxesStartEmptyAndTypingChangesNothing()
+{
+    Window w;
+    w.ShowActive();
+    for (int box : {1000, 1005, 1008, 1012, 1017, 1019, 1023, 1025, 1029, 1034, 1037, 1040, 1052}) {
+        QVERIFY(w.Text(box).isEmpty());
+        QTest::keyClicks(w.dialog->Control(box), "99");
+        QCOMPARE(w.Text(box), QString("99"));
+    }
+    w.Click(1030);
+    QCOMPARE(w.Text(1029), QString("99")); // a Help button replaces no text
+}
+
+void TrainerDlgTest::escapeEndsTheProgram()
+{
+    Window w;
+    w.ShowActive();
+    QFile file(w.dir() + "/Highscores.txt");
+    QVERIFY(file.remove());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!w.dialog->isVisible());
+    QCOMPARE(w.dialog->result(), int(QDialog::Rejected));
+    QVERIFY2(!file.exists(), "nothing is written on the way out");
+    QVERIFY(w.messages.empty());
+}
+
+void TrainerDlgTest::enterInATextBoxEndsTheProgram_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<int>("key");
+    QTest::newRow("single-line, Return") << 1000 << int(Qt::Key_Return);
+    QTest::newRow("single-line, keypad Enter") << 1040 << int(Qt::Key_Enter);
+    QTest::newRow("multi-line, Return") << 1052 << int(Qt::Key_Return);
+}
+
+void TrainerDlgTest::enterInATextBoxEndsTheProgram()
+{
+    QFETCH(int, id);
+    QFETCH(int, key);
+    Window w;
+    w.ShowActive();
+    w.dialog->Control(id)->setFocus();
+    QTest::keyClick(w.dialog->Control(id), Qt::Key(key));
+    QVERIFY(!w.dialog->isVisible());
+    QVERIFY2(w.Text(id).isEmpty(), "no line break is inserted");
+}
+
+void TrainerDlgTest::enterAndSpaceOnAFocusedButtonPressIt()
+{
+    Window w;
+    w.ShowActive();
+    w.dialog->Control(1020)->setFocus();
+    QTest::keyClick(w.dialog->Control(1020), Qt::Key_Return);
+    QVERIFY(w.dialog->isVisible());
+    QCOMPARE(int(w.messages.size()), 1);
+    QTest::keyClick(w.dialog->Control(1020), Qt::Key_Space);
+    QCOMPARE(int(w.messages.size()), 2);
+    QCOMPARE(w.messages[1].caption, QString("Velmorandine"));
+}
+
+void TrainerDlgTest::multiLineBoxesWrapWithoutScrollBars()
+{
+    Window w;
+    w.ShowActive();
+    for (int id : {1008, 1012, 1019, 1034, 1052}) {
+        auto* box = qobject_cast<QPlainTextEdit*>(w.dialog->Control(id));
+        QVERIFY(box);
+        QCOMPARE(box->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(box->wordWrapMode(), QTextOption::WordWrap);
+        QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    }
+}
+
+} // namespace velmo::test
+
+QTEST_MAIN(velmo::test::TrainerDlgTest)
+#include "trainer_dlg_test.moc"

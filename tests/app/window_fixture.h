@@ -1,0 +1,87 @@
+// The real dialog for window tests: real widgets under the offscreen
+// platform, a simulated clock (pauses cost nothing), messages captured
+// instead of shown modally, all in a fresh working directory.
+#pragma once
+
+#include "app/clock.h"
+#include "app/trainer_dlg.h"
+#include "app/trainer_set.h"
+#include "app/window_platform.h"
+#include "common/file_system.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace velmo::test {
+
+struct ShownMessage {
+    QString text;
+    QString caption;
+};
+
+class Window {
+public:
+    Window() : previousDir_(QDir::currentPath()), platform_(files_, clock_)
+    {
+        QDir::setCurrent(dir_.path());
+        platform_.SetPresenter([this](const QString& text, const QString& caption) {
+            messages.push_back({text, caption});
+        });
+        trainers_ = std::make_unique<TrainerSet>(platform_);
+        dialog = std::make_unique<CTrainerDlg>(*trainers_, platform_);
+    }
+    ~Window()
+    {
+        dialog.reset();
+        QDir::setCurrent(previousDir_);
+    }
+
+    void ShowActive()
+    {
+        dialog->show();
+        dialog->activateWindow();
+        QApplication::setActiveWindow(dialog.get());
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    }
+
+    QPushButton* Button(int id) const { return qobject_cast<QPushButton*>(dialog->Control(id)); }
+    // Presses a button with the mouse, as a user would.
+    void Click(int id)
+    {
+        QPushButton* button = Button(id);
+        QVERIFY2(button, qPrintable(QString("no button %1").arg(id)));
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QString Text(int id) const
+    {
+        QWidget* w = dialog->Control(id);
+        if (auto* line = qobject_cast<QLineEdit*>(w))
+            return line->text();
+        if (auto* multi = qobject_cast<QPlainTextEdit*>(w))
+            return multi->toPlainText();
+        return QString();
+    }
+    void Wait(std::uint32_t ms) { clock_.Advance(ms); }
+    TrainerSet& trainers() { return *trainers_; }
+    QString dir() const { return dir_.path(); }
+
+    std::vector<ShownMessage> messages;
+    std::unique_ptr<CTrainerDlg> dialog;
+
+private:
+    QString previousDir_;
+    QTemporaryDir dir_;
+    RealFileSystem files_;
+    SimulatedClock clock_;
+    WindowPlatform platform_;
+    std::unique_ptr<TrainerSet> trainers_;
+};
+
+} // namespace velmo::test
