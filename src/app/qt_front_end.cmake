@@ -14,5 +14,3 @@ add_executable(velmorandine main.cpp)
 target_link_libraries(velmorandine PRIVATE velmorandine_gui velmo_warnings)
 install(TARGETS velmorandine RUNTIME DESTINATION bin)
 
-add_executable(velmorandine-screenshot ${PROJECT_SOURCE_DIR}/tools/screenshot/main.cpp)
-target_link_libraries(velmorandine-screenshot PRIVATE velmorandine_gui velmo_warnings)
