@@ -1,6 +1,73 @@
 #include "selfcheck/patience_trainer.h"
+
+#include "common/control_ids.h"
+#include "common/number_to_text.h"
+#include "common/platform.h"
+#include "scores/highscore_file.h"
+
 namespace velmo {
+namespace {
+
+// The rate bands.  Each round number belongs to the band below it: presses
+// 1 to 50, 51 to 200 (the band with setbacks), 201 to 400, and 401 on.
+constexpr float kSlowDivisor = 260.335f;
+constexpr float kSetbackBandDivisor = 80.335f;
+constexpr float kFasterDivisor = 34.77f;
+constexpr float kFastestDivisor = 4.123f;
+constexpr float kSetbackDivisor = 3.0f;
+
+constexpr std::int32_t kSlowBandEnd = 50;
+constexpr std::int32_t kSetbackBandEnd = 200;
+constexpr std::int32_t kFasterBandEnd = 400;
+
+// One draw of rand() % 100 + 1 in a hundred is a setback.
+constexpr int kSetbackDraw = 3;
+
+constexpr std::uint32_t kFreezeMs = 2000;
+
+float Add(float points, int gain, float divisor) {
+    return static_cast<float>(static_cast<double>(points) + static_cast<double>(gain) / static_cast<double>(divisor));
+}
+
+} // namespace
+
 PatienceTrainer::PatienceTrainer(Platform& platform) : platform_(platform) {}
-void PatienceTrainer::Hit() {}
-void PatienceTrainer::Done() {}
+
+void PatienceTrainer::Hit() {
+    const std::int32_t h = ++patienceHitCount;
+
+    platform_.PauseAndReseed(20);
+    const int g = platform_.rand() % 15 + 1;
+
+    if (h <= kSlowBandEnd) {
+        patiencePoints = Add(patiencePoints, g, kSlowDivisor);
+    } else if (h <= kSetbackBandEnd) {
+        patiencePoints = Add(patiencePoints, g, kSetbackBandDivisor);
+        platform_.PauseAndReseed(35);
+        const int r = platform_.rand() % 100 + 1;
+        if (r == kSetbackDraw)
+            patiencePoints =
+                static_cast<float>(static_cast<double>(patiencePoints) / static_cast<double>(kSetbackDivisor));
+    } else if (h <= kFasterBandEnd) {
+        patiencePoints = Add(patiencePoints, g, kFasterDivisor);
+    } else {
+        patiencePoints = Add(patiencePoints, g, kFastestDivisor);
+    }
+
+    platform_.SetWindowText(ids::kPatiencePointsBox, NumberToText(platform_, patiencePoints));
+    platform_.Sleep(kFreezeMs);
+}
+
+void PatienceTrainer::Done() {
+    platform_.SetWindowText(ids::kPatiencePointsBox, "");
+
+    const HighscoreResult result = UpdateHighscore(platform_, slots::kPatience, patiencePoints);
+    if (result.outcome == HighscoreOutcome::NewHighscore)
+        platform_.SetWindowText(ids::kPatiencePointsBox,
+                                "Highscore! " + NumberToText(platform_, static_cast<float>(result.stored)));
+
+    patienceHitCount = 0;
+    patiencePoints = 0.0f;
+}
+
 } // namespace velmo

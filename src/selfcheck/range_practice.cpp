@@ -1,7 +1,120 @@
 #include "selfcheck/range_practice.h"
+
+#include "common/control_ids.h"
+#include "common/number_to_text.h"
+#include "common/platform.h"
+#include "scores/highscore_file.h"
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <vector>
+
 namespace velmo {
+namespace {
+
+constexpr std::array<char, 13> kRanks = {'A', 'K', 'Q', 'J', 'T', '9', '8', '7', '6', '5', '4', '3', '2'};
+constexpr std::array<char, 4> kSuits = {'c', 'd', 'h', 's'};
+
+// Only the first eleven places of a shuffled suit can be drawn.
+constexpr int kDrawnPlaces = 11;
+
+struct CardPick {
+    int suit;
+    int position;
+    bool operator==(const CardPick&) const = default;
+};
+
+// The second card is drawn with these pauses, again and again while it
+// equals the first: two cards of one deck are never the same card.
+CardPick DrawSecondCard(Platform& platform) {
+    platform.PauseAndReseed(15);
+    const int suit = platform.rand() % static_cast<int>(kSuits.size());
+    platform.PauseAndReseed(231);
+    const int position = platform.rand() % kDrawnPlaces;
+    return {suit, position};
+}
+
+// The score of Done in double precision, truncated toward zero; a value that
+// no signed 32-bit integer holds is clamped rather than left undefined.
+std::int32_t TruncateToInt32(double value) {
+    constexpr double kLowest = std::numeric_limits<std::int32_t>::min();
+    constexpr double kHighest = std::numeric_limits<std::int32_t>::max();
+    const double truncated = std::trunc(value);
+    if (!(truncated >= kLowest))
+        return std::numeric_limits<std::int32_t>::min();
+    if (truncated > kHighest)
+        return std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(truncated);
+}
+
+} // namespace
+
+std::string DealTwoCards(Platform& platform) {
+    // Clubs, diamonds, hearts, spades, each shuffled as soon as it is filled.
+    std::array<std::vector<std::string>, kSuits.size()> suitCards;
+    for (std::size_t s = 0; s < kSuits.size(); ++s) {
+        for (char rank : kRanks)
+            suitCards[s].push_back(std::string{rank, kSuits[s]});
+        platform.Shuffle(suitCards[s]);
+    }
+
+    platform.PauseAndReseed(154);
+    const int suit = platform.rand() % static_cast<int>(kSuits.size());
+    platform.PauseAndReseed(54);
+    const CardPick first{suit, platform.rand() % kDrawnPlaces};
+
+    CardPick second = DrawSecondCard(platform);
+    while (second == first)
+        second = DrawSecondCard(platform);
+
+    const auto card = [&suitCards](const CardPick& pick) -> const std::string& {
+        return suitCards[static_cast<std::size_t>(pick.suit)][static_cast<std::size_t>(pick.position)];
+    };
+    return card(first) + card(second);
+}
+
 RangePractice::RangePractice(Platform& platform) : platform_(platform) {}
-void RangePractice::CorrectNext() {}
-void RangePractice::IncorrectNext() {}
-void RangePractice::Done() {}
+
+void RangePractice::CorrectNext() {
+    Next(true);
+}
+
+void RangePractice::IncorrectNext() {
+    Next(false);
+}
+
+void RangePractice::Next(bool correct) {
+    platform_.SetWindowText(ids::kRangeCardBox, DealTwoCards(platform_));
+
+    // The first press after the start or after Done has no hand to judge.
+    if (correct && rangePressCount > 0)
+        rangeCorrectCount = static_cast<float>(static_cast<double>(rangeCorrectCount) + 1.0);
+    rangePressCount += 1;
+    rangeAnsweredCount = static_cast<float>(static_cast<double>(rangeAnsweredCount) + 1.0);
+    rangePercent =
+        static_cast<float>(static_cast<double>(rangeCorrectCount) / static_cast<double>(rangeAnsweredCount) * 100.0);
+    if (rangePressCount == 1)
+        rangeAnsweredCount = 0.0f;
+
+    platform_.SetWindowText(ids::kRangeResultBox, "Runs:" + NumberToText(platform_, rangeAnsweredCount) + ", " +
+                                                      NumberToText(platform_, rangePercent) + " %");
+}
+
+void RangePractice::Done() {
+    const std::int32_t score =
+        TruncateToInt32((static_cast<double>(rangePercent) / 10.0) * (static_cast<double>(rangeAnsweredCount) / 20.0));
+
+    const HighscoreResult result = UpdateHighscore(platform_, slots::kRange, score);
+    if (result.outcome == HighscoreOutcome::NewHighscore)
+        platform_.SetWindowText(ids::kRangeResultBox,
+                                "Highscore! " + NumberToText(platform_, static_cast<float>(result.stored)));
+
+    rangePressCount = 0;
+    rangeCorrectCount = 0.0f;
+    rangeAnsweredCount = 0.0f;
+    rangePercent = 0.0f;
+    platform_.SetWindowText(ids::kRangeCardBox, "");
+}
+
 } // namespace velmo
