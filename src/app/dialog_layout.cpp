@@ -101,4 +101,34 @@ std::string_view PanelCaption(Panel panel)
     return {};
 }
 
+std::string AccessibleName(const ControlSpec& spec)
+{
+    switch (spec.kind) {
+    case ControlKind::Button:
+        return std::string(spec.caption) + ", " + std::string(PanelCaption(spec.panel));
+    case ControlKind::GroupBox:
+    case ControlKind::Label:
+        return std::string(spec.caption);
+    case ControlKind::LineEdit:
+    case ControlKind::MultiLineEdit:
+        break;
+    }
+    switch (spec.id) {
+    case 1000: return "Manual Range card box";
+    case 1005: return "Manual Range result box";
+    case 1008: return "Tilt Sensor text box";
+    case 1012: return "RE/Odds text box";
+    case 1017: return "RE/Odds score box";
+    case 1019: return "How to fold text box";
+    case 1023: return "How to fold score box";
+    case 1025: return "Patience points box";
+    case 1029: return "SCORES total box";
+    case 1034: return "Tournaments text box";
+    case 1037: return "Tournaments score box";
+    case 1040: return "Preflop score box";
+    case 1052: return "Preflop text box";
+    default: return "Text box " + std::to_string(spec.id);
+    }
+}
+
 } // namespace velmo

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace velmo {
@@ -29,5 +30,10 @@ std::span<const ControlSpec> DialogControls();
 
 // The panel's caption as its group box shows it.
 std::string_view PanelCaption(Panel panel);
+
+// The name by which users and screen readers know a control: a text box by
+// its own name ("Preflop text box"), a button by its caption and panel
+// ("Fold, Tournaments"), a group box or label by its caption.
+std::string AccessibleName(const ControlSpec& spec);
 
 } // namespace velmo

@@ -13,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace velmo {
 namespace {
 
@@ -75,7 +77,14 @@ void CTrainerDlg::BuildControls()
     QWidget* previousStop = nullptr;
     for (const ControlSpec& spec : DialogControls()) {
         QWidget* widget = BuildControl(spec);
-        widget->setGeometry(ToPixels(spec));
+        QRect geometry = ToPixels(spec);
+        if (spec.kind == ControlKind::Label) {
+            // A wider desktop font may need a few more pixels than the
+            // label's cell; a static text can take them without a frame moving.
+            const int needed = widget->fontMetrics().horizontalAdvance(widget->property("text").toString());
+            geometry.setWidth(std::max(geometry.width(), needed));
+        }
+        widget->setGeometry(geometry);
         widgets_.append(widget);
         if (spec.id != 0)
             controls_.insert(spec.id, widget);
@@ -135,6 +144,7 @@ QWidget* CTrainerDlg::BuildControl(const ControlSpec& spec)
         break;
     }
     }
+    widget->setAccessibleName(QString::fromStdString(AccessibleName(spec)));
     if (spec.id != 0) {
         widget->setObjectName(QString("control%1").arg(spec.id));
         widget->setProperty("controlId", spec.id);

@@ -40,6 +40,7 @@ void TrainerDlgTest::everyControlFromTheTableAtItsPlace()
 {
     Window w;
     int ids = 0, groups = 0, labels = 0;
+    QList<QLabel*> labelsLeft = w.dialog->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
     for (const ControlSpec& spec : DialogControls()) {
         const QString caption = QString::fromUtf8(spec.caption.data(), qsizetype(spec.caption.size()));
         const QRect expected(spec.x * w.dialog->baseX() / 4.0 + 0.5, spec.y * w.dialog->baseY() / 8.0 + 0.5,
@@ -57,8 +58,18 @@ void TrainerDlgTest::everyControlFromTheTableAtItsPlace()
             QVERIFY(qobject_cast<QPlainTextEdit*>(widget));
             break;
         case ControlKind::GroupBox:
-        case ControlKind::Label:
             break;
+        case ControlKind::Label: {
+            // A label may be wider than its cell, never narrower or elsewhere.
+            const auto it = std::find_if(labelsLeft.begin(), labelsLeft.end(),
+                                         [&](QLabel* l) { return l->pos() == expected.topLeft(); });
+            QVERIFY(it != labelsLeft.end());
+            QCOMPARE((*it)->text(), caption);
+            QCOMPARE((*it)->height(), expected.height());
+            QVERIFY((*it)->width() >= expected.width());
+            labelsLeft.erase(it);
+            break;
+        }
         }
         if (widget) {
             ++ids;
