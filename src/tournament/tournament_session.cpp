@@ -1,8 +1,81 @@
 #include "tournament/tournament_session.h"
+
+#include "common/control_ids.h"
+#include "common/number_to_text.h"
+#include "common/platform.h"
+#include "common/situation_clock.h"
+#include "scores/highscore_file.h"
+#include "tournament/tournament_tables.h"
+
+#include <string>
+
 namespace velmo {
+namespace {
+
+constexpr std::int32_t kSituationsPerSession = 10;
+
+} // namespace
+
 TournamentSession::TournamentSession(Platform& platform) : platform_(platform) {}
-void TournamentSession::StartNext() {}
-void TournamentSession::Push() {}
-void TournamentSession::Fold() {}
-void TournamentSession::Reset() {}
+
+void TournamentSession::StartNext() {
+    // The clock starts before the draw, so its pauses count in the response
+    // time; a press that ends the session restarts it too, which reopens the
+    // last situation for one answer.
+    tourStartTick = platform_.GetTickCount();
+    tourAnswerCount = 0;
+    ++tourSituationCount;
+    if (tourSituationCount > kSituationsPerSession) {
+        EndSession();
+        return;
+    }
+    TournamentDraw draw = DrawTournamentSituation(platform_);
+    platform_.SetWindowText(ids::kTourTextBox, draw.text);
+    tourExpectedGroup = draw.group;
+}
+
+// Offered again on every press until Reset.  A missing file or a failed
+// rewrite has already been announced by UpdateHighscore and leaves the text
+// box as it was.
+void TournamentSession::EndSession() {
+    const HighscoreResult result = UpdateHighscore(platform_, slots::kTournament, tourScore);
+    switch (result.outcome) {
+    case HighscoreOutcome::FileMissing:
+        break;
+    case HighscoreOutcome::NewHighscore:
+        platform_.SetWindowText(ids::kTourTextBox, "Session over. Highscore! " +
+                                                       NumberToText(platform_, static_cast<float>(result.stored)));
+        break;
+    case HighscoreOutcome::NotBeaten:
+        platform_.SetWindowText(ids::kTourTextBox, "Session over");
+        break;
+    }
+}
+
+void TournamentSession::Push() {
+    Answer(IsPushGroup(tourExpectedGroup));
+}
+
+void TournamentSession::Fold() {
+    Answer(IsFoldGroup(tourExpectedGroup));
+}
+
+void TournamentSession::Answer(bool right) {
+    ++tourAnswerCount;
+    if (tourAnswerCount >= 2)
+        return;
+    if (right)
+        tourScore += 1 + SpeedBonus(ElapsedMs(tourStartTick, platform_.GetTickCount()));
+    else
+        tourScore -= 1;
+    platform_.SetWindowText(ids::kTourScoreBox, NumberToText(platform_, static_cast<float>(tourScore)));
+}
+
+void TournamentSession::Reset() {
+    tourSituationCount = 0;
+    tourScore = 0;
+    platform_.SetWindowText(ids::kTourScoreBox, "");
+    platform_.SetWindowText(ids::kTourTextBox, "");
+}
+
 } // namespace velmo

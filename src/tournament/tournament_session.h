@@ -24,6 +24,9 @@ public:
     std::uint32_t startTick() const { return tourStartTick; }
 
 private:
+    void EndSession();
+    void Answer(bool right);
+
     Platform& platform_;
     std::int32_t tourSituationCount = 0;
     std::int32_t tourAnswerCount = 0;
