@@ -1,0 +1,33 @@
+// Small helpers of the self-check tests: the highscore file's slots as the
+// program reads them, and the first draw after a reseed.
+#pragma once
+
+#include "common/generator.h"
+#include "scores/highscore_file.h"
+#include "support/temp_work_dir.h"
+
+#include <cstdint>
+#include <sstream>
+#include <string>
+
+namespace velmo::test {
+
+inline HighscoreSlots FileSlots() {
+    std::istringstream in(ReadFile(kHighscoreFileName));
+    return ParseHighscoreValues(in).slots;
+}
+
+inline void WriteSlot(int slot, std::int32_t value) {
+    HighscoreSlots slots{};
+    slots[static_cast<std::size_t>(slot)] = value;
+    WriteFile(kHighscoreFileName, FormatHighscoreValues(slots));
+}
+
+// What rand() gives first after srand(seed).
+inline int FirstRand(std::uint32_t seed) {
+    Generator generator;
+    generator.srand(seed);
+    return generator.rand();
+}
+
+} // namespace velmo::test

@@ -1,0 +1,192 @@
+#include "common/control_ids.h"
+#include "common/number_to_text.h"
+#include "selfcheck/highscore_slots.h"
+#include "support/program_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace velmo::test {
+namespace {
+
+constexpr std::uint32_t kPressMs = 2020;
+constexpr std::uint32_t kSetbackBandPressMs = 2055;
+
+double Divisor(int press) {
+    if (press <= 50)
+        return static_cast<double>(260.335f);
+    if (press <= 200)
+        return static_cast<double>(80.335f);
+    if (press <= 400)
+        return static_cast<double>(34.77f);
+    return static_cast<double>(4.123f);
+}
+
+bool InSetbackBand(int press) {
+    return press >= 51 && press <= 200;
+}
+
+class PatienceTest : public ProgramFixture {
+protected:
+    void Hit() { Press(ids::kPatienceHit); }
+    float Points() const { return trainers.patience.points(); }
+
+    // Waits until the gain of the next press, drawn 20 ms into it, is `gain`.
+    void WaitForGain(int gain) {
+        while (FirstRand(platform.GetTickCount() + 20) % 15 + 1 != gain)
+            Wait(1);
+    }
+
+    // Presses HIT until the points lie strictly between lo and hi.
+    bool HitUntilBetween(float lo, float hi) {
+        for (int n = 0; n < 1000; ++n) {
+            Hit();
+            if (Points() > lo && Points() < hi)
+                return true;
+        }
+        return false;
+    }
+};
+
+TEST_F(PatienceTest, FirstHitAddsGainOver260) {
+    WaitForGain(8);
+    const std::uint32_t slept = platform.sleptMs();
+    Hit();
+    EXPECT_EQ(Box(ids::kPatiencePointsBox), "0.0307296");
+    EXPECT_EQ(platform.sleptMs() - slept, kPressMs);
+    EXPECT_EQ(trainers.patience.hitCount(), 1);
+}
+
+TEST_F(PatienceTest, FirstHitLiesBetweenOneAndFifteenGains) {
+    for (int start = 0; start < 40; ++start) {
+        Press(ids::kPatienceDone);
+        Wait(static_cast<std::uint32_t>(start * 7 + 3));
+        Hit();
+        EXPECT_GE(Points(), 1 / 260.335f);
+        EXPECT_LE(Points(), 15 / 260.335f);
+    }
+}
+
+// Every press against the gain and the setback draw its clock readings give.
+TEST_F(PatienceTest, EveryPressAddsByItsBand) {
+    for (int press = 1; press <= 450; ++press) {
+        const std::uint32_t t = platform.GetTickCount();
+        const std::uint32_t slept = platform.sleptMs();
+        const float before = Points();
+        Hit();
+
+        const int gain = FirstRand(t + 20) % 15 + 1;
+        float expected = static_cast<float>(static_cast<double>(before) + gain / Divisor(press));
+        if (InSetbackBand(press) && FirstRand(t + 55) % 100 + 1 == 3) {
+            expected = static_cast<float>(static_cast<double>(expected) / 3.0);
+        }
+        ASSERT_EQ(Points(), expected) << "press " << press;
+        EXPECT_EQ(Box(ids::kPatiencePointsBox), FormatGeneral(expected)) << "press " << press;
+        EXPECT_EQ(platform.sleptMs() - slept, InSetbackBand(press) ? kSetbackBandPressMs : kPressMs)
+            << "press " << press;
+        if (!InSetbackBand(press)) {
+            EXPECT_GT(Points(), before) << "no setback on press " << press;
+        }
+        Wait(static_cast<std::uint32_t>(press % 9));
+    }
+    EXPECT_EQ(trainers.patience.hitCount(), 450);
+}
+
+TEST_F(PatienceTest, SetbackTakesTwoThirds) {
+    // The setback draw of press 51 comes 55 ms into it, after fifty presses of 2020 ms.
+    while (FirstRand(platform.GetTickCount() + 50 * kPressMs + 55) % 100 + 1 != 3)
+        Wait(1);
+    for (int press = 1; press <= 50; ++press)
+        Hit();
+    const float before = Points();
+    const int gain = FirstRand(platform.GetTickCount() + 20) % 15 + 1;
+    Hit();
+    const float gained = static_cast<float>(static_cast<double>(before) + gain / static_cast<double>(80.335f));
+    EXPECT_EQ(Points(), static_cast<float>(static_cast<double>(gained) / 3.0));
+    EXPECT_LT(Points(), before);
+}
+
+TEST_F(PatienceTest, FiveQuickPressesFreezeForTenSeconds) {
+    const std::uint32_t slept = platform.sleptMs();
+    const std::size_t effects = platform.effects().size();
+    float last = 0.0f;
+    for (int n = 0; n < 5; ++n) {
+        Hit();
+        EXPECT_GT(Points(), last);
+        last = Points();
+    }
+    EXPECT_EQ(platform.sleptMs() - slept, 5 * kPressMs);
+    EXPECT_EQ(platform.effects().size(), effects + 5);
+}
+
+TEST_F(PatienceTest, DoneWithoutPointsBeatsNothing) {
+    Press(ids::kPatienceDone);
+    EXPECT_EQ(Box(ids::kPatiencePointsBox), "");
+    EXPECT_EQ(ReadFile(kHighscoreFileName), "0 0 0 0 0 0 0 0 0 0 ");
+    EXPECT_EQ(platform.MessageCount(), 0);
+}
+
+TEST_F(PatienceTest, DoneWithAFractionAgainstZeroStoresZero) {
+    Hit();
+    Press(ids::kPatienceDone);
+    EXPECT_EQ(Box(ids::kPatiencePointsBox), "Highscore! 0");
+    EXPECT_EQ(FileSlots()[slots::kPatience], 0);
+    EXPECT_EQ(trainers.patience.hitCount(), 0);
+    EXPECT_EQ(Points(), 0.0f);
+
+    const std::uint32_t slept = platform.sleptMs();
+    Hit();
+    EXPECT_EQ(platform.sleptMs() - slept, kPressMs) << "the count starts again from press 1";
+    EXPECT_LE(Points(), 15 / 260.335f);
+}
+
+TEST_F(PatienceTest, TwelvePointsSomethingAgainstTwelve) {
+    WriteSlot(slots::kPatience, 12);
+    ASSERT_TRUE(HitUntilBetween(12.0f, 13.0f));
+    const std::size_t effects = platform.effects().size();
+    Press(ids::kPatienceDone);
+    ASSERT_GT(platform.effects().size(), effects);
+    EXPECT_EQ(platform.effects()[effects].text, "") << "the box is emptied before the offer";
+    EXPECT_EQ(Box(ids::kPatiencePointsBox), "Highscore! 12");
+    EXPECT_EQ(FileSlots()[slots::kPatience], 12);
+    EXPECT_EQ(Points(), 0.0f);
+}
+
+TEST_F(PatienceTest, TwelvePointsSomethingAgainstThirteen) {
+    WriteSlot(slots::kPatience, 13);
+    ASSERT_TRUE(HitUntilBetween(12.0f, 13.0f));
+    Press(ids::kPatienceDone);
+    EXPECT_EQ(Box(ids::kPatiencePointsBox), "");
+    EXPECT_EQ(FileSlots()[slots::kPatience], 13);
+    EXPECT_EQ(trainers.patience.hitCount(), 0);
+    EXPECT_EQ(Points(), 0.0f);
+}
+
+TEST_F(PatienceTest, MissingFileLosesThePoints) {
+    std::filesystem::remove(kHighscoreFileName);
+    Hit();
+    Press(ids::kPatienceDone);
+    ASSERT_EQ(platform.MessageCount(), 1);
+    EXPECT_EQ(platform.LastMessage()->text, "Highscore list gone?");
+    EXPECT_EQ(platform.LastMessage()->caption, kApplicationName);
+    EXPECT_EQ(Box(ids::kPatiencePointsBox), "");
+    EXPECT_EQ(trainers.patience.hitCount(), 0);
+    EXPECT_EQ(Points(), 0.0f);
+    EXPECT_FALSE(std::filesystem::exists(kHighscoreFileName));
+}
+
+TEST_F(PatienceTest, UnwritableFileAnnouncesNoHighscore) {
+    WriteSlot(slots::kPatience, -5);
+    Hit();
+    files.FailWritesAfter(0);
+    Press(ids::kPatienceDone);
+    EXPECT_EQ(platform.LastMessage()->text, "Highscore list gone?");
+    EXPECT_EQ(Box(ids::kPatiencePointsBox), "");
+    EXPECT_EQ(FileSlots()[slots::kPatience], -5);
+    EXPECT_EQ(Points(), 0.0f);
+}
+
+} // namespace
+} // namespace velmo::test
