@@ -69,6 +69,11 @@ std::int32_t OddsBetAmount(std::int32_t pot, float fraction) {
     return static_cast<std::int32_t>(static_cast<double>(pot) * static_cast<double>(fraction));
 }
 
+bool OddsCallExpected(std::int32_t outs, std::int32_t streetsLeft, float fraction) {
+    const std::int32_t hero = outs * (streetsLeft == 1 ? 2 : 4);
+    return hero >= RequiredEquityForFraction(fraction);
+}
+
 EquityTrainer::EquityTrainer(Platform& platform, SituationClock& clock) : platform_(platform), clock_(clock) {}
 
 void EquityTrainer::StartNext() {
@@ -124,9 +129,7 @@ void EquityTrainer::Judge(Answer given) {
         return;
     }
 
-    const int required = RequiredEquityForFraction(oddsBetFraction);
-    const std::int32_t hero = oddsOuts * (oddsStreetsLeft == 1 ? 2 : 4);
-    const Answer expected = hero >= required ? Answer::Call : Answer::Fold;
+    const Answer expected = OddsCallExpected(oddsOuts, oddsStreetsLeft, oddsBetFraction) ? Answer::Call : Answer::Fold;
 
     // The score box follows every change of the score, so that it never
     // lags behind a time bonus or a slow penalty.

@@ -19,6 +19,9 @@ int RequiredEquityForFraction(float fraction);
 // The villain's bet in chips: pot times fraction, formed in floating point and
 // truncated toward zero.
 std::int32_t OddsBetAmount(std::int32_t pot, float fraction);
+// Whether Call is the right answer: the hero's equity (outs times 2 with one
+// street to come, times 4 otherwise) reaches the equity the bet requires.
+bool OddsCallExpected(std::int32_t outs, std::int32_t streetsLeft, float fraction);
 
 class EquityTrainer {
 public:

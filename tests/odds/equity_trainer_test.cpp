@@ -1,0 +1,404 @@
+#include "common/control_ids.h"
+#include "odds/equity_trainer.h"
+#include "odds_draws.h"
+#include "scores/highscore_file.h"
+#include "support/program_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace velmo {
+namespace {
+
+using test::ReadFile;
+using test::WriteFile;
+
+constexpr const char* kZeroFile = "0 0 0 0 0 0 0 0 0 0 ";
+
+class EquityTrainerTest : public test::ProgramFixture {
+protected:
+    const EquityTrainer& odds() const { return trainers.odds; }
+
+    // Waits until a Start/Next press deals exactly this situation, then presses.
+    void Deal(std::int32_t row, std::int32_t outs, std::int32_t streets, std::optional<std::int32_t> pot = {}) {
+        const auto wait = test::WaitForDeal(platform.GetTickCount(), row, outs, streets, pot);
+        ASSERT_TRUE(wait.has_value()) << "no tick deals row " << row << ", " << outs << " outs, " << streets;
+        Wait(*wait);
+        Press(ids::kOddsStart);
+        ASSERT_EQ(odds().betRow(), row);
+        ASSERT_EQ(odds().outs(), outs);
+        ASSERT_EQ(odds().streetsLeft(), streets);
+    }
+    // 0.33 of the pot (20 %) against 5 outs on two streets (20 %): Call.
+    void DealCallSituation() { Deal(4, 5, 2); }
+    // 5 times the pot (50 %) against 2 outs on one street (4 %): Fold.
+    void DealFoldSituation() { Deal(10, 2, 1); }
+
+    std::size_t EffectCount() const { return platform.effects().size(); }
+
+    // One situation answered right in 2.5 s (+3), then nine skipped: the next
+    // Start/Next press ends the session.
+    void PlaySessionScoringThree() {
+        DealCallSituation();
+        Wait(2500);
+        Press(ids::kOddsCall);
+        ASSERT_EQ(odds().score(), 3);
+        for (int n = 2; n <= 10; ++n)
+            Press(ids::kOddsStart);
+        ASSERT_EQ(odds().situationCount(), 10);
+    }
+
+    std::filesystem::path HighscoreFile() const { return dir.path() / kHighscoreFileName; }
+};
+
+TEST_F(EquityTrainerTest, ShowsTheSituationInWords) {
+    Deal(4, 9, 2);
+    const std::int32_t pot = odds().potSize();
+    EXPECT_EQ(odds().betFraction(), 0.33f);
+    EXPECT_EQ(odds().betAmount(), pot * 33 / 100);
+    EXPECT_EQ(Box(ids::kOddsTextBox), "Pot size: " + std::to_string(pot) + ". V bets: " +
+                                          std::to_string(pot * 33 / 100) + ". Hero outs: 9. Streets left: 2.");
+}
+
+TEST_F(EquityTrainerTest, EveryDealMatchesItsText) {
+    for (int n = 0; n < 10; ++n) {
+        Wait(static_cast<std::uint32_t>(977 * n + 31));
+        const test::OddsDeal expected = test::DealAt(platform.GetTickCount());
+        Press(ids::kOddsStart);
+        ASSERT_EQ(odds().potSize(), expected.pot);
+        ASSERT_EQ(odds().betRow(), expected.row);
+        ASSERT_EQ(odds().outs(), expected.outs);
+        ASSERT_EQ(odds().streetsLeft(), expected.streets);
+        EXPECT_EQ(odds().betFraction(), BetFractionForRow(expected.row));
+        EXPECT_EQ(Box(ids::kOddsTextBox), "Pot size: " + std::to_string(expected.pot) +
+                                              ". V bets: " + std::to_string(odds().betAmount()) +
+                                              ". Hero outs: " + std::to_string(expected.outs) +
+                                              ". Streets left: " + std::to_string(expected.streets) + ".");
+    }
+}
+
+TEST_F(EquityTrainerTest, StartNextPauses514AndStartsTheClockAfterwards) {
+    const std::uint32_t before = platform.sleptMs();
+    const std::uint32_t pressTick = platform.GetTickCount();
+    Press(ids::kOddsStart);
+    EXPECT_EQ(platform.sleptMs() - before, 514u);
+    EXPECT_EQ(trainers.clock.situationStartTick, pressTick + 514);
+    EXPECT_EQ(trainers.clock.situationStartTick, platform.GetTickCount());
+}
+
+// ---- judging -------------------------------------------------------------
+
+struct JudgeCase {
+    const char* name;
+    std::int32_t row;
+    std::int32_t outs;
+    std::int32_t streets;
+    bool callExpected;
+};
+
+class JudgingTest : public EquityTrainerTest, public ::testing::WithParamInterface<JudgeCase> {};
+
+// Each situation is answered once with Call and, dealt again, once with Fold.
+TEST_P(JudgingTest, EqualEquityMeansCall) {
+    const JudgeCase& c = GetParam();
+    Deal(c.row, c.outs, c.streets);
+    Wait(2500);
+    Press(ids::kOddsCall);
+    EXPECT_EQ(Box(ids::kOddsTextBox), c.callExpected ? "correct, call" : "That is incorrect.");
+    const std::int32_t afterCall = odds().score();
+    EXPECT_EQ(afterCall, c.callExpected ? 3 : -2);
+
+    Deal(c.row, c.outs, c.streets);
+    Wait(2500);
+    Press(ids::kOddsFold);
+    EXPECT_EQ(Box(ids::kOddsTextBox), c.callExpected ? "That is incorrect." : "Correct, fold.");
+    EXPECT_EQ(odds().score() - afterCall, c.callExpected ? -2 : 3);
+}
+
+// Combinations that a press can deal (see odds_draws.h); the equality edges
+// the panel cannot reach are judged in bet_size_table_test.cpp.
+INSTANTIATE_TEST_SUITE_P(Dealt, JudgingTest,
+                         ::testing::Values(JudgeCase{"FiveOutsTwoStreetsAgainstThird", 4, 5, 2, true},
+                                           JudgeCase{"FourOutsTwoStreetsAgainstThird", 4, 4, 2, false},
+                                           JudgeCase{"TwentyOutsOneStreetAgainstSixFifths", 8, 20, 1, true},
+                                           JudgeCase{"NineOutsTwoStreetsAgainstSixFifths", 8, 9, 2, false},
+                                           JudgeCase{"FourteenOutsTwoStreetsAgainstFivePots", 10, 14, 2, true},
+                                           JudgeCase{"ElevenOutsTwoStreetsAgainstFivePots", 10, 11, 2, false},
+                                           JudgeCase{"EighteenOutsOneStreetAgainstFivePots", 10, 18, 1, false},
+                                           JudgeCase{"FifteenOutsTwoStreetsAgainstTwelvePots", 11, 15, 2, true},
+                                           JudgeCase{"TwelveOutsOneStreetAgainstTwelvePots", 11, 12, 1, false},
+                                           JudgeCase{"SixteenOutsOneStreetAgainstTwoThirds", 12, 16, 1, true},
+                                           JudgeCase{"TwelveOutsOneStreetAgainstTwoThirds", 12, 12, 1, false},
+                                           JudgeCase{"FiveOutsOneStreetAgainstTenth", 1, 5, 1, true},
+                                           JudgeCase{"TwoOutsOneStreetAgainstTenth", 1, 2, 1, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---- the score table -----------------------------------------------------
+
+struct ScoreCase {
+    const char* name;
+    bool answerCall;    // which button is pressed
+    bool callSituation; // whether Call is the right answer
+    std::uint32_t elapsedMs;
+    std::int32_t change;
+    const char* text;
+};
+
+class ScoreTableTest : public EquityTrainerTest, public ::testing::WithParamInterface<ScoreCase> {};
+
+TEST_P(ScoreTableTest, ScoreChangeTextAndScoreBox) {
+    const ScoreCase& c = GetParam();
+    if (c.callSituation)
+        DealCallSituation();
+    else
+        DealFoldSituation();
+    Wait(c.elapsedMs);
+    Press(c.answerCall ? ids::kOddsCall : ids::kOddsFold);
+
+    EXPECT_EQ(odds().score(), c.change);
+    EXPECT_EQ(Box(ids::kOddsTextBox), c.text);
+    // The score box shows the final score of the answer, bonus and penalty included.
+    EXPECT_EQ(Box(ids::kOddsScoreBox), std::to_string(c.change));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ScoreTableTest,
+                         ::testing::Values(ScoreCase{"RightSameTick", true, true, 0, 4002, "correct, call"},
+                                           ScoreCase{"RightIn1ms", true, true, 1, 4002, "correct, call"},
+                                           ScoreCase{"RightIn1600ms", true, true, 1600, 4, "correct, call"},
+                                           ScoreCase{"RightIn2500ms", true, true, 2500, 3, "correct, call"},
+                                           ScoreCase{"RightIn9999ms", true, true, 9999, 2, "correct, call"},
+                                           ScoreCase{"RightIn10000ms", true, true, 10000, 1, "correct, call"},
+                                           ScoreCase{"RightIn12s", true, true, 12000, 1, "correct, call"},
+                                           ScoreCase{"RightIn20000ms", true, true, 20000, 1, "correct, call"},
+                                           ScoreCase{"RightIn20001ms", true, true, 20001, -2, "correct, call, SLOW!"},
+                                           ScoreCase{"RightIn25s", true, true, 25000, -2, "correct, call, SLOW!"},
+                                           ScoreCase{"FoldRightIn2500ms", false, false, 2500, 3, "Correct, fold."},
+                                           ScoreCase{"FoldRightIn15s", false, false, 15000, 1, "Correct, fold."},
+                                           ScoreCase{"FoldRightIn25s", false, false, 25000, -2,
+                                                     "Correct, fold., SLOW!"},
+                                           ScoreCase{"WrongSameTick", false, true, 0, -2, "That is incorrect."},
+                                           ScoreCase{"WrongIn2500ms", true, false, 2500, -2, "That is incorrect."},
+                                           ScoreCase{"WrongIn20000ms", false, true, 20000, -2, "That is incorrect."},
+                                           ScoreCase{"WrongIn20001ms", false, true, 20001, -5, "That is incorrect."},
+                                           ScoreCase{"WrongCallIn25s", true, false, 25000, -5, "That is incorrect."}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(EquityTrainerTest, ScoresAddUpOverASession) {
+    DealCallSituation();
+    Wait(2500);
+    Press(ids::kOddsCall); // +3
+    DealFoldSituation();
+    Wait(25000);
+    Press(ids::kOddsFold); // -2
+    DealFoldSituation();
+    Wait(100);
+    Press(ids::kOddsCall); // -2
+    EXPECT_EQ(odds().score(), -1);
+    EXPECT_EQ(Box(ids::kOddsScoreBox), "-1");
+}
+
+// ---- the answer gate -----------------------------------------------------
+
+TEST_F(EquityTrainerTest, OnlyTheFirstAnswerIsJudged) {
+    DealCallSituation();
+    Wait(2500);
+    Press(ids::kOddsCall);
+    const std::size_t effects = EffectCount();
+    Wait(100);
+    Press(ids::kOddsCall);
+    Press(ids::kOddsFold);
+    EXPECT_EQ(EffectCount(), effects);
+    EXPECT_EQ(odds().score(), 3);
+    EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
+
+    // The next situation opens the gate again.
+    DealCallSituation();
+    Wait(2500);
+    Press(ids::kOddsCall);
+    EXPECT_EQ(odds().score(), 6);
+}
+
+TEST_F(EquityTrainerTest, WrongFirstAnswerCannotBeCorrected) {
+    DealCallSituation();
+    Wait(2500);
+    Press(ids::kOddsFold);
+    Press(ids::kOddsCall);
+    EXPECT_EQ(odds().score(), -2);
+    EXPECT_EQ(Box(ids::kOddsTextBox), "That is incorrect.");
+}
+
+TEST_F(EquityTrainerTest, SkippedSituationCostsNothingButCounts) {
+    Press(ids::kOddsStart);
+    Press(ids::kOddsStart);
+    EXPECT_EQ(odds().situationCount(), 2);
+    EXPECT_EQ(odds().score(), 0);
+    EXPECT_EQ(Box(ids::kOddsScoreBox), "");
+}
+
+// ---- before any situation ------------------------------------------------
+
+// The all-zero situation requires 0 % and gives the hero 0 %: Call is right.
+// Its clock reads 0, so the answer at tick 100000 is slow.
+TEST_F(EquityTrainerTest, CallBeforeAnySituationIsRightButSlow) {
+    Press(ids::kOddsCall);
+    EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call, SLOW!");
+    EXPECT_EQ(odds().score(), -2);
+    EXPECT_EQ(Box(ids::kOddsScoreBox), "-2");
+}
+
+TEST_F(EquityTrainerTest, FoldBeforeAnySituationIsWrong) {
+    Press(ids::kOddsFold);
+    EXPECT_EQ(Box(ids::kOddsTextBox), "That is incorrect.");
+    EXPECT_EQ(odds().score(), -5);
+    EXPECT_EQ(Box(ids::kOddsScoreBox), "-5");
+}
+
+TEST_F(EquityTrainerTest, AnswerBeforeAnySituationTimedFromTheSharedClock) {
+    trainers.clock.situationStartTick = platform.GetTickCount();
+    Wait(2500);
+    Press(ids::kOddsCall);
+    EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
+    EXPECT_EQ(odds().score(), 3);
+}
+
+// ---- the clock shared with the preflop trainer ---------------------------
+
+TEST_F(EquityTrainerTest, PreflopStartRestartsTheOddsClock) {
+    DealCallSituation();
+    const std::uint32_t oddsStart = trainers.clock.situationStartTick;
+    Wait(19000);
+    Press(ids::kPreflopStart);
+    const std::uint32_t preflopStart = trainers.clock.situationStartTick;
+    ASSERT_NE(preflopStart, oddsStart) << "a preflop Start/Next must set the shared clock";
+    Wait(2500);
+    Press(ids::kOddsCall);
+    // Timed from the preflop start: fast, not slow (19000 + 2500 from the odds start).
+    const std::int32_t elapsed = ElapsedMs(preflopStart, platform.GetTickCount());
+    ASSERT_LT(elapsed, 10000);
+    EXPECT_EQ(odds().score(), 2 + 4000 / elapsed);
+    EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
+}
+
+TEST_F(EquityTrainerTest, AnswerIsTimedFromWhateverSetTheSharedClockLast) {
+    DealCallSituation();
+    Wait(19000);
+    trainers.clock.situationStartTick = platform.GetTickCount(); // another panel's Start/Next
+    Wait(2500);
+    Press(ids::kOddsCall);
+    EXPECT_EQ(odds().score(), 3);
+    EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
+}
+
+// ---- the end of the session ----------------------------------------------
+
+TEST_F(EquityTrainerTest, EleventhPressAnnouncesNewHighscoreAndStoresIt) {
+    PlaySessionScoringThree();
+    const std::uint32_t slept = platform.sleptMs();
+    Press(ids::kOddsStart);
+    EXPECT_EQ(Box(ids::kOddsTextBox), "Session over. Highscore! 3");
+    EXPECT_EQ(Box(ids::kOddsScoreBox), "");
+    EXPECT_EQ(ReadFile(HighscoreFile()), "0 3 0 0 0 0 0 0 0 0 ");
+    EXPECT_EQ(platform.MessageCount(), 0);
+    EXPECT_EQ(platform.sleptMs(), slept) << "ending a session deals nothing";
+    EXPECT_EQ(odds().situationCount(), 11);
+    EXPECT_EQ(odds().score(), 3);
+
+    // Every later press ends the session again; the same score is no highscore.
+    Press(ids::kOddsStart);
+    EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
+    EXPECT_EQ(ReadFile(HighscoreFile()), "0 3 0 0 0 0 0 0 0 0 ");
+}
+
+TEST_F(EquityTrainerTest, EqualScoreIsNoHighscore) {
+    WriteFile(HighscoreFile(), "7 3 0 0 0 0 0 0 0 0 ");
+    PlaySessionScoringThree();
+    Press(ids::kOddsStart);
+    EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
+    EXPECT_EQ(Box(ids::kOddsScoreBox), "3");
+    EXPECT_EQ(ReadFile(HighscoreFile()), "7 3 0 0 0 0 0 0 0 0 ");
+    EXPECT_EQ(platform.MessageCount(), 0);
+}
+
+TEST_F(EquityTrainerTest, MissingHighscoreFileIsAnnouncedAndScoreKept) {
+    PlaySessionScoringThree();
+    std::filesystem::remove(HighscoreFile());
+    Press(ids::kOddsStart);
+    ASSERT_EQ(platform.MessageCount(), 1);
+    EXPECT_EQ(platform.LastMessage()->text, "Highscore list gone?");
+    EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
+    EXPECT_EQ(Box(ids::kOddsScoreBox), "3");
+    EXPECT_EQ(odds().score(), 3);
+    EXPECT_FALSE(std::filesystem::exists(HighscoreFile()));
+}
+
+TEST_F(EquityTrainerTest, FailedRewriteAnnouncesNoHighscore) {
+    PlaySessionScoringThree();
+    files.FailWritesAfter(0);
+    Press(ids::kOddsStart);
+    files.Heal();
+    ASSERT_EQ(platform.MessageCount(), 1);
+    EXPECT_EQ(platform.LastMessage()->text, "Highscore list gone?");
+    EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
+    EXPECT_EQ(Box(ids::kOddsScoreBox), "3");
+    EXPECT_EQ(ReadFile(HighscoreFile()), kZeroFile);
+}
+
+TEST_F(EquityTrainerTest, AnswersAfterTheSessionShowSessionOver) {
+    PlaySessionScoringThree();
+    Press(ids::kOddsStart);
+    Press(ids::kOddsCall);
+    EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
+    EXPECT_EQ(odds().score(), 3);
+    const std::size_t effects = EffectCount();
+    Press(ids::kOddsFold);
+    EXPECT_EQ(EffectCount(), effects);
+
+    Press(ids::kOddsStart); // ends it again and opens the gate once more
+    Wait(30000);
+    Press(ids::kOddsFold);
+    EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
+    EXPECT_EQ(odds().score(), 3);
+}
+
+// ---- Reset ---------------------------------------------------------------
+
+TEST_F(EquityTrainerTest, ResetEmptiesBothBoxesAndStartsAFreshSession) {
+    PlaySessionScoringThree();
+    Press(ids::kOddsReset);
+    EXPECT_EQ(Box(ids::kOddsTextBox), "");
+    EXPECT_EQ(Box(ids::kOddsScoreBox), "");
+    EXPECT_EQ(odds().score(), 0);
+    EXPECT_EQ(odds().situationCount(), 0);
+
+    for (int n = 1; n <= 10; ++n) {
+        Press(ids::kOddsStart);
+        ASSERT_NE(Box(ids::kOddsTextBox), "Session over.") << "situation " << n;
+    }
+    Press(ids::kOddsStart);
+    EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
+}
+
+TEST_F(EquityTrainerTest, AnswerAfterResetJudgesTheLastSituation) {
+    DealFoldSituation();
+    Press(ids::kOddsReset);
+    Wait(2500);
+    Press(ids::kOddsFold);
+    EXPECT_EQ(Box(ids::kOddsTextBox), "Correct, fold.");
+    EXPECT_EQ(odds().score(), 3);
+}
+
+TEST_F(EquityTrainerTest, ResetDoesNotReopenTheGate) {
+    DealCallSituation();
+    Wait(2500);
+    Press(ids::kOddsCall);
+    Press(ids::kOddsReset);
+    const std::size_t effects = EffectCount();
+    Press(ids::kOddsCall);
+    EXPECT_EQ(EffectCount(), effects);
+    EXPECT_EQ(odds().score(), 0);
+}
+
+} // namespace
+} // namespace velmo
