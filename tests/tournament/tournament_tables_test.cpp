@@ -1,0 +1,300 @@
+#include "tournament/tournament_tables.h"
+#include "tournament_texts.h"
+
+#include "common/generator.h"
+#include "common/simulated_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <map>
+#include <ostream>
+#include <random>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace velmo::test {
+namespace {
+
+const TournamentGroup& Group(int number) {
+    return TournamentGroups()[static_cast<std::size_t>(number - 1)];
+}
+
+std::vector<std::string_view> Hands(int number) {
+    const auto hands = Group(number).hands;
+    return {hands.begin(), hands.end()};
+}
+
+// What the summary of the groups says: sizes, pick range, pause, answer, the
+// stack in big blinds (rounded to `ratioScale`ths) and the distance to the
+// bubble, each from least to most, and the first and last hand listed.
+struct GroupCase {
+    int number;
+    std::size_t handCount;
+    int pickRange;
+    std::uint32_t pauseMs;
+    TournamentAnswer answer;
+    int ratioScale;
+    long minRatio, maxRatio;
+    std::int64_t minBubble, maxBubble;
+    std::string_view firstHand, lastHand;
+};
+
+void PrintTo(const GroupCase& c, std::ostream* os) {
+    *os << "group " << c.number;
+}
+
+const GroupCase kGroupCases[] = {
+    {1, 36, 10, 26, TournamentAnswer::Push, 100, 188, 1362, 2, 1054, "Ah7d", "Th7s"},
+    {2, 14, 10, 26, TournamentAnswer::Push, 100, 1893, 8250, 2, 1054, "AcKc", "AdKd"},
+    {3, 14, 10, 26, TournamentAnswer::Push, 1, 193, 628, 162, 5340, "AcKc", "AdKd"},
+    {4, 6, 4, 26, TournamentAnswer::Push, 1, 212, 868, 1, 21, "AhAd", "AsAh"},
+    {5, 54, 4, 26, TournamentAnswer::Fold, 1, 212, 868, 1, 15, "7h7c", "JcQs"},
+    {6, 42, 10, 26, TournamentAnswer::Fold, 100, 1895, 8625, 2, 1054, "3h3d", "AhTs"},
+    {7, 42, 10, 36, TournamentAnswer::Fold, 1, 220, 728, 385, 8760, "4h4d", "AhTs"},
+};
+
+class TournamentGroupTable : public ::testing::TestWithParam<GroupCase> {};
+
+TEST_P(TournamentGroupTable, SizesRangeAndAnswer) {
+    const GroupCase& c = GetParam();
+    const TournamentGroup& g = Group(c.number);
+    EXPECT_EQ(g.number, c.number);
+    EXPECT_EQ(g.descriptions.size(), 13u);
+    EXPECT_EQ(g.hands.size(), c.handCount);
+    EXPECT_EQ(g.handPickRange, c.pickRange);
+    EXPECT_EQ(g.descriptionPauseMs, c.pauseMs);
+    EXPECT_EQ(g.expected, c.answer);
+    // The pick never reaches past the end of the shuffled list.
+    EXPECT_LT(static_cast<std::size_t>(g.handPickRange), g.hands.size());
+    EXPECT_EQ(g.hands.front(), c.firstHand);
+    EXPECT_EQ(g.hands.back(), c.lastHand);
+}
+
+TEST_P(TournamentGroupTable, DescriptionsHaveTheFixedFormAndBlinds) {
+    const std::pair<std::int64_t, std::int64_t> blinds[] = {
+        {2000, 4000}, {3000, 3000}, {4000, 8000}, {1000, 2000}, {5000, 10000}, {200, 400},  {200, 400},
+        {400, 800},   {20, 40},     {250, 500},   {250, 500},   {5000, 10000}, {2000, 4000}};
+    const GroupCase& c = GetParam();
+    const auto descriptions = Group(c.number).descriptions;
+    ASSERT_EQ(descriptions.size(), std::size(blinds));
+    double minRatio = 1e18, maxRatio = 0;
+    std::int64_t minBubble = INT64_MAX, maxBubble = 0;
+    for (std::size_t k = 0; k < descriptions.size(); ++k) {
+        SCOPED_TRACE("description " + std::to_string(k + 1));
+        const std::string_view d = descriptions[k];
+        EXPECT_GE(d.size(), 52u);
+        EXPECT_LE(d.size(), 62u);
+        const auto parsed = ParseDescription(d);
+        ASSERT_TRUE(parsed) << '"' << d << '"';
+        EXPECT_EQ(parsed->smallBlind, blinds[k].first);
+        EXPECT_EQ(parsed->bigBlind, blinds[k].second);
+        const double ratio = static_cast<double>(parsed->stack) / static_cast<double>(parsed->bigBlind);
+        minRatio = std::min(minRatio, ratio);
+        maxRatio = std::max(maxRatio, ratio);
+        minBubble = std::min(minBubble, parsed->bubble);
+        maxBubble = std::max(maxBubble, parsed->bubble);
+    }
+    EXPECT_EQ(std::lround(minRatio * c.ratioScale), c.minRatio);
+    EXPECT_EQ(std::lround(maxRatio * c.ratioScale), c.maxRatio);
+    EXPECT_EQ(minBubble, c.minBubble);
+    EXPECT_EQ(maxBubble, c.maxBubble);
+}
+
+TEST_P(TournamentGroupTable, EveryHandIsTwoDifferentCards) {
+    for (std::string_view hand : Group(GetParam().number).hands)
+        EXPECT_TRUE(IsHand(hand)) << '"' << hand << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(Tournament, TournamentGroupTable, ::testing::ValuesIn(kGroupCases),
+                         [](const auto& info) { return "Group" + std::to_string(info.param.number); });
+
+// The entries listed more than once, with their one-based positions.
+std::map<std::string_view, std::vector<int>> Repeats(int number) {
+    std::map<std::string_view, std::vector<int>> positions;
+    const auto hands = Hands(number);
+    for (std::size_t k = 0; k < hands.size(); ++k)
+        positions[hands[k]].push_back(static_cast<int>(k + 1));
+    std::erase_if(positions, [](const auto& entry) { return entry.second.size() < 2; });
+    return positions;
+}
+
+TEST(TournamentTables, OnlyTheNamedEntriesRepeat) {
+    using R = std::map<std::string_view, std::vector<int>>;
+    EXPECT_EQ(Repeats(1), R{});
+    EXPECT_EQ(Repeats(2), R{});
+    EXPECT_EQ(Repeats(3), R{});
+    EXPECT_EQ(Repeats(4), R{});
+    EXPECT_EQ(Repeats(5), (R{{"ThTc", {17, 51}}}));
+    EXPECT_EQ(Repeats(6), (R{{"AcQh", {31, 40}}}));
+    EXPECT_EQ(Repeats(7), (R{{"AcQh", {31, 40}}}));
+}
+
+TEST(TournamentTables, GroupFourHoldsPairsOfAcesOnly) {
+    EXPECT_EQ(Hands(4), (std::vector<std::string_view>{"AhAd", "AcAd", "AsAd", "AdAs", "AsAc", "AsAh"}));
+    for (std::string_view hand : Hands(4))
+        EXPECT_TRUE(hand[0] == 'A' && hand[2] == 'A') << hand;
+}
+
+TEST(TournamentTables, GroupsTwoAndThreeShareTheirHandList) {
+    EXPECT_EQ(Hands(2), Hands(3));
+    EXPECT_EQ(Hands(2), (std::vector<std::string_view>{"AcKc", "AhKh", "AhAd", "KdKc", "QsQc", "AcAd", "AsAd", "KsKh",
+                                                       "AdAs", "QhQs", "AdAc", "KsAs", "KcKs", "AdKd"}));
+}
+
+TEST(TournamentTables, GroupFiveHasTheStacksOfGroupFourAndItsLastFourDescriptions) {
+    const auto four = Group(4).descriptions;
+    const auto five = Group(5).descriptions;
+    for (std::size_t k = 0; k < 13; ++k) {
+        EXPECT_EQ(ParseDescription(four[k])->stack, ParseDescription(five[k])->stack) << "description " << k + 1;
+        if (k >= 9) {
+            EXPECT_EQ(four[k], five[k]) << "description " << k + 1;
+        }
+    }
+}
+
+TEST(TournamentTables, GroupSevenIsGroupSixWithEightEntriesChanged) {
+    const auto six = Hands(6);
+    const auto seven = Hands(7);
+    ASSERT_EQ(six.size(), seven.size());
+    int changed = 0;
+    for (std::size_t k = 0; k < six.size(); ++k)
+        changed += six[k] != seven[k] ? 1 : 0;
+    EXPECT_EQ(changed, 8);
+}
+
+TEST(TournamentTables, AnswerKey) {
+    for (int group = -1; group <= 8; ++group) {
+        EXPECT_EQ(IsPushGroup(group), group >= 1 && group <= 4) << "group " << group;
+        EXPECT_EQ(IsFoldGroup(group), group >= 5 && group <= 7) << "group " << group;
+    }
+}
+
+// Many draws, each started at a tick a user might press at.
+struct DrawTally {
+    std::map<int, int> groups;
+    std::map<int, std::map<std::string, int>> descriptions; // by group
+    std::map<int, std::map<std::string, int>> hands;        // by group
+    std::set<std::uint32_t> pauses[8];
+};
+
+DrawTally TallyDraws(int count) {
+    DrawTally tally;
+    SimulatedPlatform platform(123457);
+    std::mt19937 user(2024);
+    std::uniform_int_distribution<std::uint32_t> wait(1, 5000);
+    for (int n = 0; n < count; ++n) {
+        platform.Advance(wait(user));
+        const auto slept = platform.sleptMs();
+        const TournamentDraw draw = DrawTournamentSituation(platform);
+        if (draw.group < 1 || draw.group > 7) {
+            ADD_FAILURE() << "group " << draw.group;
+            continue;
+        }
+        if (!IsSituationOf(draw.group, draw.text))
+            ADD_FAILURE() << "group " << draw.group << ": \"" << draw.text << '"';
+        tally.pauses[draw.group].insert(platform.sleptMs() - slept);
+        ++tally.groups[draw.group];
+        const std::string text = draw.text;
+        ++tally.descriptions[draw.group][text.substr(0, text.size() - 4)];
+        ++tally.hands[draw.group][text.substr(text.size() - 4)];
+    }
+    return tally;
+}
+
+class TournamentDrawing : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { tally_ = new DrawTally(TallyDraws(70000)); }
+    static void TearDownTestSuite() {
+        delete tally_;
+        tally_ = nullptr;
+    }
+    static const DrawTally& tally() { return *tally_; }
+
+private:
+    static DrawTally* tally_;
+};
+
+DrawTally* TournamentDrawing::tally_ = nullptr;
+
+TEST_F(TournamentDrawing, PausesTotal168AndFor178GroupSeven) {
+    for (int group = 1; group <= 7; ++group)
+        EXPECT_EQ(tally().pauses[group], (std::set<std::uint32_t>{group == 7 ? 178u : 168u})) << "group " << group;
+}
+
+TEST_F(TournamentDrawing, EveryGroupComesUpAboutEquallyOften) {
+    ASSERT_EQ(tally().groups.size(), 7u);
+    for (const auto& [group, count] : tally().groups) {
+        EXPECT_GT(count, 70000 / 7 * 8 / 10) << "group " << group;
+        EXPECT_LT(count, 70000 / 7 * 12 / 10) << "group " << group;
+    }
+}
+
+TEST_F(TournamentDrawing, EveryDescriptionIsDrawnAlthoughOnlyTenPositionsArePicked) {
+    for (int group = 1; group <= 7; ++group) {
+        const auto& seen = tally().descriptions.at(group);
+        // Groups 4 and 5 share four descriptions, which still count separately per group.
+        EXPECT_EQ(seen.size(), 13u) << "group " << group;
+        for (std::string_view d : Group(group).descriptions)
+            EXPECT_GT(seen.count(std::string(d)) ? seen.at(std::string(d)) : 0, 0) << '"' << d << '"';
+    }
+}
+
+TEST_F(TournamentDrawing, EveryHandIsDrawnAlthoughThePickRangeIsShort) {
+    for (int group = 1; group <= 7; ++group) {
+        const auto& seen = tally().hands.at(group);
+        for (std::string_view h : Group(group).hands)
+            EXPECT_TRUE(seen.count(std::string(h))) << "group " << group << ": " << h;
+        EXPECT_EQ(seen.size(), std::set<std::string_view>(Group(group).hands.begin(), Group(group).hands.end()).size())
+            << "group " << group;
+    }
+}
+
+// "ThTc" is listed twice among group 5's 54 entries, so it is drawn about
+// twice as often as a hand listed once.
+TEST_F(TournamentDrawing, AHandListedTwiceIsDrawnAboutTwiceAsOften) {
+    const auto& seen = tally().hands.at(5);
+    double singles = 0;
+    int singleCount = 0;
+    for (const auto& [hand, count] : seen) {
+        if (hand != "ThTc") {
+            singles += count;
+            ++singleCount;
+        }
+    }
+    ASSERT_EQ(singleCount, 52);
+    const double ratio = seen.at("ThTc") / (singles / singleCount);
+    EXPECT_GT(ratio, 1.5);
+    EXPECT_LT(ratio, 2.5);
+}
+
+// The draw ends with a reseeding at its last tick and one rand() for the
+// hand; the generator carries on from there.
+TEST(TournamentDraw, LeavesTheGeneratorSeededFromItsLastReseeding) {
+    for (std::uint32_t start : {100000u, 4321u, 0xFFFFFFF0u}) {
+        SimulatedPlatform platform(start);
+        DrawTournamentSituation(platform);
+        Generator expected;
+        expected.srand(platform.GetTickCount());
+        expected.rand();
+        EXPECT_EQ(platform.rand(), expected.rand()) << "start " << start;
+    }
+}
+
+TEST(TournamentDraw, TheSameStartTickGivesTheSameSituation) {
+    SimulatedPlatform a(777777);
+    SimulatedPlatform b(777777);
+    a.srand(1);
+    b.srand(99); // the state before the draw does not matter: it reseeds first
+    const auto first = DrawTournamentSituation(a);
+    const auto second = DrawTournamentSituation(b);
+    EXPECT_EQ(first.text, second.text);
+    EXPECT_EQ(first.group, second.group);
+}
+
+} // namespace
+} // namespace velmo::test
