@@ -49,4 +49,9 @@ std::string NumberToText(Platform& platform, float value)
     return NumberToText(platform.files(), value);
 }
 
+void ShowNumber(Platform& platform, int boxId, float value)
+{
+    platform.SetWindowText(boxId, NumberToText(platform, value));
+}
+
 } // namespace velmo

@@ -26,4 +26,7 @@ std::string FormatGeneral(float value);
 std::string NumberToText(FileSystem& files, float value);
 std::string NumberToText(Platform& platform, float value);
 
+// Sets box `boxId` to the text of `value`, as every score box is written.
+void ShowNumber(Platform& platform, int boxId, float value);
+
 } // namespace velmo

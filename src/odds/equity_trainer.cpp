@@ -168,8 +168,7 @@ void EquityTrainer::EndSession() {
     // A missing file or a failed rewrite has already been announced there.
     if (result.outcome != HighscoreOutcome::NewHighscore)
         return;
-    platform_.SetWindowText(ids::kOddsTextBox,
-                            std::string("Session over. Highscore! ") + Text(platform_, result.stored));
+    platform_.SetWindowText(ids::kOddsTextBox, "Session over. " + HighscoreText(platform_, result));
     platform_.SetWindowText(ids::kOddsScoreBox, "");
 }
 

@@ -47,7 +47,7 @@ void FoldDrill::CallOpen() {
 }
 
 void FoldDrill::ShowScore() {
-    platform_.SetWindowText(ids::kFoldScoreBox, NumberToText(platform_, static_cast<float>(foldScore)));
+    ShowNumber(platform_, ids::kFoldScoreBox, static_cast<float>(foldScore));
 }
 
 } // namespace velmo

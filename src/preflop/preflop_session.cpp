@@ -41,18 +41,7 @@ void PreflopSession::StartNext() {
 // rewrite has already been announced by UpdateHighscore and leaves the
 // text box as it was.
 void PreflopSession::EndSession() {
-    const HighscoreResult result = UpdateHighscore(platform_, slots::kPreflop, preflopScore);
-    switch (result.outcome) {
-    case HighscoreOutcome::FileMissing:
-        break;
-    case HighscoreOutcome::NewHighscore:
-        platform_.SetWindowText(ids::kPreflopTextBox, "Session over. Highscore! " +
-                                                          NumberToText(platform_, static_cast<float>(result.stored)));
-        break;
-    case HighscoreOutcome::NotBeaten:
-        platform_.SetWindowText(ids::kPreflopTextBox, "Session over");
-        break;
-    }
+    OfferSessionScore(platform_, slots::kPreflop, preflopScore, ids::kPreflopTextBox);
 }
 
 void PreflopSession::Answer(int code) {
@@ -64,7 +53,7 @@ void PreflopSession::Answer(int code) {
         preflopScore += 1 + SpeedBonus(elapsed);
     else
         preflopScore -= 1;
-    platform_.SetWindowText(ids::kPreflopScoreBox, NumberToText(platform_, static_cast<float>(preflopScore)));
+    ShowNumber(platform_, ids::kPreflopScoreBox, static_cast<float>(preflopScore));
 }
 
 void PreflopSession::Reset() {

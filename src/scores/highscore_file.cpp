@@ -1,6 +1,7 @@
 #include "scores/highscore_file.h"
 
 #include "common/file_system.h"
+#include "common/number_to_text.h"
 #include "common/platform.h"
 
 #include <cctype>
@@ -144,6 +145,26 @@ HighscoreResult UpdateHighscore(Platform& platform, int slot, float points)
         truncated = std::numeric_limits<std::int32_t>::max();
     return Offer(platform, slot, static_cast<std::int32_t>(truncated),
                  [real](std::int32_t current) { return static_cast<double>(current) < real; });
+}
+
+std::string HighscoreText(Platform& platform, const HighscoreResult& result)
+{
+    return "Highscore! " + NumberToText(platform, static_cast<float>(result.stored));
+}
+
+void OfferSessionScore(Platform& platform, int slot, std::int32_t score, int textBox)
+{
+    const HighscoreResult result = UpdateHighscore(platform, slot, score);
+    switch (result.outcome) {
+    case HighscoreOutcome::FileMissing:
+        break;
+    case HighscoreOutcome::NewHighscore:
+        platform.SetWindowText(textBox, "Session over. " + HighscoreText(platform, result));
+        break;
+    case HighscoreOutcome::NotBeaten:
+        platform.SetWindowText(textBox, "Session over");
+        break;
+    }
 }
 
 } // namespace velmo

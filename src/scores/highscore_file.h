@@ -70,4 +70,13 @@ HighscoreResult UpdateHighscore(Platform& platform, int slot, std::int32_t score
 // The Patience points: compared as a real number, stored truncated toward zero.
 HighscoreResult UpdateHighscore(Platform& platform, int slot, float points);
 
+// "Highscore! " followed by the text of the stored value.
+std::string HighscoreText(Platform& platform, const HighscoreResult& result);
+
+// The end of a timed Preflop or Tournaments session: offers `score` to
+// `slot`; a new highscore shows "Session over. Highscore! N" in `textBox`,
+// a score that did not beat the slot "Session over".  A missing file (or a
+// failed rewrite) has been announced by UpdateHighscore and changes nothing more.
+void OfferSessionScore(Platform& platform, int slot, std::int32_t score, int textBox);
+
 } // namespace velmo

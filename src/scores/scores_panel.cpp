@@ -47,7 +47,7 @@ void ScoresPanel::Highscores() {
 
     // Always the bare total: the box reads the same whether or not it beat
     // the best combined total.
-    platform_.SetWindowText(ids::kScoresTotalBox, NumberToText(platform_, static_cast<float>(total)));
+    ShowNumber(platform_, ids::kScoresTotalBox, static_cast<float>(total));
 }
 
 void ScoresPanel::Reset() {

@@ -54,7 +54,7 @@ void PatienceTrainer::Hit() {
         patiencePoints = Add(patiencePoints, g, kFastestDivisor);
     }
 
-    platform_.SetWindowText(ids::kPatiencePointsBox, NumberToText(platform_, patiencePoints));
+    ShowNumber(platform_, ids::kPatiencePointsBox, patiencePoints);
     platform_.Sleep(kFreezeMs);
 }
 
@@ -63,8 +63,7 @@ void PatienceTrainer::Done() {
 
     const HighscoreResult result = UpdateHighscore(platform_, slots::kPatience, patiencePoints);
     if (result.outcome == HighscoreOutcome::NewHighscore)
-        platform_.SetWindowText(ids::kPatiencePointsBox,
-                                "Highscore! " + NumberToText(platform_, static_cast<float>(result.stored)));
+        platform_.SetWindowText(ids::kPatiencePointsBox, HighscoreText(platform_, result));
 
     patienceHitCount = 0;
     patiencePoints = 0.0f;

@@ -107,8 +107,7 @@ void RangePractice::Done() {
 
     const HighscoreResult result = UpdateHighscore(platform_, slots::kRange, score);
     if (result.outcome == HighscoreOutcome::NewHighscore)
-        platform_.SetWindowText(ids::kRangeResultBox,
-                                "Highscore! " + NumberToText(platform_, static_cast<float>(result.stored)));
+        platform_.SetWindowText(ids::kRangeResultBox, HighscoreText(platform_, result));
 
     rangePressCount = 0;
     rangeCorrectCount = 0.0f;

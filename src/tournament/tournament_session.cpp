@@ -38,18 +38,7 @@ void TournamentSession::StartNext() {
 // rewrite has already been announced by UpdateHighscore and leaves the text
 // box as it was.
 void TournamentSession::EndSession() {
-    const HighscoreResult result = UpdateHighscore(platform_, slots::kTournament, tourScore);
-    switch (result.outcome) {
-    case HighscoreOutcome::FileMissing:
-        break;
-    case HighscoreOutcome::NewHighscore:
-        platform_.SetWindowText(ids::kTourTextBox, "Session over. Highscore! " +
-                                                       NumberToText(platform_, static_cast<float>(result.stored)));
-        break;
-    case HighscoreOutcome::NotBeaten:
-        platform_.SetWindowText(ids::kTourTextBox, "Session over");
-        break;
-    }
+    OfferSessionScore(platform_, slots::kTournament, tourScore, ids::kTourTextBox);
 }
 
 void TournamentSession::Push() {
@@ -68,7 +57,7 @@ void TournamentSession::Answer(bool right) {
         tourScore += 1 + SpeedBonus(ElapsedMs(tourStartTick, platform_.GetTickCount()));
     else
         tourScore -= 1;
-    platform_.SetWindowText(ids::kTourScoreBox, NumberToText(platform_, static_cast<float>(tourScore)));
+    ShowNumber(platform_, ids::kTourScoreBox, static_cast<float>(tourScore));
 }
 
 void TournamentSession::Reset() {
