@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -154,6 +155,15 @@ void TrainerDlgAgainstPlainDialog(benchmark::State& state) {
     ReportSpread(state, plain, "plain_");
     state.counters["ratio"] = Quantile(trainer, 0.5) / Quantile(plain, 0.5);
     state.counters["widgets"] = static_cast<double>(layout.controls.size());
+    const std::pair<Kind, const char*> kinds[] = {{Kind::GroupBox, "groupboxes"},
+                                                  {Kind::Button, "buttons"},
+                                                  {Kind::LineEdit, "lineedits"},
+                                                  {Kind::MultiLineEdit, "plaintextedits"},
+                                                  {Kind::Label, "labels"}};
+    for (const auto& [kind, name] : kinds)
+        state.counters[name] =
+            static_cast<double>(std::count_if(layout.controls.begin(), layout.controls.end(),
+                                              [kind = kind](const PlainControl& c) { return c.kind == kind; }));
 }
 
 } // namespace
