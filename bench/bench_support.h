@@ -17,14 +17,16 @@ namespace velmo::bench {
 // Makes a fresh folder the working directory for the life of the object.
 class ScratchWorkDir {
 public:
-    ScratchWorkDir() : previous_(std::filesystem::current_path()) {
+    ScratchWorkDir() : previous_(std::filesystem::current_path())
+    {
         std::string pattern = (std::filesystem::temp_directory_path() / "velmo-bench-XXXXXX").string();
         if (!::mkdtemp(pattern.data()))
             throw std::runtime_error("cannot create a scratch directory");
         path_ = pattern;
         std::filesystem::current_path(path_);
     }
-    ~ScratchWorkDir() {
+    ~ScratchWorkDir()
+    {
         std::error_code ec;
         std::filesystem::current_path(previous_, ec);
         std::filesystem::remove_all(path_, ec);
@@ -39,12 +41,14 @@ private:
 
 using Clock = std::chrono::steady_clock;
 
-inline double MicrosecondsBetween(Clock::time_point start, Clock::time_point end) {
+inline double MicrosecondsBetween(Clock::time_point start, Clock::time_point end)
+{
     return std::chrono::duration<double, std::micro>(end - start).count();
 }
 
 // The value below which `share` of the samples lie (0.5: the median).
-inline double Quantile(std::vector<double> samples, double share) {
+inline double Quantile(std::vector<double> samples, double share)
+{
     if (samples.empty())
         return 0.0;
     const auto index = static_cast<std::size_t>(share * static_cast<double>(samples.size() - 1) + 0.5);
@@ -53,7 +57,8 @@ inline double Quantile(std::vector<double> samples, double share) {
 }
 
 // Median, 99th percentile and maximum of samples in microseconds, as counters.
-inline void ReportSpread(benchmark::State& state, const std::vector<double>& micros, const std::string& prefix = "") {
+inline void ReportSpread(benchmark::State& state, const std::vector<double>& micros, const std::string& prefix = "")
+{
     state.counters[prefix + "median_us"] = Quantile(micros, 0.5);
     state.counters[prefix + "p99_us"] = Quantile(micros, 0.99);
     state.counters[prefix + "max_us"] = micros.empty() ? 0.0 : *std::max_element(micros.begin(), micros.end());

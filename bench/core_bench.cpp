@@ -42,7 +42,8 @@ const std::string kFloorFile = [] {
 // Slots as a user might have them; the total (109) beats slot 8.
 const std::string kOrdinaryFile = "12 30 0 2 25 40 0 0 0 0 ";
 
-void WriteHighscores(const std::string& content) {
+void WriteHighscores(const std::string& content)
+{
     std::ofstream(kHighscoreFileName, std::ios::binary | std::ios::trunc) << content;
 }
 
@@ -54,7 +55,8 @@ struct Recipe {
     std::uint32_t waitMs = 700;        // the user's think time before the press
 };
 
-std::string ButtonName(int id) {
+std::string ButtonName(int id)
+{
     for (const ControlSpec& spec : DialogControls())
         if (spec.id == id) {
             std::string name = AccessibleName(spec);
@@ -66,40 +68,33 @@ std::string ButtonName(int id) {
     return std::to_string(id);
 }
 
-std::vector<int> Repeat(int id, int times, std::vector<int> prefix = {}) {
+std::vector<int> Repeat(int id, int times, std::vector<int> prefix = {})
+{
     prefix.insert(prefix.end(), static_cast<std::size_t>(times), id);
     return prefix;
 }
 
 // How to make each press of `id` do its real work; Start/Next buttons of the
 // timed quizzes get a second recipe for the end of a session.
-std::vector<Recipe> RecipesFor(int id) {
+std::vector<Recipe> RecipesFor(int id)
+{
     switch (id) {
-    case kRangeDone:
-        return {{"", {}, {kRangeCorrect, kRangeCorrect, kRangeCorrect}, &kFloorFile}};
-    case kTiltStart:
-        return {{"question", {}, {kTiltReset}}, {"verdict", {}, Repeat(kTiltStart, 8, {kTiltReset})}};
+    case kRangeDone: return {{"", {}, {kRangeCorrect, kRangeCorrect, kRangeCorrect}, &kFloorFile}};
+    case kTiltStart: return {{"question", {}, {kTiltReset}}, {"verdict", {}, Repeat(kTiltStart, 8, {kTiltReset})}};
     case kTiltYes:
     case kTiltNo:
-    case kTiltReset:
-        return {{"", {}, {kTiltReset, kTiltStart}}};
-    case kOddsStart:
-        return {{"situation", {}, {kOddsReset}}, {"session_end", Repeat(kOddsStart, 11), {}, &kFloorFile}};
+    case kTiltReset: return {{"", {}, {kTiltReset, kTiltStart}}};
+    case kOddsStart: return {{"situation", {}, {kOddsReset}}, {"session_end", Repeat(kOddsStart, 11), {}, &kFloorFile}};
     case kOddsFold:
     case kOddsCall:
-    case kOddsReset:
-        return {{"", {}, {kOddsReset, kOddsStart}}};
-    case kPatienceDone:
-        return {{"", {}, {kPatienceHit, kPatienceHit}, &kFloorFile}};
+    case kOddsReset: return {{"", {}, {kOddsReset, kOddsStart}}};
+    case kPatienceDone: return {{"", {}, {kPatienceHit, kPatienceHit}, &kFloorFile}};
     case kScoresHighscores:
-    case kScoresReset:
-        return {{"", {}, {}, &kOrdinaryFile}};
-    case kTourStart:
-        return {{"situation", {}, {kTourReset}}, {"session_end", Repeat(kTourStart, 11), {}, &kFloorFile}};
+    case kScoresReset: return {{"", {}, {}, &kOrdinaryFile}};
+    case kTourStart: return {{"situation", {}, {kTourReset}}, {"session_end", Repeat(kTourStart, 11), {}, &kFloorFile}};
     case kTourPush:
     case kTourFold:
-    case kTourReset:
-        return {{"", {}, {kTourReset, kTourStart}}};
+    case kTourReset: return {{"", {}, {kTourReset, kTourStart}}};
     case kPreflopStart:
         return {{"situation", {}, {kPreflopReset}}, {"session_end", Repeat(kPreflopStart, 11), {}, &kFloorFile}};
     case kPreflopReset:
@@ -109,14 +104,14 @@ std::vector<Recipe> RecipesFor(int id) {
     case kPreflopThreeBet:
     case kPreflopOpenFoldToThreeBet:
     case kPreflopOpenCallThreeBet:
-    case kPreflopOpenFourBet:
-        return {{"", {}, {kPreflopReset, kPreflopStart}}};
+    case kPreflopOpenFourBet: return {{"", {}, {kPreflopReset, kPreflopStart}}};
     default: // Help buttons, the fold drill, range answers, Patience HIT: every press works
         return {{"", {}, {}}};
     }
 }
 
-void PressButton(benchmark::State& state, int id, Recipe recipe) {
+void PressButton(benchmark::State& state, int id, Recipe recipe)
+{
     RealFileSystem files;
     SimulatedPlatform platform(files, 100000);
     TrainerSet trainers(platform);
@@ -145,7 +140,8 @@ void PressButton(benchmark::State& state, int id, Recipe recipe) {
     state.counters["pause_ms"] = static_cast<double>(paused) / static_cast<double>(micros.size());
 }
 
-void NumberToTextAlone(benchmark::State& state) {
+void NumberToTextAlone(benchmark::State& state)
+{
     RealFileSystem files;
     float value = 66.666664f;
     std::vector<double> micros;
@@ -161,7 +157,8 @@ void NumberToTextAlone(benchmark::State& state) {
     ReportSpread(state, micros);
 }
 
-void UpdateHighscoreAlone(benchmark::State& state) {
+void UpdateHighscoreAlone(benchmark::State& state)
+{
     RealFileSystem files;
     SimulatedPlatform platform(files, 100000);
     WriteHighscores("0 0 0 0 0 0 0 0 0 0 ");
@@ -183,7 +180,8 @@ void UpdateHighscoreAlone(benchmark::State& state) {
 }
 
 // How much longer than asked the real pause blocks.
-void RealSleepOvershoot(benchmark::State& state) {
+void RealSleepOvershoot(benchmark::State& state)
+{
     RealClock clock;
     const auto ms = static_cast<std::uint32_t>(state.range(0));
     std::vector<double> overshoot;
@@ -197,7 +195,8 @@ void RealSleepOvershoot(benchmark::State& state) {
     ReportSpread(state, overshoot, "overshoot_");
 }
 
-void RegisterAll() {
+void RegisterAll()
+{
     for (const EventRow& row : EventTable())
         for (const Recipe& recipe : RecipesFor(row.controlId)) {
             std::string name = "Button/" + ButtonName(row.controlId);
@@ -228,7 +227,8 @@ void RegisterAll() {
 } // namespace
 } // namespace velmo::bench
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     velmo::bench::ScratchWorkDir dir;
     velmo::bench::RegisterAll();
     benchmark::Initialize(&argc, argv);

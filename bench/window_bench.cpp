@@ -43,7 +43,8 @@ struct Layout {
 };
 
 // The kinds, captions and places of the real dialog's widgets.
-Layout CopyLayout(const CTrainerDlg& dialog) {
+Layout CopyLayout(const CTrainerDlg& dialog)
+{
     Layout layout{dialog.size(), {}};
     for (QWidget* w : dialog.Widgets()) {
         if (auto* box = qobject_cast<QGroupBox*>(w))
@@ -70,26 +71,17 @@ struct ProgramWindow {
     CTrainerDlg dialog;
 };
 
-std::unique_ptr<QDialog> BuildPlainDialog(const Layout& layout) {
+std::unique_ptr<QDialog> BuildPlainDialog(const Layout& layout)
+{
     auto dialog = std::make_unique<QDialog>();
     for (const PlainControl& c : layout.controls) {
         QWidget* w = nullptr;
         switch (c.kind) {
-        case Kind::GroupBox:
-            w = new QGroupBox(c.caption, dialog.get());
-            break;
-        case Kind::Button:
-            w = new QPushButton(c.caption, dialog.get());
-            break;
-        case Kind::LineEdit:
-            w = new QLineEdit(dialog.get());
-            break;
-        case Kind::MultiLineEdit:
-            w = new QPlainTextEdit(dialog.get());
-            break;
-        case Kind::Label:
-            w = new QLabel(c.caption, dialog.get());
-            break;
+        case Kind::GroupBox: w = new QGroupBox(c.caption, dialog.get()); break;
+        case Kind::Button: w = new QPushButton(c.caption, dialog.get()); break;
+        case Kind::LineEdit: w = new QLineEdit(dialog.get()); break;
+        case Kind::MultiLineEdit: w = new QPlainTextEdit(dialog.get()); break;
+        case Kind::Label: w = new QLabel(c.caption, dialog.get()); break;
         }
         w->setGeometry(c.geometry);
     }
@@ -97,14 +89,16 @@ std::unique_ptr<QDialog> BuildPlainDialog(const Layout& layout) {
     return dialog;
 }
 
-void ShowAndPaint(QWidget& w) {
+void ShowAndPaint(QWidget& w)
+{
     w.show();
     QApplication::processEvents();
     const QPixmap picture = w.grab();
     benchmark::DoNotOptimize(picture.cacheKey());
 }
 
-double TimeTrainerDlg() {
+double TimeTrainerDlg()
+{
     const auto start = Clock::now();
     auto window = std::make_unique<ProgramWindow>();
     ShowAndPaint(window->dialog);
@@ -114,7 +108,8 @@ double TimeTrainerDlg() {
     return MicrosecondsBetween(start, end);
 }
 
-double TimePlainDialog(const Layout& layout) {
+double TimePlainDialog(const Layout& layout)
+{
     const auto start = Clock::now();
     auto dialog = BuildPlainDialog(layout);
     ShowAndPaint(*dialog);
@@ -124,7 +119,8 @@ double TimePlainDialog(const Layout& layout) {
     return MicrosecondsBetween(start, end);
 }
 
-Layout& RealLayout() {
+Layout& RealLayout()
+{
     static Layout layout = [] {
         ProgramWindow window;
         return CopyLayout(window.dialog);
@@ -132,7 +128,8 @@ Layout& RealLayout() {
     return layout;
 }
 
-void TrainerDlgAgainstPlainDialog(benchmark::State& state) {
+void TrainerDlgAgainstPlainDialog(benchmark::State& state)
+{
     const Layout& layout = RealLayout();
     // Both once untimed, so that fonts, styles and caches are warm for both.
     TimeTrainerDlg();
@@ -169,7 +166,8 @@ void TrainerDlgAgainstPlainDialog(benchmark::State& state) {
 } // namespace
 } // namespace velmo::bench
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     velmo::bench::ScratchWorkDir dir;

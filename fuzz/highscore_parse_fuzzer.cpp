@@ -3,6 +3,7 @@
 // the unread slots 0, the same values as the stream library's own integer
 // extraction would give, and a rewrite that reads back as the same ten slots.
 #include "scores/highscore_file.h"
+#include "support/highscore_format.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,14 +14,16 @@
 
 namespace {
 
-[[noreturn]] void Fail(const char* what) {
+[[noreturn]] void Fail(const char* what)
+{
     std::fprintf(stderr, "highscore_parse_fuzzer: %s\n", what);
     std::abort();
 }
 
 // What the stream library's formatted integer extraction reads, value after
 // value, after a whole UTF-8 byte-order mark at the very start.
-velmo::HighscoreValues ReferenceParse(const std::string& content) {
+velmo::HighscoreValues ReferenceParse(const std::string& content)
+{
     velmo::HighscoreValues values;
     std::string body = content;
     if (body.rfind("\xEF\xBB\xBF", 0) == 0)
@@ -34,24 +37,15 @@ velmo::HighscoreValues ReferenceParse(const std::string& content) {
     return values;
 }
 
-bool IsCanonical(const std::string& text) {
-    std::size_t pos = 0;
-    for (int i = 0; i < velmo::kHighscoreSlotCount; ++i) {
-        if (pos < text.size() && text[pos] == '-')
-            ++pos;
-        const std::size_t digits = pos;
-        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9')
-            ++pos;
-        if (pos == digits || (text[digits] == '0' && pos - digits > 1) || pos >= text.size() || text[pos] != ' ')
-            return false;
-        ++pos;
-    }
-    return pos == text.size();
+bool IsCanonical(const std::string& text)
+{
+    return velmo::test::IsExactHighscoreLayout(text);
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const std::string content(reinterpret_cast<const char*>(data), size);
     std::istringstream in(content);
     const velmo::HighscoreValues values = velmo::ParseHighscoreValues(in);

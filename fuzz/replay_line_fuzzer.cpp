@@ -18,13 +18,15 @@ namespace {
 
 using namespace velmo::replay;
 
-[[noreturn]] void Fail(const char* what) {
+[[noreturn]] void Fail(const char* what)
+{
     std::fprintf(stderr, "replay_line_fuzzer: %s\n", what);
     std::abort();
 }
 
 // The number a text of 1 to 10 decimal digits stands for, if it fits 32 bits.
-std::optional<std::uint32_t> ReferenceUnsigned(std::string_view text) {
+std::optional<std::uint32_t> ReferenceUnsigned(std::string_view text)
+{
     if (text.empty() || text.size() > 10)
         return std::nullopt;
     std::uint64_t value = 0;
@@ -38,7 +40,8 @@ std::optional<std::uint32_t> ReferenceUnsigned(std::string_view text) {
     return static_cast<std::uint32_t>(value);
 }
 
-std::string WriteBack(const Command& command) {
+std::string WriteBack(const Command& command)
+{
     if (const auto* press = std::get_if<PressCommand>(&command))
         return "press " + std::to_string(press->id);
     if (const auto* wait = std::get_if<WaitCommand>(&command))
@@ -48,7 +51,8 @@ std::string WriteBack(const Command& command) {
     return "#";
 }
 
-bool SameCommand(const Command& a, const Command& b) {
+bool SameCommand(const Command& a, const Command& b)
+{
     if (a.index() != b.index())
         return false;
     if (const auto* press = std::get_if<PressCommand>(&a))
@@ -62,7 +66,8 @@ bool SameCommand(const Command& a, const Command& b) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const std::string_view text(reinterpret_cast<const char*>(data), size);
 
     if (ParseUnsigned(text) != ReferenceUnsigned(text))

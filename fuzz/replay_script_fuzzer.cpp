@@ -6,6 +6,7 @@
 // followed by one blank, prints only JSON lines, and gives the same output
 // when run again from the same start (everything runs on the simulated clock).
 #include "replay_runner.h"
+#include "support/highscore_format.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -25,36 +26,30 @@ namespace fs = std::filesystem;
 // Every press does real file work, so long scripts only slow the search down.
 constexpr int kMaxLines = 120;
 
-[[noreturn]] void Fail(const char* what) {
+[[noreturn]] void Fail(const char* what)
+{
     std::fprintf(stderr, "replay_script_fuzzer: %s\n", what);
     std::abort();
 }
 
-std::string ReadAll(const char* path) {
+std::string ReadAll(const char* path)
+{
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-void WriteAll(const char* path, const std::string& content) {
+void WriteAll(const char* path, const std::string& content)
+{
     std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
 }
 
-bool IsCanonical(const std::string& text) {
-    std::size_t pos = 0;
-    for (int i = 0; i < 10; ++i) {
-        if (pos < text.size() && text[pos] == '-')
-            ++pos;
-        const std::size_t digits = pos;
-        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9')
-            ++pos;
-        if (pos == digits || (text[digits] == '0' && pos - digits > 1) || pos >= text.size() || text[pos] != ' ')
-            return false;
-        ++pos;
-    }
-    return pos == text.size();
+bool IsCanonical(const std::string& text)
+{
+    return velmo::test::IsExactHighscoreLayout(text);
 }
 
-bool OnlyJsonLines(const std::string& out) {
+bool OnlyJsonLines(const std::string& out)
+{
     std::istringstream lines(out);
     std::string line;
     while (std::getline(lines, line)) {
@@ -73,7 +68,8 @@ struct Run {
     std::string highscores;
 };
 
-Run RunOnce(const std::string& initial, bool haveFile, const std::string& script) {
+Run RunOnce(const std::string& initial, bool haveFile, const std::string& script)
+{
     fs::remove_all("Highscores.txt");
     fs::remove_all("studs1.txt");
     if (haveFile)
@@ -86,7 +82,8 @@ Run RunOnce(const std::string& initial, bool haveFile, const std::string& script
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
     // The program writes into its working directory: give it one of its own.
     char pattern[] = "/tmp/velmo-replay-fuzz-XXXXXX";
     if (!::mkdtemp(pattern) || ::chdir(pattern) != 0)
@@ -94,7 +91,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     return 0;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const std::string input(reinterpret_cast<const char*>(data), size);
     const std::size_t firstBreak = input.find('\n');
     const std::string initial = input.substr(0, firstBreak);

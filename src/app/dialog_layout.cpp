@@ -104,14 +104,11 @@ std::string_view PanelCaption(Panel panel)
 std::string AccessibleName(const ControlSpec& spec)
 {
     switch (spec.kind) {
-    case ControlKind::Button:
-        return std::string(spec.caption) + ", " + std::string(PanelCaption(spec.panel));
+    case ControlKind::Button: return std::string(spec.caption) + ", " + std::string(PanelCaption(spec.panel));
     case ControlKind::GroupBox:
-    case ControlKind::Label:
-        return std::string(spec.caption);
+    case ControlKind::Label: return std::string(spec.caption);
     case ControlKind::LineEdit:
-    case ControlKind::MultiLineEdit:
-        break;
+    case ControlKind::MultiLineEdit: break;
     }
     switch (spec.id) {
     case 1000: return "Manual Range card box";

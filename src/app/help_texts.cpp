@@ -55,8 +55,7 @@ std::string_view HelpText(int helpButtonId)
                "Ten situations play each time.\n"
                "In reality, type of villains, stack sizes etc may alter these fixed ranges.\n"
                "The faster you are correct, the better your score.";
-    default:
-        return {};
+    default: return {};
     }
 }
 

@@ -20,9 +20,9 @@ inline constexpr const char* kApplicationName = "velmorandine";
 struct Effect {
     enum class Kind { Box, Message };
     Kind kind;
-    int box = 0;          // Box: the text box id
-    std::string text;     // Box: the new text; Message: the message
-    std::string caption;  // Message: the caption shown
+    int box = 0;         // Box: the text box id
+    std::string text;    // Box: the new text; Message: the message
+    std::string caption; // Message: the caption shown
 };
 
 class SimulatedPlatform : public Platform {

@@ -37,13 +37,15 @@ constexpr DrawRule kDrawRules[] = {
     {133, 2, 1},
 };
 
-std::string Text(Platform& platform, std::int32_t value) {
+std::string Text(Platform& platform, std::int32_t value)
+{
     return NumberToText(platform, static_cast<float>(value));
 }
 
 } // namespace
 
-int DrawOddsValue(Platform& platform, int kind) {
+int DrawOddsValue(Platform& platform, int kind)
+{
     if (kind < 1 || kind > 4)
         return 0;
     const DrawRule& rule = kDrawRules[kind - 1];
@@ -51,13 +53,15 @@ int DrawOddsValue(Platform& platform, int kind) {
     return platform.rand() % rule.range + rule.offset;
 }
 
-float BetFractionForRow(int row) {
+float BetFractionForRow(int row)
+{
     if (row < 1 || row > static_cast<int>(kBetSizeTable.size()))
         return 0.0f;
     return kBetSizeTable[static_cast<std::size_t>(row - 1)].fraction;
 }
 
-int RequiredEquityForFraction(float fraction) {
+int RequiredEquityForFraction(float fraction)
+{
     for (const BetSizeRow& row : kBetSizeTable) {
         if (row.fraction == fraction)
             return row.requiredEquity;
@@ -65,18 +69,21 @@ int RequiredEquityForFraction(float fraction) {
     return 0; // no situation dealt yet (fraction 0)
 }
 
-std::int32_t OddsBetAmount(std::int32_t pot, float fraction) {
+std::int32_t OddsBetAmount(std::int32_t pot, float fraction)
+{
     return static_cast<std::int32_t>(static_cast<double>(pot) * static_cast<double>(fraction));
 }
 
-bool OddsCallExpected(std::int32_t outs, std::int32_t streetsLeft, float fraction) {
+bool OddsCallExpected(std::int32_t outs, std::int32_t streetsLeft, float fraction)
+{
     const std::int32_t hero = outs * (streetsLeft == 1 ? 2 : 4);
     return hero >= RequiredEquityForFraction(fraction);
 }
 
 EquityTrainer::EquityTrainer(Platform& platform, SituationClock& clock) : platform_(platform), clock_(clock) {}
 
-void EquityTrainer::StartNext() {
+void EquityTrainer::StartNext()
+{
     oddsAnswerCount = 0;
     ++oddsSituationCount;
     if (oddsSituationCount > kSessionLength) {
@@ -105,22 +112,26 @@ void EquityTrainer::StartNext() {
                                                    ". Hero outs: " + outsText + ". Streets left: " + streetsText + ".");
 }
 
-void EquityTrainer::Fold() {
+void EquityTrainer::Fold()
+{
     Judge(Answer::Fold);
 }
 
-void EquityTrainer::Call() {
+void EquityTrainer::Call()
+{
     Judge(Answer::Call);
 }
 
-void EquityTrainer::Reset() {
+void EquityTrainer::Reset()
+{
     platform_.SetWindowText(ids::kOddsTextBox, "");
     platform_.SetWindowText(ids::kOddsScoreBox, "");
     oddsScore = 0;
     oddsSituationCount = 0;
 }
 
-void EquityTrainer::Judge(Answer given) {
+void EquityTrainer::Judge(Answer given)
+{
     ++oddsAnswerCount;
     if (oddsAnswerCount >= 2)
         return;
@@ -162,7 +173,8 @@ void EquityTrainer::Judge(Answer given) {
     }
 }
 
-void EquityTrainer::EndSession() {
+void EquityTrainer::EndSession()
+{
     platform_.SetWindowText(ids::kOddsTextBox, kSessionOver);
     const HighscoreResult result = UpdateHighscore(platform_, slots::kOdds, oddsScore);
     // A missing file or a failed rewrite has already been announced there.
@@ -172,7 +184,8 @@ void EquityTrainer::EndSession() {
     platform_.SetWindowText(ids::kOddsScoreBox, "");
 }
 
-void EquityTrainer::ShowScore() {
+void EquityTrainer::ShowScore()
+{
     platform_.SetWindowText(ids::kOddsScoreBox, Text(platform_, oddsScore));
 }
 

@@ -22,7 +22,8 @@ constexpr int kDrawnPlaces = 6;
 
 FoldDrill::FoldDrill(Platform& platform) : platform_(platform) {}
 
-void FoldDrill::Fold() {
+void FoldDrill::Fold()
+{
     platform_.SetWindowText(ids::kFoldTextBox, "");
 
     std::vector<std::string_view> foldSituationTexts(kFoldSituationTexts.begin(), kFoldSituationTexts.end());
@@ -41,12 +42,14 @@ void FoldDrill::Fold() {
     ShowScore();
 }
 
-void FoldDrill::CallOpen() {
+void FoldDrill::CallOpen()
+{
     foldScore -= 4;
     ShowScore();
 }
 
-void FoldDrill::ShowScore() {
+void FoldDrill::ShowScore()
+{
     ShowNumber(platform_, ids::kFoldScoreBox, static_cast<float>(foldScore));
 }
 

@@ -13,7 +13,8 @@ using Shuffled = std::vector<std::string_view>;
 
 // A fresh copy of `list` in a uniformly random order.  The shuffle continues
 // the generator's current sequence; it never reseeds.
-Shuffled ShuffledCopy(Platform& platform, PreflopList list) {
+Shuffled ShuffledCopy(Platform& platform, PreflopList list)
+{
     const auto entries = PreflopListEntries(list);
     Shuffled copy(entries.begin(), entries.end());
     platform.Shuffle(copy);
@@ -24,13 +25,15 @@ Shuffled ShuffledCopy(Platform& platform, PreflopList list) {
 // position is never taken, but after the shuffle every stored entry, the
 // first one included, has the same chance.  m is always below the list's
 // length.
-std::string_view PickAt(Platform& platform, const Shuffled& list, int m) {
+std::string_view PickAt(Platform& platform, const Shuffled& list, int m)
+{
     const auto position = static_cast<std::size_t>(platform.rand() % m + 1);
     assert(position < list.size());
     return list[position];
 }
 
-std::string Join(std::string_view prefix, std::string_view hand) {
+std::string Join(std::string_view prefix, std::string_view hand)
+{
     std::string text(prefix);
     text += hand;
     return text;
@@ -69,7 +72,8 @@ constexpr CallSituation kCallSituations[] = {
     {"UTG opens 3x BB (full ring), folds to you in CO with: ", PreflopList::CallList12Hands, 65},
 };
 
-std::string OpenSituation(Platform& platform) {
+std::string OpenSituation(Platform& platform)
+{
     platform.PauseAndReseed(25);
     const int variant = platform.rand() % 3 + 1;
     if (variant < 1 || variant > 3)
@@ -83,7 +87,8 @@ std::string OpenSituation(Platform& platform) {
 
 // The three lists are shuffled first, continuing the sequence the session
 // seeded for the answer; only then is the kind of fold situation drawn.
-std::string FoldSituation(Platform& platform) {
+std::string FoldSituation(Platform& platform)
+{
     const auto lateOpenPrefixes = ShuffledCopy(platform, PreflopList::LateOpenFoldPrefixes);
     const auto utgPrefixes = ShuffledCopy(platform, PreflopList::UtgFoldPrefixes);
     const auto completeTexts = ShuffledCopy(platform, PreflopList::CompleteFoldTexts);
@@ -103,15 +108,13 @@ std::string FoldSituation(Platform& platform) {
         platform.PauseAndReseed(21);
         return Join(prefix, PickAt(platform, hands, 10));
     }
-    case 3:
-        platform.PauseAndReseed(12);
-        return std::string(PickAt(platform, completeTexts, 10));
-    default:
-        return "default iGenSel";
+    case 3: platform.PauseAndReseed(12); return std::string(PickAt(platform, completeTexts, 10));
+    default: return "default iGenSel";
     }
 }
 
-std::string CallSituationText(Platform& platform) {
+std::string CallSituationText(Platform& platform)
+{
     platform.PauseAndReseed(35);
     const CallSituation& situation = kCallSituations[platform.rand() % 12];
     const auto hands = ShuffledCopy(platform, situation.hands);
@@ -127,7 +130,8 @@ struct PrefixDraw {
 
 // Codes 4, 5 and 7: the prefixes are shuffled before any pause, continuing
 // the session's sequence; then the hands.
-std::string PrefixAndHand(Platform& platform, PrefixDraw prefixDraw, PrefixDraw handDraw) {
+std::string PrefixAndHand(Platform& platform, PrefixDraw prefixDraw, PrefixDraw handDraw)
+{
     const auto prefixes = ShuffledCopy(platform, prefixDraw.list);
     platform.PauseAndReseed(prefixDraw.pauseMs);
     const auto prefix = PickAt(platform, prefixes, prefixDraw.m);
@@ -136,7 +140,8 @@ std::string PrefixAndHand(Platform& platform, PrefixDraw prefixDraw, PrefixDraw 
     return Join(prefix, PickAt(platform, hands, handDraw.m));
 }
 
-std::string OpenFoldToThreeBetSituation(Platform& platform) {
+std::string OpenFoldToThreeBetSituation(Platform& platform)
+{
     const auto texts = ShuffledCopy(platform, PreflopList::OpenFoldToThreeBetTexts);
     platform.PauseAndReseed(16);
     return std::string(PickAt(platform, texts, 2));
@@ -144,24 +149,20 @@ std::string OpenFoldToThreeBetSituation(Platform& platform) {
 
 } // namespace
 
-std::string GeneratePreflopSituation(Platform& platform, int answer) {
+std::string GeneratePreflopSituation(Platform& platform, int answer)
+{
     switch (answer) {
-    case PreflopAnswer::Open:
-        return OpenSituation(platform);
-    case PreflopAnswer::Fold:
-        return FoldSituation(platform);
-    case PreflopAnswer::Call:
-        return CallSituationText(platform);
+    case PreflopAnswer::Open: return OpenSituation(platform);
+    case PreflopAnswer::Fold: return FoldSituation(platform);
+    case PreflopAnswer::Call: return CallSituationText(platform);
     case PreflopAnswer::ThreeBet:
         return PrefixAndHand(platform, {PreflopList::ThreeBetPrefixes, 26, 10}, {PreflopList::ThreeBetHands, 16, 10});
     case PreflopAnswer::OpenCallThreeBet:
         return PrefixAndHand(platform, {PreflopList::OpenCallPrefixes, 26, 2}, {PreflopList::OpenCallHands, 36, 10});
-    case PreflopAnswer::OpenFoldToThreeBet:
-        return OpenFoldToThreeBetSituation(platform);
+    case PreflopAnswer::OpenFoldToThreeBet: return OpenFoldToThreeBetSituation(platform);
     case PreflopAnswer::OpenFourBet:
         return PrefixAndHand(platform, {PreflopList::FourBetPrefixes, 20, 3}, {PreflopList::FourBetHands, 11, 10});
-    default:
-        return "default sw sel";
+    default: return "default sw sel";
     }
 }
 

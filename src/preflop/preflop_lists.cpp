@@ -593,7 +593,8 @@ constexpr std::array<std::span<const std::string_view>, kPreflopListCount> kList
 
 } // namespace
 
-std::span<const std::string_view> PreflopListEntries(PreflopList list) {
+std::span<const std::string_view> PreflopListEntries(PreflopList list)
+{
     return kLists[static_cast<std::size_t>(list)];
 }
 

@@ -19,7 +19,8 @@ constexpr int kAnswerCodeCount = 7;
 
 PreflopSession::PreflopSession(Platform& platform, SituationClock& clock) : platform_(platform), clock_(clock) {}
 
-void PreflopSession::StartNext() {
+void PreflopSession::StartNext()
+{
     preflopAnswerCount = 0;
     ++preflopSituationCount;
     if (preflopSituationCount > kSituationsPerSession) {
@@ -40,11 +41,13 @@ void PreflopSession::StartNext() {
 // Offered again on every press until Reset.  A missing file or a failed
 // rewrite has already been announced by UpdateHighscore and leaves the
 // text box as it was.
-void PreflopSession::EndSession() {
+void PreflopSession::EndSession()
+{
     OfferSessionScore(platform_, slots::kPreflop, preflopScore, ids::kPreflopTextBox);
 }
 
-void PreflopSession::Answer(int code) {
+void PreflopSession::Answer(int code)
+{
     ++preflopAnswerCount;
     if (preflopAnswerCount >= 2)
         return;
@@ -56,7 +59,8 @@ void PreflopSession::Answer(int code) {
     ShowNumber(platform_, ids::kPreflopScoreBox, static_cast<float>(preflopScore));
 }
 
-void PreflopSession::Reset() {
+void PreflopSession::Reset()
+{
     preflopSituationCount = 0;
     preflopScore = 0;
     platform_.SetWindowText(ids::kPreflopScoreBox, "");

@@ -67,8 +67,7 @@ void ShowGone(Platform& platform)
     platform.MessageBox(kHighscoreGone);
 }
 
-template <typename Beats>
-HighscoreResult Offer(Platform& platform, int slot, std::int32_t toStore, Beats beats)
+template <typename Beats> HighscoreResult Offer(Platform& platform, int slot, std::int32_t toStore, Beats beats)
 {
     auto values = ReadHighscoreValues(platform.files());
     if (!values) {
@@ -156,14 +155,11 @@ void OfferSessionScore(Platform& platform, int slot, std::int32_t score, int tex
 {
     const HighscoreResult result = UpdateHighscore(platform, slot, score);
     switch (result.outcome) {
-    case HighscoreOutcome::FileMissing:
-        break;
+    case HighscoreOutcome::FileMissing: break;
     case HighscoreOutcome::NewHighscore:
         platform.SetWindowText(textBox, "Session over. " + HighscoreText(platform, result));
         break;
-    case HighscoreOutcome::NotBeaten:
-        platform.SetWindowText(textBox, "Session over");
-        break;
+    case HighscoreOutcome::NotBeaten: platform.SetWindowText(textBox, "Session over"); break;
     }
 }
 

@@ -14,7 +14,8 @@ namespace {
 // Every slot but slot 8, which keeps the best combined total.  The sum is
 // taken in 64 bits; a hand-edited file whose values leave the 32-bit range
 // gives the nearest 32-bit total, so slot 8 can always hold what is shown.
-std::int32_t CombinedTotal(const HighscoreSlots& slots) {
+std::int32_t CombinedTotal(const HighscoreSlots& slots)
+{
     std::int64_t sum = 0;
     for (int slot = 0; slot < kHighscoreSlotCount; ++slot)
         if (slot != slots::kCombined)
@@ -28,7 +29,8 @@ std::int32_t CombinedTotal(const HighscoreSlots& slots) {
 
 ScoresPanel::ScoresPanel(Platform& platform) : platform_(platform) {}
 
-void ScoresPanel::Highscores() {
+void ScoresPanel::Highscores()
+{
     auto values = ReadHighscoreValues(platform_.files());
     if (!values) {
         platform_.MessageBox(kHighscoreGone);
@@ -50,7 +52,8 @@ void ScoresPanel::Highscores() {
     ShowNumber(platform_, ids::kScoresTotalBox, static_cast<float>(total));
 }
 
-void ScoresPanel::Reset() {
+void ScoresPanel::Reset()
+{
     if (!WriteHighscoreValues(platform_.files(), HighscoreSlots{})) {
         platform_.MessageBox(kHighscoreGone);
         return;

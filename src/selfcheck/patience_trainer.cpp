@@ -25,7 +25,8 @@ constexpr int kSetbackDraw = 3;
 
 constexpr std::uint32_t kFreezeMs = 2000;
 
-float Add(float points, int gain, float divisor) {
+float Add(float points, int gain, float divisor)
+{
     return static_cast<float>(static_cast<double>(points) + static_cast<double>(gain) / static_cast<double>(divisor));
 }
 
@@ -33,7 +34,8 @@ float Add(float points, int gain, float divisor) {
 
 PatienceTrainer::PatienceTrainer(Platform& platform) : platform_(platform) {}
 
-void PatienceTrainer::Hit() {
+void PatienceTrainer::Hit()
+{
     const std::int32_t h = ++patienceHitCount;
 
     platform_.PauseAndReseed(20);
@@ -58,7 +60,8 @@ void PatienceTrainer::Hit() {
     platform_.Sleep(kFreezeMs);
 }
 
-void PatienceTrainer::Done() {
+void PatienceTrainer::Done()
+{
     platform_.SetWindowText(ids::kPatiencePointsBox, "");
 
     const HighscoreResult result = UpdateHighscore(platform_, slots::kPatience, patiencePoints);

@@ -27,7 +27,8 @@ struct CardPick {
 
 // The second card is drawn with these pauses, again and again while it
 // equals the first: two cards of one deck are never the same card.
-CardPick DrawSecondCard(Platform& platform) {
+CardPick DrawSecondCard(Platform& platform)
+{
     platform.PauseAndReseed(15);
     const int suit = platform.rand() % static_cast<int>(kSuits.size());
     platform.PauseAndReseed(231);
@@ -37,7 +38,8 @@ CardPick DrawSecondCard(Platform& platform) {
 
 // The score of Done in double precision, truncated toward zero; a value that
 // no signed 32-bit integer holds is clamped rather than left undefined.
-std::int32_t TruncateToInt32(double value) {
+std::int32_t TruncateToInt32(double value)
+{
     constexpr double kLowest = std::numeric_limits<std::int32_t>::min();
     constexpr double kHighest = std::numeric_limits<std::int32_t>::max();
     const double truncated = std::trunc(value);
@@ -50,7 +52,8 @@ std::int32_t TruncateToInt32(double value) {
 
 } // namespace
 
-std::string DealTwoCards(Platform& platform) {
+std::string DealTwoCards(Platform& platform)
+{
     // Clubs, diamonds, hearts, spades, each shuffled as soon as it is filled.
     std::array<std::vector<std::string>, kSuits.size()> suitCards;
     for (std::size_t s = 0; s < kSuits.size(); ++s) {
@@ -76,15 +79,18 @@ std::string DealTwoCards(Platform& platform) {
 
 RangePractice::RangePractice(Platform& platform) : platform_(platform) {}
 
-void RangePractice::CorrectNext() {
+void RangePractice::CorrectNext()
+{
     Next(true);
 }
 
-void RangePractice::IncorrectNext() {
+void RangePractice::IncorrectNext()
+{
     Next(false);
 }
 
-void RangePractice::Next(bool correct) {
+void RangePractice::Next(bool correct)
+{
     platform_.SetWindowText(ids::kRangeCardBox, DealTwoCards(platform_));
 
     // The first press after the start or after Done has no hand to judge.
@@ -101,7 +107,8 @@ void RangePractice::Next(bool correct) {
                                                       NumberToText(platform_, rangePercent) + " %");
 }
 
-void RangePractice::Done() {
+void RangePractice::Done()
+{
     const std::int32_t score =
         TruncateToInt32((static_cast<double>(rangePercent) / 10.0) * (static_cast<double>(rangeAnsweredCount) / 20.0));
 

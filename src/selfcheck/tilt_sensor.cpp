@@ -52,7 +52,8 @@ constexpr std::array<TiltQuestion, kQuestionCount> kQuestions = {{
 
 // A level of exactly 200 sits between "Some tilt" and "Serious tilt"; it
 // takes the milder verdict, since "Serious tilt" is meant for levels above 200.
-std::string_view Verdict(std::int32_t level) {
+std::string_view Verdict(std::int32_t level)
+{
     if (level < 1)
         return "No tilt, safe to play.";
     if (level < 100)
@@ -66,7 +67,8 @@ std::string_view Verdict(std::int32_t level) {
 
 TiltSensor::TiltSensor(Platform& platform) : platform_(platform) {}
 
-void TiltSensor::StartNext() {
+void TiltSensor::StartNext()
+{
     tiltAnswerCount = 0;
 
     if (tiltQuestionIndex < kDrawnQuestions) {
@@ -86,15 +88,18 @@ void TiltSensor::StartNext() {
     tiltQuestionIndex += 1;
 }
 
-void TiltSensor::Yes() {
+void TiltSensor::Yes()
+{
     Answer(true);
 }
 
-void TiltSensor::No() {
+void TiltSensor::No()
+{
     Answer(false);
 }
 
-void TiltSensor::Answer(bool yes) {
+void TiltSensor::Answer(bool yes)
+{
     tiltAnswerCount += 1;
     if (tiltAnswerCount >= 2)
         return;
@@ -107,7 +112,8 @@ void TiltSensor::Answer(bool yes) {
     }
 }
 
-void TiltSensor::Reset() {
+void TiltSensor::Reset()
+{
     tiltLevel = kStartLevel;
     tiltQuestionIndex = 0;
     platform_.SetWindowText(ids::kTiltTextBox, "");

@@ -183,7 +183,8 @@ constexpr std::array<TournamentGroup, kTournamentGroupCount> kGroups{{
 
 } // namespace
 
-std::span<const TournamentGroup> TournamentGroups() {
+std::span<const TournamentGroup> TournamentGroups()
+{
     return kGroups;
 }
 

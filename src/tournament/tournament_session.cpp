@@ -18,7 +18,8 @@ constexpr std::int32_t kSituationsPerSession = 10;
 
 TournamentSession::TournamentSession(Platform& platform) : platform_(platform) {}
 
-void TournamentSession::StartNext() {
+void TournamentSession::StartNext()
+{
     // The clock starts before the draw, so its pauses count in the response
     // time; a press that ends the session restarts it too, which reopens the
     // last situation for one answer.
@@ -37,19 +38,23 @@ void TournamentSession::StartNext() {
 // Offered again on every press until Reset.  A missing file or a failed
 // rewrite has already been announced by UpdateHighscore and leaves the text
 // box as it was.
-void TournamentSession::EndSession() {
+void TournamentSession::EndSession()
+{
     OfferSessionScore(platform_, slots::kTournament, tourScore, ids::kTourTextBox);
 }
 
-void TournamentSession::Push() {
+void TournamentSession::Push()
+{
     Answer(IsPushGroup(tourExpectedGroup));
 }
 
-void TournamentSession::Fold() {
+void TournamentSession::Fold()
+{
     Answer(IsFoldGroup(tourExpectedGroup));
 }
 
-void TournamentSession::Answer(bool right) {
+void TournamentSession::Answer(bool right)
+{
     ++tourAnswerCount;
     if (tourAnswerCount >= 2)
         return;
@@ -60,7 +65,8 @@ void TournamentSession::Answer(bool right) {
     ShowNumber(platform_, ids::kTourScoreBox, static_cast<float>(tourScore));
 }
 
-void TournamentSession::Reset() {
+void TournamentSession::Reset()
+{
     tourSituationCount = 0;
     tourScore = 0;
     platform_.SetWindowText(ids::kTourScoreBox, "");

@@ -15,7 +15,8 @@ constexpr std::uint32_t kHandPauseMs = 16;
 constexpr int kDescriptionPickRange = 10;
 
 // A fresh copy in listed order, shuffled: the tables themselves never change.
-std::vector<std::string_view> Shuffled(Platform& platform, std::span<const std::string_view> list) {
+std::vector<std::string_view> Shuffled(Platform& platform, std::span<const std::string_view> list)
+{
     std::vector<std::string_view> copy(list.begin(), list.end());
     platform.Shuffle(copy);
     return copy;
@@ -23,7 +24,8 @@ std::vector<std::string_view> Shuffled(Platform& platform, std::span<const std::
 
 } // namespace
 
-TournamentDraw DrawTournamentSituation(Platform& platform) {
+TournamentDraw DrawTournamentSituation(Platform& platform)
+{
     platform.PauseAndReseed(kGroupPauseMs);
     const int number = platform.rand() % kTournamentGroupCount + 1;
     const TournamentGroup& group = TournamentGroups()[static_cast<std::size_t>(number - 1)];
@@ -43,18 +45,21 @@ TournamentDraw DrawTournamentSituation(Platform& platform) {
 
 namespace {
 
-bool Expects(int group, TournamentAnswer answer) {
+bool Expects(int group, TournamentAnswer answer)
+{
     return group >= 1 && group <= kTournamentGroupCount &&
            TournamentGroups()[static_cast<std::size_t>(group - 1)].expected == answer;
 }
 
 } // namespace
 
-bool IsPushGroup(int group) {
+bool IsPushGroup(int group)
+{
     return Expects(group, TournamentAnswer::Push);
 }
 
-bool IsFoldGroup(int group) {
+bool IsFoldGroup(int group)
+{
     return Expects(group, TournamentAnswer::Fold);
 }
 

@@ -53,7 +53,8 @@ void AccessibilityTest::everyControlHasAUniqueNameAndItsRole()
         QVERIFY2(!name.isEmpty(), qPrintable(QString::number(spec.id)));
         QVERIFY2(!names.contains(name), qPrintable("twice: " + name));
         names.insert(name);
-        const QAccessible::Role role = spec.kind == ControlKind::Button ? QAccessible::Button : QAccessible::EditableText;
+        const QAccessible::Role role =
+            spec.kind == ControlKind::Button ? QAccessible::Button : QAccessible::EditableText;
         QCOMPARE(iface->role(), role);
         ++controls;
     }

@@ -35,8 +35,13 @@ QString FileText(const Window& w)
 
 int PreflopButton(int code)
 {
-    static const int kButtons[] = {0,    ids::kPreflopOpen, ids::kPreflopFold, ids::kPreflopCall, ids::kPreflopThreeBet,
-                                   ids::kPreflopOpenCallThreeBet, ids::kPreflopOpenFoldToThreeBet,
+    static const int kButtons[] = {0,
+                                   ids::kPreflopOpen,
+                                   ids::kPreflopFold,
+                                   ids::kPreflopCall,
+                                   ids::kPreflopThreeBet,
+                                   ids::kPreflopOpenCallThreeBet,
+                                   ids::kPreflopOpenFoldToThreeBet,
                                    ids::kPreflopOpenFourBet};
     return kButtons[code];
 }

@@ -51,14 +51,9 @@ void TrainerDlgTest::everyControlFromTheTableAtItsPlace()
             QVERIFY(qobject_cast<QPushButton*>(widget));
             QCOMPARE(qobject_cast<QPushButton*>(widget)->text(), caption);
             break;
-        case ControlKind::LineEdit:
-            QVERIFY(qobject_cast<QLineEdit*>(widget));
-            break;
-        case ControlKind::MultiLineEdit:
-            QVERIFY(qobject_cast<QPlainTextEdit*>(widget));
-            break;
-        case ControlKind::GroupBox:
-            break;
+        case ControlKind::LineEdit: QVERIFY(qobject_cast<QLineEdit*>(widget)); break;
+        case ControlKind::MultiLineEdit: QVERIFY(qobject_cast<QPlainTextEdit*>(widget)); break;
+        case ControlKind::GroupBox: break;
         case ControlKind::Label: {
             // A label may be wider than its cell, never narrower or elsewhere.
             const auto it = std::find_if(labelsLeft.begin(), labelsLeft.end(),

@@ -51,7 +51,8 @@ TEST(HelpTexts, KeepTheirExactEndings)
     EXPECT_NE(HelpText(ids::kScoresHelp).find("included.\n \n0-79"), std::string_view::npos);
     EXPECT_TRUE(HelpText(ids::kRangeHelp).ends_with("reset variables.\n"));
     EXPECT_TRUE(HelpText(ids::kTourHelp).ends_with("better your score."));
-    EXPECT_EQ(HelpText(ids::kFoldHelp), "Beginners typically overcall.\nThis trainer will condition you to fold more often.\n");
+    EXPECT_EQ(HelpText(ids::kFoldHelp),
+              "Beginners typically overcall.\nThis trainer will condition you to fold more often.\n");
     EXPECT_TRUE(HelpText(1000).empty());
 }
 

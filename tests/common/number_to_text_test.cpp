@@ -35,18 +35,16 @@ const float kOneThird = 1.0f / 3.0f * 100.0f;
 
 INSTANTIATE_TEST_SUITE_P(
     Values, NumberToTextFormat,
-    ::testing::Values(FormatCase{"Zero", 0.0f, "0"}, FormatCase{"One", 1.0f, "1"}, FormatCase{"Ten", 10.0f, "10"},
-                      FormatCase{"Fifty", 50.0f, "50"}, FormatCase{"Hundred", 100.0f, "100"},
-                      FormatCase{"TwoThirdsPercent", kTwoThirds, "66.6667"},
-                      FormatCase{"OneThirdPercent", kOneThird, "33.3333"}, FormatCase{"Half", 0.5f, "0.5"},
-                      FormatCase{"MinusFour", -4.0f, "-4"}, FormatCase{"MinusThree", -3.0f, "-3"},
-                      FormatCase{"SixNines", 999999.0f, "999999"}, FormatCase{"Million", 1000000.0f, "1e+006"},
-                      FormatCase{"TenThousandth", 0.00001f, "1e-005"},
-                      FormatCase{"PatienceGain", 1.0f / 260.335f, "0.0038412"},
-                      FormatCase{"SmallFraction", 0.0576181f, "0.0576181"},
-                      FormatCase{"TinyExponent", 1.5e-10f, "1.5e-010"},
-                      FormatCase{"LargestFloat", 3.4028235e38f, "3.40282e+038"},
-                      FormatCase{"NegativeMillion", -2500000.0f, "-2.5e+006"}),
+    ::testing::Values(
+        FormatCase{"Zero", 0.0f, "0"}, FormatCase{"One", 1.0f, "1"}, FormatCase{"Ten", 10.0f, "10"},
+        FormatCase{"Fifty", 50.0f, "50"}, FormatCase{"Hundred", 100.0f, "100"},
+        FormatCase{"TwoThirdsPercent", kTwoThirds, "66.6667"}, FormatCase{"OneThirdPercent", kOneThird, "33.3333"},
+        FormatCase{"Half", 0.5f, "0.5"}, FormatCase{"MinusFour", -4.0f, "-4"}, FormatCase{"MinusThree", -3.0f, "-3"},
+        FormatCase{"SixNines", 999999.0f, "999999"}, FormatCase{"Million", 1000000.0f, "1e+006"},
+        FormatCase{"TenThousandth", 0.00001f, "1e-005"}, FormatCase{"PatienceGain", 1.0f / 260.335f, "0.0038412"},
+        FormatCase{"SmallFraction", 0.0576181f, "0.0576181"}, FormatCase{"TinyExponent", 1.5e-10f, "1.5e-010"},
+        FormatCase{"LargestFloat", 3.4028235e38f, "3.40282e+038"},
+        FormatCase{"NegativeMillion", -2500000.0f, "-2.5e+006"}),
     [](const ::testing::TestParamInfo<FormatCase>& info) { return std::string(info.param.name); });
 
 class NumberToTextScratchFile : public ::testing::Test {

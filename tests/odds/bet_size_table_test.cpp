@@ -25,7 +25,8 @@ constexpr BetRowCase kBetRows[] = {
 
 class BetSizeRowTest : public ::testing::TestWithParam<BetRowCase> {};
 
-TEST_P(BetSizeRowTest, FractionAndRequiredEquity) {
+TEST_P(BetSizeRowTest, FractionAndRequiredEquity)
+{
     const BetRowCase& c = GetParam();
     EXPECT_EQ(BetFractionForRow(c.row), c.fraction);
     EXPECT_EQ(RequiredEquityForFraction(c.fraction), c.requiredEquity);
@@ -33,7 +34,8 @@ TEST_P(BetSizeRowTest, FractionAndRequiredEquity) {
 
 // The bet shown is the whole part of pot times the decimal fraction, for
 // every pot that can be drawn.
-TEST_P(BetSizeRowTest, BetAmountIsWholePartOfDecimalProductForEveryPot) {
+TEST_P(BetSizeRowTest, BetAmountIsWholePartOfDecimalProductForEveryPot)
+{
     const BetRowCase& c = GetParam();
     const float fraction = BetFractionForRow(c.row);
     int mismatches = 0;
@@ -49,16 +51,19 @@ TEST_P(BetSizeRowTest, BetAmountIsWholePartOfDecimalProductForEveryPot) {
 INSTANTIATE_TEST_SUITE_P(Rows, BetSizeRowTest, ::testing::ValuesIn(kBetRows),
                          [](const auto& info) { return "Row" + std::to_string(info.param.row); });
 
-TEST(BetSizeTable, RowsOutsideTheTableGiveZero) {
+TEST(BetSizeTable, RowsOutsideTheTableGiveZero)
+{
     for (int row : {0, 13, -1, 100})
         EXPECT_EQ(BetFractionForRow(row), 0.0f) << "row " << row;
 }
 
-TEST(BetSizeTable, NoSituationYetRequiresNoEquity) {
+TEST(BetSizeTable, NoSituationYetRequiresNoEquity)
+{
     EXPECT_EQ(RequiredEquityForFraction(0.0f), 0);
 }
 
-TEST(BetSizeTable, ExampleBet) {
+TEST(BetSizeTable, ExampleBet)
+{
     EXPECT_EQ(OddsBetAmount(1234, BetFractionForRow(4)), 407);
 }
 
@@ -72,7 +77,8 @@ struct JudgeCase {
 
 class OddsCallExpectedTest : public ::testing::TestWithParam<JudgeCase> {};
 
-TEST_P(OddsCallExpectedTest, EqualEquityMeansCall) {
+TEST_P(OddsCallExpectedTest, EqualEquityMeansCall)
+{
     const JudgeCase& c = GetParam();
     EXPECT_EQ(OddsCallExpected(c.outs, c.streets, BetFractionForRow(c.row)), c.call);
 }
@@ -109,7 +115,8 @@ struct DrawCase {
 
 class DrawOddsValueTest : public ::testing::TestWithParam<DrawCase> {};
 
-TEST_P(DrawOddsValueTest, SleepsReseedsAndDrawsInRange) {
+TEST_P(DrawOddsValueTest, SleepsReseedsAndDrawsInRange)
+{
     const DrawCase& c = GetParam();
     for (std::uint32_t start : {100000u, 123457u, 4000000000u, 4294967290u}) {
         SimulatedPlatform platform(start);
@@ -120,7 +127,8 @@ TEST_P(DrawOddsValueTest, SleepsReseedsAndDrawsInRange) {
     }
 }
 
-TEST_P(DrawOddsValueTest, CoversItsWholeRange) {
+TEST_P(DrawOddsValueTest, CoversItsWholeRange)
+{
     const DrawCase& c = GetParam();
     SimulatedPlatform platform(100000);
     std::vector<int> seen(static_cast<std::size_t>(c.range), 0);
@@ -142,7 +150,8 @@ INSTANTIATE_TEST_SUITE_P(Kinds, DrawOddsValueTest,
                                            DrawCase{"Outs", 3, 213, 20, 2}, DrawCase{"StreetsLeft", 4, 133, 2, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(DrawOddsValue, OtherKindsGiveZeroWithoutPauseOrDraw) {
+TEST(DrawOddsValue, OtherKindsGiveZeroWithoutPauseOrDraw)
+{
     for (int kind : {0, 5, -1, 1000}) {
         SimulatedPlatform platform(100000);
         EXPECT_EQ(DrawOddsValue(platform, kind), 0) << "kind " << kind;

@@ -22,7 +22,8 @@ protected:
     const EquityTrainer& odds() const { return trainers.odds; }
 
     // Waits until a Start/Next press deals exactly this situation, then presses.
-    void Deal(std::int32_t row, std::int32_t outs, std::int32_t streets, std::optional<std::int32_t> pot = {}) {
+    void Deal(std::int32_t row, std::int32_t outs, std::int32_t streets, std::optional<std::int32_t> pot = {})
+    {
         const auto wait = test::WaitForDeal(platform.GetTickCount(), row, outs, streets, pot);
         ASSERT_TRUE(wait.has_value()) << "no tick deals row " << row << ", " << outs << " outs, " << streets;
         Wait(*wait);
@@ -40,7 +41,8 @@ protected:
 
     // One situation answered right in 2.5 s (+3), then nine skipped: the next
     // Start/Next press ends the session.
-    void PlaySessionScoringThree() {
+    void PlaySessionScoringThree()
+    {
         DealCallSituation();
         Wait(2500);
         Press(ids::kOddsCall);
@@ -53,7 +55,8 @@ protected:
     std::filesystem::path HighscoreFile() const { return dir.path() / kHighscoreFileName; }
 };
 
-TEST_F(EquityTrainerTest, ShowsTheSituationInWords) {
+TEST_F(EquityTrainerTest, ShowsTheSituationInWords)
+{
     Deal(4, 9, 2);
     const std::int32_t pot = odds().potSize();
     EXPECT_EQ(odds().betFraction(), 0.33f);
@@ -62,7 +65,8 @@ TEST_F(EquityTrainerTest, ShowsTheSituationInWords) {
                                           std::to_string(pot * 33 / 100) + ". Hero outs: 9. Streets left: 2.");
 }
 
-TEST_F(EquityTrainerTest, EveryDealMatchesItsText) {
+TEST_F(EquityTrainerTest, EveryDealMatchesItsText)
+{
     for (int n = 0; n < 10; ++n) {
         Wait(static_cast<std::uint32_t>(977 * n + 31));
         const test::OddsDeal expected = test::DealAt(platform.GetTickCount());
@@ -79,7 +83,8 @@ TEST_F(EquityTrainerTest, EveryDealMatchesItsText) {
     }
 }
 
-TEST_F(EquityTrainerTest, StartNextPauses514AndStartsTheClockAfterwards) {
+TEST_F(EquityTrainerTest, StartNextPauses514AndStartsTheClockAfterwards)
+{
     const std::uint32_t before = platform.sleptMs();
     const std::uint32_t pressTick = platform.GetTickCount();
     Press(ids::kOddsStart);
@@ -101,7 +106,8 @@ struct JudgeCase {
 class JudgingTest : public EquityTrainerTest, public ::testing::WithParamInterface<JudgeCase> {};
 
 // Each situation is answered once with Call and, dealt again, once with Fold.
-TEST_P(JudgingTest, EqualEquityMeansCall) {
+TEST_P(JudgingTest, EqualEquityMeansCall)
+{
     const JudgeCase& c = GetParam();
     Deal(c.row, c.outs, c.streets);
     Wait(2500);
@@ -148,7 +154,8 @@ struct ScoreCase {
 
 class ScoreTableTest : public EquityTrainerTest, public ::testing::WithParamInterface<ScoreCase> {};
 
-TEST_P(ScoreTableTest, ScoreChangeTextAndScoreBox) {
+TEST_P(ScoreTableTest, ScoreChangeTextAndScoreBox)
+{
     const ScoreCase& c = GetParam();
     if (c.callSituation)
         DealCallSituation();
@@ -185,7 +192,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, ScoreTableTest,
                                            ScoreCase{"WrongCallIn25s", true, false, 25000, -5, "That is incorrect."}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(EquityTrainerTest, ScoresAddUpOverASession) {
+TEST_F(EquityTrainerTest, ScoresAddUpOverASession)
+{
     DealCallSituation();
     Wait(2500);
     Press(ids::kOddsCall); // +3
@@ -201,7 +209,8 @@ TEST_F(EquityTrainerTest, ScoresAddUpOverASession) {
 
 // ---- the answer gate -----------------------------------------------------
 
-TEST_F(EquityTrainerTest, OnlyTheFirstAnswerIsJudged) {
+TEST_F(EquityTrainerTest, OnlyTheFirstAnswerIsJudged)
+{
     DealCallSituation();
     Wait(2500);
     Press(ids::kOddsCall);
@@ -220,7 +229,8 @@ TEST_F(EquityTrainerTest, OnlyTheFirstAnswerIsJudged) {
     EXPECT_EQ(odds().score(), 6);
 }
 
-TEST_F(EquityTrainerTest, WrongFirstAnswerCannotBeCorrected) {
+TEST_F(EquityTrainerTest, WrongFirstAnswerCannotBeCorrected)
+{
     DealCallSituation();
     Wait(2500);
     Press(ids::kOddsFold);
@@ -229,7 +239,8 @@ TEST_F(EquityTrainerTest, WrongFirstAnswerCannotBeCorrected) {
     EXPECT_EQ(Box(ids::kOddsTextBox), "That is incorrect.");
 }
 
-TEST_F(EquityTrainerTest, SkippedSituationCostsNothingButCounts) {
+TEST_F(EquityTrainerTest, SkippedSituationCostsNothingButCounts)
+{
     Press(ids::kOddsStart);
     Press(ids::kOddsStart);
     EXPECT_EQ(odds().situationCount(), 2);
@@ -241,21 +252,24 @@ TEST_F(EquityTrainerTest, SkippedSituationCostsNothingButCounts) {
 
 // The all-zero situation requires 0 % and gives the hero 0 %: Call is right.
 // Its clock reads 0, so the answer at tick 100000 is slow.
-TEST_F(EquityTrainerTest, CallBeforeAnySituationIsRightButSlow) {
+TEST_F(EquityTrainerTest, CallBeforeAnySituationIsRightButSlow)
+{
     Press(ids::kOddsCall);
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call, SLOW!");
     EXPECT_EQ(odds().score(), -2);
     EXPECT_EQ(Box(ids::kOddsScoreBox), "-2");
 }
 
-TEST_F(EquityTrainerTest, FoldBeforeAnySituationIsWrong) {
+TEST_F(EquityTrainerTest, FoldBeforeAnySituationIsWrong)
+{
     Press(ids::kOddsFold);
     EXPECT_EQ(Box(ids::kOddsTextBox), "That is incorrect.");
     EXPECT_EQ(odds().score(), -5);
     EXPECT_EQ(Box(ids::kOddsScoreBox), "-5");
 }
 
-TEST_F(EquityTrainerTest, AnswerBeforeAnySituationTimedFromTheSharedClock) {
+TEST_F(EquityTrainerTest, AnswerBeforeAnySituationTimedFromTheSharedClock)
+{
     trainers.clock.situationStartTick = platform.GetTickCount();
     Wait(2500);
     Press(ids::kOddsCall);
@@ -265,7 +279,8 @@ TEST_F(EquityTrainerTest, AnswerBeforeAnySituationTimedFromTheSharedClock) {
 
 // ---- the clock shared with the preflop trainer ---------------------------
 
-TEST_F(EquityTrainerTest, PreflopStartRestartsTheOddsClock) {
+TEST_F(EquityTrainerTest, PreflopStartRestartsTheOddsClock)
+{
     DealCallSituation();
     const std::uint32_t oddsStart = trainers.clock.situationStartTick;
     Wait(19000);
@@ -281,7 +296,8 @@ TEST_F(EquityTrainerTest, PreflopStartRestartsTheOddsClock) {
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
 }
 
-TEST_F(EquityTrainerTest, AnswerIsTimedFromWhateverSetTheSharedClockLast) {
+TEST_F(EquityTrainerTest, AnswerIsTimedFromWhateverSetTheSharedClockLast)
+{
     DealCallSituation();
     Wait(19000);
     trainers.clock.situationStartTick = platform.GetTickCount(); // another panel's Start/Next
@@ -293,7 +309,8 @@ TEST_F(EquityTrainerTest, AnswerIsTimedFromWhateverSetTheSharedClockLast) {
 
 // ---- the end of the session ----------------------------------------------
 
-TEST_F(EquityTrainerTest, EleventhPressAnnouncesNewHighscoreAndStoresIt) {
+TEST_F(EquityTrainerTest, EleventhPressAnnouncesNewHighscoreAndStoresIt)
+{
     PlaySessionScoringThree();
     const std::uint32_t slept = platform.sleptMs();
     Press(ids::kOddsStart);
@@ -311,7 +328,8 @@ TEST_F(EquityTrainerTest, EleventhPressAnnouncesNewHighscoreAndStoresIt) {
     EXPECT_EQ(ReadFile(HighscoreFile()), "0 3 0 0 0 0 0 0 0 0 ");
 }
 
-TEST_F(EquityTrainerTest, EqualScoreIsNoHighscore) {
+TEST_F(EquityTrainerTest, EqualScoreIsNoHighscore)
+{
     WriteFile(HighscoreFile(), "7 3 0 0 0 0 0 0 0 0 ");
     PlaySessionScoringThree();
     Press(ids::kOddsStart);
@@ -321,7 +339,8 @@ TEST_F(EquityTrainerTest, EqualScoreIsNoHighscore) {
     EXPECT_EQ(platform.MessageCount(), 0);
 }
 
-TEST_F(EquityTrainerTest, MissingHighscoreFileIsAnnouncedAndScoreKept) {
+TEST_F(EquityTrainerTest, MissingHighscoreFileIsAnnouncedAndScoreKept)
+{
     PlaySessionScoringThree();
     std::filesystem::remove(HighscoreFile());
     Press(ids::kOddsStart);
@@ -333,7 +352,8 @@ TEST_F(EquityTrainerTest, MissingHighscoreFileIsAnnouncedAndScoreKept) {
     EXPECT_FALSE(std::filesystem::exists(HighscoreFile()));
 }
 
-TEST_F(EquityTrainerTest, FailedRewriteAnnouncesNoHighscore) {
+TEST_F(EquityTrainerTest, FailedRewriteAnnouncesNoHighscore)
+{
     PlaySessionScoringThree();
     files.FailWritesAfter(0);
     Press(ids::kOddsStart);
@@ -345,7 +365,8 @@ TEST_F(EquityTrainerTest, FailedRewriteAnnouncesNoHighscore) {
     EXPECT_EQ(ReadFile(HighscoreFile()), kZeroFile);
 }
 
-TEST_F(EquityTrainerTest, AnswersAfterTheSessionShowSessionOver) {
+TEST_F(EquityTrainerTest, AnswersAfterTheSessionShowSessionOver)
+{
     PlaySessionScoringThree();
     Press(ids::kOddsStart);
     Press(ids::kOddsCall);
@@ -364,7 +385,8 @@ TEST_F(EquityTrainerTest, AnswersAfterTheSessionShowSessionOver) {
 
 // ---- Reset ---------------------------------------------------------------
 
-TEST_F(EquityTrainerTest, ResetEmptiesBothBoxesAndStartsAFreshSession) {
+TEST_F(EquityTrainerTest, ResetEmptiesBothBoxesAndStartsAFreshSession)
+{
     PlaySessionScoringThree();
     Press(ids::kOddsReset);
     EXPECT_EQ(Box(ids::kOddsTextBox), "");
@@ -380,7 +402,8 @@ TEST_F(EquityTrainerTest, ResetEmptiesBothBoxesAndStartsAFreshSession) {
     EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
 }
 
-TEST_F(EquityTrainerTest, AnswerAfterResetJudgesTheLastSituation) {
+TEST_F(EquityTrainerTest, AnswerAfterResetJudgesTheLastSituation)
+{
     DealFoldSituation();
     Press(ids::kOddsReset);
     Wait(2500);
@@ -389,7 +412,8 @@ TEST_F(EquityTrainerTest, AnswerAfterResetJudgesTheLastSituation) {
     EXPECT_EQ(odds().score(), 3);
 }
 
-TEST_F(EquityTrainerTest, ResetDoesNotReopenTheGate) {
+TEST_F(EquityTrainerTest, ResetDoesNotReopenTheGate)
+{
     DealCallSituation();
     Wait(2500);
     Press(ids::kOddsCall);

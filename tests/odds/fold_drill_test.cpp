@@ -49,11 +49,13 @@ const std::array<std::string, 31> kExpectedTexts = {
     "You are UTG (full ring) with 9d9c.",
 };
 
-bool IsFoldText(const std::string& text) {
+bool IsFoldText(const std::string& text)
+{
     return std::find(kExpectedTexts.begin(), kExpectedTexts.end(), text) != kExpectedTexts.end();
 }
 
-TEST(FoldSituationTexts, AllThirtyOneInTheirOrder) {
+TEST(FoldSituationTexts, AllThirtyOneInTheirOrder)
+{
     ASSERT_EQ(kFoldSituationTexts.size(), kExpectedTexts.size());
     for (std::size_t n = 0; n < kExpectedTexts.size(); ++n)
         EXPECT_EQ(kFoldSituationTexts[n], kExpectedTexts[n]) << "text " << n + 1;
@@ -61,7 +63,8 @@ TEST(FoldSituationTexts, AllThirtyOneInTheirOrder) {
 
 class FoldDrillTest : public test::ProgramFixture {
 protected:
-    std::vector<std::string> BoxWrites(int box, std::size_t from = 0) const {
+    std::vector<std::string> BoxWrites(int box, std::size_t from = 0) const
+    {
         std::vector<std::string> texts;
         const auto& effects = platform.effects();
         for (std::size_t n = from; n < effects.size(); ++n) {
@@ -72,7 +75,8 @@ protected:
     }
 };
 
-TEST_F(FoldDrillTest, FirstFoldShowsASituationAndScoreOne) {
+TEST_F(FoldDrillTest, FirstFoldShowsASituationAndScoreOne)
+{
     const std::uint32_t slept = platform.sleptMs();
     Press(ids::kFoldFold);
     EXPECT_EQ(platform.sleptMs() - slept, 166u);
@@ -84,7 +88,8 @@ TEST_F(FoldDrillTest, FirstFoldShowsASituationAndScoreOne) {
     EXPECT_EQ(trainers.fold.score(), 1);
 }
 
-TEST_F(FoldDrillTest, EveryTextShownIsOneOfTheList) {
+TEST_F(FoldDrillTest, EveryTextShownIsOneOfTheList)
+{
     std::set<std::string> seen;
     for (int n = 0; n < 300; ++n) {
         Wait(static_cast<std::uint32_t>((n * 37) % 1009 + 1));
@@ -101,7 +106,8 @@ TEST_F(FoldDrillTest, EveryTextShownIsOneOfTheList) {
 // The draw replayed step by step on a copy of the generator: one shuffle,
 // pause 33 and reseed, m = rand() % 4 more shuffles (1, 2, 3 or 6), pause 133
 // and reseed, then one of the first six places.
-TEST_F(FoldDrillTest, DrawFollowsTheShufflesAndTheTwoReseeds) {
+TEST_F(FoldDrillTest, DrawFollowsTheShufflesAndTheTwoReseeds)
+{
     constexpr int kExtra[] = {1, 2, 3, 6};
     std::set<int> branches;
     for (int n = 0; n < 40; ++n) {
@@ -125,7 +131,8 @@ TEST_F(FoldDrillTest, DrawFollowsTheShufflesAndTheTwoReseeds) {
     EXPECT_EQ(branches.size(), 4u) << "not every number of shuffles was tried";
 }
 
-TEST_F(FoldDrillTest, FoldCallOpenFoldScores) {
+TEST_F(FoldDrillTest, FoldCallOpenFoldScores)
+{
     Press(ids::kFoldFold);
     const std::string situation = Box(ids::kFoldTextBox);
     EXPECT_EQ(Box(ids::kFoldScoreBox), "1");
@@ -139,7 +146,8 @@ TEST_F(FoldDrillTest, FoldCallOpenFoldScores) {
     EXPECT_EQ(BoxWrites(ids::kFoldScoreBox), (std::vector<std::string>{"1", "-3", "-2"}));
 }
 
-TEST_F(FoldDrillTest, CallOpenFirstCostsFourEachTimeAndShowsNoSituation) {
+TEST_F(FoldDrillTest, CallOpenFirstCostsFourEachTimeAndShowsNoSituation)
+{
     const std::uint32_t slept = platform.sleptMs();
     Press(ids::kFoldCallOpen);
     EXPECT_EQ(Box(ids::kFoldScoreBox), "-4");

@@ -24,13 +24,15 @@ struct OddsDeal {
     std::int32_t streets;
 };
 
-inline int FirstDrawAfterSeed(std::uint32_t seed) {
+inline int FirstDrawAfterSeed(std::uint32_t seed)
+{
     Generator generator;
     generator.srand(seed);
     return generator.rand();
 }
 
-inline OddsDeal DealAt(std::uint32_t tick) {
+inline OddsDeal DealAt(std::uint32_t tick)
+{
     return {FirstDrawAfterSeed(tick + 155) % 5000 + 10, FirstDrawAfterSeed(tick + 168) % 12 + 1,
             FirstDrawAfterSeed(tick + 381) % 20 + 2, FirstDrawAfterSeed(tick + 514) % 2 + 1};
 }
@@ -38,7 +40,8 @@ inline OddsDeal DealAt(std::uint32_t tick) {
 // The wait from `now` after which a Start/Next press deals `row`, `outs` and
 // `streets` (and `pot`, when given).
 inline std::optional<std::uint32_t> WaitForDeal(std::uint32_t now, std::int32_t row, std::int32_t outs,
-                                                std::int32_t streets, std::optional<std::int32_t> pot = {}) {
+                                                std::int32_t streets, std::optional<std::int32_t> pot = {})
+{
     constexpr std::uint32_t kSearchLimit = 5'000'000;
     for (std::uint32_t wait = 0; wait < kSearchLimit; ++wait) {
         const OddsDeal deal = DealAt(now + wait);

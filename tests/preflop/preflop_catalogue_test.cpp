@@ -17,12 +17,14 @@ namespace {
 
 using L = PreflopList;
 
-bool IsCard(std::string_view card) {
+bool IsCard(std::string_view card)
+{
     return card.size() == 2 && std::string_view("AKQJT98765432").find(card[0]) != std::string_view::npos &&
            std::string_view("cdhs").find(card[1]) != std::string_view::npos;
 }
 
-bool IsHand(std::string_view hand) {
+bool IsHand(std::string_view hand)
+{
     return hand.size() == 4 && IsCard(hand.substr(0, 2)) && IsCard(hand.substr(2)) &&
            hand.substr(0, 2) != hand.substr(2);
 }
@@ -67,21 +69,21 @@ const ListCase kListCases[] = {
 };
 static_assert(std::size(kListCases) == kPreflopListCount);
 
-void PrintTo(const ListCase& c, std::ostream* os) {
+void PrintTo(const ListCase& c, std::ostream* os)
+{
     *os << c.name;
 }
 
 class CatalogueList : public ::testing::TestWithParam<ListCase> {};
 
-TEST_P(CatalogueList, HoldsItsEntryCountOfWellFormedEntries) {
+TEST_P(CatalogueList, HoldsItsEntryCountOfWellFormedEntries)
+{
     const ListCase& c = GetParam();
     const auto entries = PreflopListEntries(c.list);
     ASSERT_EQ(entries.size(), c.count);
     for (std::string_view e : entries) {
         switch (c.kind) {
-        case Kind::Hands:
-            EXPECT_TRUE(IsHand(e)) << '"' << e << '"';
-            break;
+        case Kind::Hands: EXPECT_TRUE(IsHand(e)) << '"' << e << '"'; break;
         case Kind::Prefixes:
             EXPECT_TRUE(e.size() > 1 && e.ends_with(' ') && !e.ends_with("  ")) << '"' << e << '"';
             break;
@@ -100,7 +102,8 @@ TEST_P(CatalogueList, HoldsItsEntryCountOfWellFormedEntries) {
 INSTANTIATE_TEST_SUITE_P(Preflop, CatalogueList, ::testing::ValuesIn(kListCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(CatalogueContent, CompleteFoldTextsEndWithAFullStopSaveOne) {
+TEST(CatalogueContent, CompleteFoldTextsEndWithAFullStopSaveOne)
+{
     int withoutStop = 0;
     for (std::string_view e : PreflopListEntries(L::CompleteFoldTexts))
         if (!e.ends_with('.')) {
@@ -110,7 +113,8 @@ TEST(CatalogueContent, CompleteFoldTextsEndWithAFullStopSaveOne) {
     EXPECT_EQ(withoutStop, 1);
 }
 
-TEST(CatalogueContent, OpenFoldToThreeBetHasItsFourTexts) {
+TEST(CatalogueContent, OpenFoldToThreeBetHasItsFourTexts)
+{
     const auto texts = PreflopListEntries(L::OpenFoldToThreeBetTexts);
     const std::set<std::string_view> got(texts.begin(), texts.end());
     const std::set<std::string_view> want = {
@@ -119,7 +123,8 @@ TEST(CatalogueContent, OpenFoldToThreeBetHasItsFourTexts) {
     EXPECT_EQ(got, want);
 }
 
-TEST(CatalogueContent, HandsAgainstUtgStartWithTheFoldHandsInOrder) {
+TEST(CatalogueContent, HandsAgainstUtgStartWithTheFoldHandsInOrder)
+{
     const auto fold = PreflopListEntries(L::FoldHands);
     const auto againstUtg = PreflopListEntries(L::FoldHandsAgainstUtg);
     ASSERT_GT(againstUtg.size(), fold.size());
@@ -128,7 +133,8 @@ TEST(CatalogueContent, HandsAgainstUtgStartWithTheFoldHandsInOrder) {
 }
 
 // Hands listed twice (KK in the opening lists) are drawn twice as often.
-TEST(CatalogueDraw, RepeatedEntriesWeighTheirDraws) {
+TEST(CatalogueDraw, RepeatedEntriesWeighTheirDraws)
+{
     SessionLikeDrawer drawer;
     const std::string prefix = "You are UTG, 6-max, with ";
     int aces = 0;
@@ -150,7 +156,8 @@ TEST(CatalogueDraw, RepeatedEntriesWeighTheirDraws) {
 
 // A late-open spot folds weak hands only; the pairs and suited aces that only
 // the list against UTG holds must never follow one of its prefixes.
-TEST(CatalogueDraw, LateOpenFoldPrefixesTakeOnlyFoldHands) {
+TEST(CatalogueDraw, LateOpenFoldPrefixesTakeOnlyFoldHands)
+{
     const auto lateOpen = PreflopListEntries(L::LateOpenFoldPrefixes);
     const auto utg = PreflopListEntries(L::UtgFoldPrefixes);
     const auto foldHands = PreflopListEntries(L::FoldHands);
@@ -198,7 +205,8 @@ const CodeCase kCodeCases[] = {
     {"OpenFourBet", PreflopAnswer::OpenFourBet, 2000, true},
 };
 
-void PrintTo(const CodeCase& c, std::ostream* os) {
+void PrintTo(const CodeCase& c, std::ostream* os)
+{
     *os << c.name;
 }
 
@@ -206,7 +214,8 @@ class CatalogueCode : public ::testing::TestWithParam<CodeCase> {};
 
 // Every text is one of the code's own situations and of no other code's, and
 // the pauses of the call are those of the path it took.
-TEST_P(CatalogueCode, DrawsOnlyFromItsSectionWithThePathsPauses) {
+TEST_P(CatalogueCode, DrawsOnlyFromItsSectionWithThePathsPauses)
+{
     const CodeCase& c = GetParam();
     SessionLikeDrawer drawer;
     std::map<std::string, int> pathsTaken;
@@ -226,7 +235,8 @@ TEST_P(CatalogueCode, DrawsOnlyFromItsSectionWithThePathsPauses) {
 
 // Every prefix and every entry of every list the code draws from comes up,
 // the first stored ones included.
-TEST_P(CatalogueCode, CanDrawEveryEntryOfItsLists) {
+TEST_P(CatalogueCode, CanDrawEveryEntryOfItsLists)
+{
     const CodeCase& c = GetParam();
     SessionLikeDrawer drawer(11);
     std::map<std::string, std::set<std::string_view>> prefixesSeen;
@@ -256,7 +266,8 @@ TEST_P(CatalogueCode, CanDrawEveryEntryOfItsLists) {
 // Codes 2, 4, 5, 6 and 7 shuffle before their first pause, so the text
 // depends on the sequence the caller left; codes 1 and 3 pause and reseed
 // first, so the clock alone decides.
-TEST_P(CatalogueCode, FirstShuffleContinuesTheCallersSequenceOrNot) {
+TEST_P(CatalogueCode, FirstShuffleContinuesTheCallersSequenceOrNot)
+{
     const CodeCase& c = GetParam();
     int differing = 0;
     for (std::uint32_t tick = 5000; tick < 5000 + 60 * 37; tick += 37) {
@@ -282,7 +293,8 @@ INSTANTIATE_TEST_SUITE_P(Preflop, CatalogueCode, ::testing::ValuesIn(kCodeCases)
 
 class CatalogueImpossibleCode : public ::testing::TestWithParam<int> {};
 
-TEST_P(CatalogueImpossibleCode, GivesTheDefaultText) {
+TEST_P(CatalogueImpossibleCode, GivesTheDefaultText)
+{
     SimulatedPlatform platform(100000);
     EXPECT_EQ(GeneratePreflopSituation(platform, GetParam()), "default sw sel");
     EXPECT_EQ(platform.sleptMs(), 0u);

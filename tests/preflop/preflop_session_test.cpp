@@ -17,25 +17,17 @@ namespace {
 
 using namespace velmo::ids;
 
-int ButtonFor(int code) {
+int ButtonFor(int code)
+{
     switch (code) {
-    case PreflopAnswer::Open:
-        return kPreflopOpen;
-    case PreflopAnswer::Fold:
-        return kPreflopFold;
-    case PreflopAnswer::Call:
-        return kPreflopCall;
-    case PreflopAnswer::ThreeBet:
-        return kPreflopThreeBet;
-    case PreflopAnswer::OpenCallThreeBet:
-        return kPreflopOpenCallThreeBet;
-    case PreflopAnswer::OpenFoldToThreeBet:
-        return kPreflopOpenFoldToThreeBet;
-    case PreflopAnswer::OpenFourBet:
-        return kPreflopOpenFourBet;
-    default:
-        ADD_FAILURE() << "no button gives code " << code;
-        return kPreflopOpen;
+    case PreflopAnswer::Open: return kPreflopOpen;
+    case PreflopAnswer::Fold: return kPreflopFold;
+    case PreflopAnswer::Call: return kPreflopCall;
+    case PreflopAnswer::ThreeBet: return kPreflopThreeBet;
+    case PreflopAnswer::OpenCallThreeBet: return kPreflopOpenCallThreeBet;
+    case PreflopAnswer::OpenFoldToThreeBet: return kPreflopOpenFoldToThreeBet;
+    case PreflopAnswer::OpenFourBet: return kPreflopOpenFourBet;
+    default: ADD_FAILURE() << "no button gives code " << code; return kPreflopOpen;
     }
 }
 
@@ -46,14 +38,16 @@ protected:
     const PreflopSession& session() const { return trainers.preflop; }
 
     // Presses Start/Next; the tick it was pressed at is the situation's start.
-    std::uint32_t Start() {
+    std::uint32_t Start()
+    {
         const std::uint32_t pressedAt = platform.GetTickCount();
         Press(kPreflopStart);
         return pressedAt;
     }
 
     // Answers `ms` after `start`, rightly or with the next code round.
-    void AnswerAt(std::uint32_t start, std::uint32_t ms, bool right) {
+    void AnswerAt(std::uint32_t start, std::uint32_t ms, bool right)
+    {
         const std::uint32_t now = platform.GetTickCount();
         ASSERT_GT(ElapsedMs(now, start + ms), 0) << "the pauses alone took longer";
         Wait(start + ms - now);
@@ -61,7 +55,8 @@ protected:
         Press(ButtonFor(right ? expected : expected % 7 + 1));
     }
 
-    void StartUntilOver() {
+    void StartUntilOver()
+    {
         while (session().situationCount() < 11)
             Start();
     }
@@ -76,13 +71,15 @@ struct PointsCase {
     int points;
 };
 
-void PrintTo(const PointsCase& c, std::ostream* os) {
+void PrintTo(const PointsCase& c, std::ostream* os)
+{
     *os << c.elapsedMs << " ms";
 }
 
 class PreflopPoints : public PreflopSessionTest, public ::testing::WithParamInterface<PointsCase> {};
 
-TEST_P(PreflopPoints, RightAnswerGainsOnePlusTheSpeedBonus) {
+TEST_P(PreflopPoints, RightAnswerGainsOnePlusTheSpeedBonus)
+{
     const auto start = Start();
     AnswerAt(start, GetParam().elapsedMs, true);
     EXPECT_EQ(session().score(), GetParam().points);
@@ -96,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(Preflop, PreflopPoints,
                                            PointsCase{4000, 2}, PointsCase{4001, 1}, PointsCase{4500, 1}),
                          [](const auto& info) { return "After" + std::to_string(info.param.elapsedMs) + "ms"; });
 
-TEST_F(PreflopSessionTest, WrongAnswerLosesOneAtAnySpeed) {
+TEST_F(PreflopSessionTest, WrongAnswerLosesOneAtAnySpeed)
+{
     int expected = 0;
     for (std::uint32_t ms : {150u, 250u, 4500u}) {
         AnswerAt(Start(), ms, false);
@@ -106,7 +104,8 @@ TEST_F(PreflopSessionTest, WrongAnswerLosesOneAtAnySpeed) {
     }
 }
 
-TEST_F(PreflopSessionTest, OnlyTheFirstAnswerToASituationIsJudged) {
+TEST_F(PreflopSessionTest, OnlyTheFirstAnswerToASituationIsJudged)
+{
     AnswerAt(Start(), 500, true);
     ASSERT_EQ(session().score(), 9);
     const auto effects = platform.effects().size();
@@ -117,7 +116,8 @@ TEST_F(PreflopSessionTest, OnlyTheFirstAnswerToASituationIsJudged) {
     EXPECT_EQ(session().answerCount(), 3);
 }
 
-TEST_F(PreflopSessionTest, AnswerBeforeAnyStartIsWrong) {
+TEST_F(PreflopSessionTest, AnswerBeforeAnyStartIsWrong)
+{
     ASSERT_EQ(session().expectedAnswer(), 0);
     Press(kPreflopOpen);
     EXPECT_EQ(session().score(), -1);
@@ -127,7 +127,8 @@ TEST_F(PreflopSessionTest, AnswerBeforeAnyStartIsWrong) {
 
 // Each press starts the clock, pauses 3 ms per situation plus 1 before the
 // draw, and shows a situation of the answer it drew.
-TEST_F(PreflopSessionTest, StartShowsASituationOfTheDrawnAnswer) {
+TEST_F(PreflopSessionTest, StartShowsASituationOfTheDrawnAnswer)
+{
     for (int n = 1; n <= 10; ++n) {
         Press(ButtonFor(1)); // an answer first, which the press must forget
         const auto slept = platform.sleptMs();
@@ -144,7 +145,8 @@ TEST_F(PreflopSessionTest, StartShowsASituationOfTheDrawnAnswer) {
     }
 }
 
-TEST_F(PreflopSessionTest, EverySectionComesUp) {
+TEST_F(PreflopSessionTest, EverySectionComesUp)
+{
     std::set<int> drawn;
     for (int i = 0; i < 300; ++i) {
         if (session().situationCount() == 10)
@@ -156,7 +158,8 @@ TEST_F(PreflopSessionTest, EverySectionComesUp) {
     EXPECT_EQ(drawn, (std::set<int>{1, 2, 3, 4, 5, 6, 7}));
 }
 
-TEST_F(PreflopSessionTest, WholeSessionEndsWithAHighscore) {
+TEST_F(PreflopSessionTest, WholeSessionEndsWithAHighscore)
+{
     const std::uint32_t times[] = {250, 500, 800, 1000, 1333, 2000, 4000, 4500};
     const int scores[] = {17, 26, 32, 37, 41, 44, 46, 47};
     for (int i = 0; i < 8; ++i) {
@@ -183,7 +186,8 @@ TEST_F(PreflopSessionTest, WholeSessionEndsWithAHighscore) {
     EXPECT_EQ(platform.MessageCount(), 0);
 }
 
-TEST_F(PreflopSessionTest, ThirtySevenBeatsTwentyInSlotFour) {
+TEST_F(PreflopSessionTest, ThirtySevenBeatsTwentyInSlotFour)
+{
     SetHighscores("1 2 3 4 20 6 7 8 9 10 ");
     for (std::uint32_t ms : {250u, 500u, 800u, 1000u})
         AnswerAt(Start(), ms, true);
@@ -195,7 +199,8 @@ TEST_F(PreflopSessionTest, ThirtySevenBeatsTwentyInSlotFour) {
     EXPECT_EQ(Box(kPreflopTextBox), "Session over");
 }
 
-TEST_F(PreflopSessionTest, EqualScoreIsNotAHighscore) {
+TEST_F(PreflopSessionTest, EqualScoreIsNotAHighscore)
+{
     SetHighscores("0 0 0 0 9 0 0 0 0 0 ");
     AnswerAt(Start(), 500, true);
     StartUntilOver();
@@ -203,7 +208,8 @@ TEST_F(PreflopSessionTest, EqualScoreIsNotAHighscore) {
     EXPECT_EQ(Highscores(), "0 0 0 0 9 0 0 0 0 0 ");
 }
 
-TEST_F(PreflopSessionTest, NegativeScoreNeverBeatsAFreshFile) {
+TEST_F(PreflopSessionTest, NegativeScoreNeverBeatsAFreshFile)
+{
     for (int i = 0; i < 10; ++i)
         AnswerAt(Start(), 400, false);
     ASSERT_EQ(session().score(), -10);
@@ -212,7 +218,8 @@ TEST_F(PreflopSessionTest, NegativeScoreNeverBeatsAFreshFile) {
     EXPECT_EQ(Highscores(), "0 0 0 0 0 0 0 0 0 0 ");
 }
 
-TEST_F(PreflopSessionTest, MissingFileIsAnnouncedAndTriedAgainNextPress) {
+TEST_F(PreflopSessionTest, MissingFileIsAnnouncedAndTriedAgainNextPress)
+{
     AnswerAt(Start(), 500, true);
     while (session().situationCount() < 10)
         Start();
@@ -234,7 +241,8 @@ TEST_F(PreflopSessionTest, MissingFileIsAnnouncedAndTriedAgainNextPress) {
 }
 
 // A rewrite that fails must not be announced as a highscore.
-TEST_F(PreflopSessionTest, FailedRewriteIsNoHighscore) {
+TEST_F(PreflopSessionTest, FailedRewriteIsNoHighscore)
+{
     SetHighscores("0 0 0 0 5 0 0 0 0 0 ");
     AnswerAt(Start(), 500, true);
     while (session().situationCount() < 10)
@@ -256,7 +264,8 @@ TEST_F(PreflopSessionTest, FailedRewriteIsNoHighscore) {
 
 // Once over, each Start/Next press lets one answer to the last situation be
 // judged, timed from that situation's start; the next press offers the result.
-TEST_F(PreflopSessionTest, AfterTheSessionEachPressLetsOneAnswerIn) {
+TEST_F(PreflopSessionTest, AfterTheSessionEachPressLetsOneAnswerIn)
+{
     std::uint32_t lastStart = 0;
     while (session().situationCount() < 10)
         lastStart = Start();
@@ -275,7 +284,8 @@ TEST_F(PreflopSessionTest, AfterTheSessionEachPressLetsOneAnswerIn) {
     EXPECT_EQ(Box(kPreflopTextBox), "Session over. Highscore! " + std::to_string(expected));
 }
 
-TEST_F(PreflopSessionTest, ResetZeroesCountAndScoreAndKeepsTheSituationsAnswer) {
+TEST_F(PreflopSessionTest, ResetZeroesCountAndScoreAndKeepsTheSituationsAnswer)
+{
     AnswerAt(Start(), 250, true);
     const auto start = Start();
     const int expected = session().expectedAnswer();
@@ -304,7 +314,8 @@ TEST_F(PreflopSessionTest, ResetZeroesCountAndScoreAndKeepsTheSituationsAnswer) 
 }
 
 // The clock is shared with RE/Odds: a start there restarts this answer's time.
-TEST_F(PreflopSessionTest, AnswerIsTimedFromTheSharedClock) {
+TEST_F(PreflopSessionTest, AnswerIsTimedFromTheSharedClock)
+{
     Start();
     Wait(3000);
     trainers.clock.situationStartTick = platform.GetTickCount() - 500;
@@ -317,7 +328,8 @@ protected:
     PreflopSessionAcrossTheWrap() : PreflopSessionTest(0xFFFFFF00u) {}
 };
 
-TEST_F(PreflopSessionAcrossTheWrap, ElapsedTimeSurvivesTheTickCountWrap) {
+TEST_F(PreflopSessionAcrossTheWrap, ElapsedTimeSurvivesTheTickCountWrap)
+{
     const auto start = Start();
     AnswerAt(start, 500, true);
     ASSERT_LT(platform.GetTickCount(), start); // the tick count wrapped in between

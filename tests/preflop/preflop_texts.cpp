@@ -7,16 +7,19 @@
 namespace velmo::test {
 namespace {
 
-std::vector<std::string_view> Entries(PreflopList list) {
+std::vector<std::string_view> Entries(PreflopList list)
+{
     const auto e = PreflopListEntries(list);
     return {e.begin(), e.end()};
 }
 
-DrawPath Path(std::string name, std::vector<std::string_view> prefixes, PreflopList tails, std::uint32_t pauseMs) {
+DrawPath Path(std::string name, std::vector<std::string_view> prefixes, PreflopList tails, std::uint32_t pauseMs)
+{
     return {std::move(name), std::move(prefixes), PreflopListEntries(tails), pauseMs};
 }
 
-std::map<int, std::vector<DrawPath>> BuildPaths() {
+std::map<int, std::vector<DrawPath>> BuildPaths()
+{
     using L = PreflopList;
     std::map<int, std::vector<DrawPath>> paths;
     paths[1] = {
@@ -60,7 +63,8 @@ std::map<int, std::vector<DrawPath>> BuildPaths() {
 using TextIndex = std::map<int, std::unordered_map<std::string, std::vector<const DrawPath*>>>;
 
 // Every text each code can show, with the paths that give it.
-TextIndex BuildIndex() {
+TextIndex BuildIndex()
+{
     TextIndex index;
     for (int code = 1; code <= 7; ++code)
         for (const DrawPath& path : PathsOf(code))
@@ -72,14 +76,16 @@ TextIndex BuildIndex() {
 
 } // namespace
 
-const std::vector<DrawPath>& PathsOf(int code) {
+const std::vector<DrawPath>& PathsOf(int code)
+{
     static const auto paths = BuildPaths();
     static const std::vector<DrawPath> none;
     const auto it = paths.find(code);
     return it == paths.end() ? none : it->second;
 }
 
-std::vector<const DrawPath*> PathsGiving(int code, std::string_view text) {
+std::vector<const DrawPath*> PathsGiving(int code, std::string_view text)
+{
     static const TextIndex index = BuildIndex();
     const auto texts = index.find(code);
     if (texts == index.end())
@@ -93,7 +99,8 @@ std::vector<const DrawPath*> PathsGiving(int code, std::string_view text) {
     return found;
 }
 
-std::string SessionLikeDrawer::Draw(int code) {
+std::string SessionLikeDrawer::Draw(int code)
+{
     platform.Advance(static_cast<std::uint32_t>(waits_() % 3000 + 1));
     platform.Reseed();
     platform.rand();

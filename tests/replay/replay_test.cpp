@@ -130,8 +130,8 @@ TEST_F(Replay, BinaryReadsScriptFileOrStandardInput)
 TEST_F(Replay, BinaryRejectsUnreadableScriptsAndBadOptions)
 {
     fs::create_directory("adir");
-    for (const std::string args : {"missing.txt", "adir", "--tick", "--tick -1", "--tick 4294967296", "--tick x",
-                                   "--bogus", "a.txt b.txt"}) {
+    for (const std::string args :
+         {"missing.txt", "adir", "--tick", "--tick -1", "--tick 4294967296", "--tick x", "--bogus", "a.txt b.txt"}) {
         const RunResult run = RunBinary(args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_FALSE(run.err.empty()) << args;

@@ -23,7 +23,8 @@ struct PointsCase {
     std::int32_t stored; // the slot afterwards
 };
 
-void PrintTo(const PointsCase& c, std::ostream* os) {
+void PrintTo(const PointsCase& c, std::ostream* os)
+{
     *os << c.name;
 }
 
@@ -36,7 +37,8 @@ protected:
     SimulatedPlatform platform;
 };
 
-TEST_P(HighscorePoints, ComparedAsRealsStoredTruncated) {
+TEST_P(HighscorePoints, ComparedAsRealsStoredTruncated)
+{
     HighscoreSlots slots{};
     slots[slots::kPatience] = GetParam().slot;
     slots[slots::kRange] = 7;

@@ -24,7 +24,8 @@ protected:
     std::string FileText() const { return ReadFile(kHighscoreFileName); }
 };
 
-TEST_F(ScoresPanelTest, FreshFileShowsZero) {
+TEST_F(ScoresPanelTest, FreshFileShowsZero)
+{
     Press(ids::kScoresHighscores);
     EXPECT_EQ(Box(ids::kScoresTotalBox), "0");
     EXPECT_EQ(FileText(), kTenZeros);
@@ -38,13 +39,15 @@ struct TotalCase {
     std::string after;
 };
 
-void PrintTo(const TotalCase& c, std::ostream* os) {
+void PrintTo(const TotalCase& c, std::ostream* os)
+{
     *os << c.name;
 }
 
 class ScoresTotal : public ScoresPanelTest, public ::testing::WithParamInterface<TotalCase> {};
 
-TEST_P(ScoresTotal, ShowsTheTotalAndRewritesTheFile) {
+TEST_P(ScoresTotal, ShowsTheTotalAndRewritesTheFile)
+{
     WriteFile(kHighscoreFileName, GetParam().before);
     Press(ids::kScoresHighscores);
     EXPECT_EQ(Box(ids::kScoresTotalBox), GetParam().shown);
@@ -73,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "-2147483648 -1 0 0 0 0 0 0 -2147483648 0 "}),
     [](const ::testing::TestParamInfo<TotalCase>& info) { return std::string(info.param.name); });
 
-TEST_F(ScoresPanelTest, TwiceInARowGivesTheSame) {
+TEST_F(ScoresPanelTest, TwiceInARowGivesTheSame)
+{
     WriteFile(kHighscoreFileName, "12 30 0 2 25 40 0 0 0 0 ");
     Press(ids::kScoresHighscores);
     const std::string shown = Box(ids::kScoresTotalBox);
@@ -83,7 +87,8 @@ TEST_F(ScoresPanelTest, TwiceInARowGivesTheSame) {
     EXPECT_EQ(FileText(), file);
 }
 
-TEST_F(ScoresPanelTest, ResetWipesEverySlotWithoutAsking) {
+TEST_F(ScoresPanelTest, ResetWipesEverySlotWithoutAsking)
+{
     WriteFile(kHighscoreFileName, "12 30 1 2 25 40 3 4 109 5 ");
     Press(ids::kScoresReset);
     EXPECT_EQ(FileText(), kTenZeros);
@@ -94,7 +99,8 @@ TEST_F(ScoresPanelTest, ResetWipesEverySlotWithoutAsking) {
     EXPECT_EQ(FileText(), kTenZeros);
 }
 
-TEST_F(ScoresPanelTest, AfterResetAnyPositiveScoreIsANewHighscore) {
+TEST_F(ScoresPanelTest, AfterResetAnyPositiveScoreIsANewHighscore)
+{
     WriteFile(kHighscoreFileName, "0 0 0 100 0 0 0 0 0 0 ");
     Press(ids::kPatienceHit);
     Press(ids::kScoresReset);
@@ -102,7 +108,8 @@ TEST_F(ScoresPanelTest, AfterResetAnyPositiveScoreIsANewHighscore) {
     EXPECT_EQ(Box(ids::kPatiencePointsBox), "Highscore! 0");
 }
 
-TEST_F(ScoresPanelTest, MissingFileShowsTheMessageOnly) {
+TEST_F(ScoresPanelTest, MissingFileShowsTheMessageOnly)
+{
     WriteFile(kHighscoreFileName, "12 30 0 2 25 40 0 0 0 0 ");
     Press(ids::kScoresHighscores);
     fs::remove(kHighscoreFileName);
@@ -118,7 +125,8 @@ TEST_F(ScoresPanelTest, MissingFileShowsTheMessageOnly) {
     EXPECT_EQ(Box(ids::kScoresTotalBox), "0");
 }
 
-TEST_F(ScoresPanelTest, DirectoryInThePlace) {
+TEST_F(ScoresPanelTest, DirectoryInThePlace)
+{
     Press(ids::kScoresHighscores);
     fs::remove(kHighscoreFileName);
     fs::create_directory(kHighscoreFileName);
@@ -131,7 +139,8 @@ TEST_F(ScoresPanelTest, DirectoryInThePlace) {
     EXPECT_TRUE(fs::is_directory(kHighscoreFileName));
 }
 
-TEST_F(ScoresPanelTest, ResetThatCannotWriteLeavesTheBox) {
+TEST_F(ScoresPanelTest, ResetThatCannotWriteLeavesTheBox)
+{
     WriteFile(kHighscoreFileName, "12 30 0 2 25 40 0 0 0 0 ");
     Press(ids::kScoresHighscores);
     files.FailWritesAfter(0);
@@ -141,7 +150,8 @@ TEST_F(ScoresPanelTest, ResetThatCannotWriteLeavesTheBox) {
     EXPECT_EQ(FileText(), "12 30 0 2 25 40 0 0 109 0 ");
 }
 
-TEST_F(ScoresPanelTest, FailedRewriteKeepsTheFile) {
+TEST_F(ScoresPanelTest, FailedRewriteKeepsTheFile)
+{
     WriteFile(kHighscoreFileName, "12 30 0 2 25 40 0 0 0 0 ");
     files.FailWritesAfter(0);
     Press(ids::kScoresHighscores);
@@ -156,14 +166,16 @@ TEST_F(ScoresPanelTest, FailedRewriteKeepsTheFile) {
 // so that the number-to-text scratch file still works.
 class HighscoreWriteRefused : public RealFileSystem {
 public:
-    bool ReplaceAtomically(const std::string& path, std::string_view content) override {
+    bool ReplaceAtomically(const std::string& path, std::string_view content) override
+    {
         if (path == kHighscoreFileName)
             return false;
         return RealFileSystem::ReplaceAtomically(path, content);
     }
 };
 
-TEST(ScoresPanelReadOnly, TotalIsShownAfterTheMessage) {
+TEST(ScoresPanelReadOnly, TotalIsShownAfterTheMessage)
+{
     TempWorkDir dir;
     HighscoreWriteRefused files;
     SimulatedPlatform platform(files, 100000);

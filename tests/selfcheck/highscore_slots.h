@@ -12,19 +12,22 @@
 
 namespace velmo::test {
 
-inline HighscoreSlots FileSlots() {
+inline HighscoreSlots FileSlots()
+{
     std::istringstream in(ReadFile(kHighscoreFileName));
     return ParseHighscoreValues(in).slots;
 }
 
-inline void WriteSlot(int slot, std::int32_t value) {
+inline void WriteSlot(int slot, std::int32_t value)
+{
     HighscoreSlots slots{};
     slots[static_cast<std::size_t>(slot)] = value;
     WriteFile(kHighscoreFileName, FormatHighscoreValues(slots));
 }
 
 // What rand() gives first after srand(seed).
-inline int FirstRand(std::uint32_t seed) {
+inline int FirstRand(std::uint32_t seed)
+{
     Generator generator;
     generator.srand(seed);
     return generator.rand();

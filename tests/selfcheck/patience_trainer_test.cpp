@@ -14,7 +14,8 @@ namespace {
 constexpr std::uint32_t kPressMs = 2020;
 constexpr std::uint32_t kSetbackBandPressMs = 2055;
 
-double Divisor(int press) {
+double Divisor(int press)
+{
     if (press <= 50)
         return static_cast<double>(260.335f);
     if (press <= 200)
@@ -24,7 +25,8 @@ double Divisor(int press) {
     return static_cast<double>(4.123f);
 }
 
-bool InSetbackBand(int press) {
+bool InSetbackBand(int press)
+{
     return press >= 51 && press <= 200;
 }
 
@@ -34,13 +36,15 @@ protected:
     float Points() const { return trainers.patience.points(); }
 
     // Waits until the gain of the next press, drawn 20 ms into it, is `gain`.
-    void WaitForGain(int gain) {
+    void WaitForGain(int gain)
+    {
         while (FirstRand(platform.GetTickCount() + 20) % 15 + 1 != gain)
             Wait(1);
     }
 
     // Presses HIT until the points lie strictly between lo and hi.
-    bool HitUntilBetween(float lo, float hi) {
+    bool HitUntilBetween(float lo, float hi)
+    {
         for (int n = 0; n < 1000; ++n) {
             Hit();
             if (Points() > lo && Points() < hi)
@@ -50,7 +54,8 @@ protected:
     }
 };
 
-TEST_F(PatienceTest, FirstHitAddsGainOver260) {
+TEST_F(PatienceTest, FirstHitAddsGainOver260)
+{
     WaitForGain(8);
     const std::uint32_t slept = platform.sleptMs();
     Hit();
@@ -59,7 +64,8 @@ TEST_F(PatienceTest, FirstHitAddsGainOver260) {
     EXPECT_EQ(trainers.patience.hitCount(), 1);
 }
 
-TEST_F(PatienceTest, FirstHitLiesBetweenOneAndFifteenGains) {
+TEST_F(PatienceTest, FirstHitLiesBetweenOneAndFifteenGains)
+{
     for (int start = 0; start < 40; ++start) {
         Press(ids::kPatienceDone);
         Wait(static_cast<std::uint32_t>(start * 7 + 3));
@@ -70,7 +76,8 @@ TEST_F(PatienceTest, FirstHitLiesBetweenOneAndFifteenGains) {
 }
 
 // Every press against the gain and the setback draw its clock readings give.
-TEST_F(PatienceTest, EveryPressAddsByItsBand) {
+TEST_F(PatienceTest, EveryPressAddsByItsBand)
+{
     for (int press = 1; press <= 450; ++press) {
         const std::uint32_t t = platform.GetTickCount();
         const std::uint32_t slept = platform.sleptMs();
@@ -94,7 +101,8 @@ TEST_F(PatienceTest, EveryPressAddsByItsBand) {
     EXPECT_EQ(trainers.patience.hitCount(), 450);
 }
 
-TEST_F(PatienceTest, SetbackTakesTwoThirds) {
+TEST_F(PatienceTest, SetbackTakesTwoThirds)
+{
     // The setback draw of press 51 comes 55 ms into it, after fifty presses of 2020 ms.
     while (FirstRand(platform.GetTickCount() + 50 * kPressMs + 55) % 100 + 1 != 3)
         Wait(1);
@@ -108,7 +116,8 @@ TEST_F(PatienceTest, SetbackTakesTwoThirds) {
     EXPECT_LT(Points(), before);
 }
 
-TEST_F(PatienceTest, FiveQuickPressesFreezeForTenSeconds) {
+TEST_F(PatienceTest, FiveQuickPressesFreezeForTenSeconds)
+{
     const std::uint32_t slept = platform.sleptMs();
     const std::size_t effects = platform.effects().size();
     float last = 0.0f;
@@ -121,14 +130,16 @@ TEST_F(PatienceTest, FiveQuickPressesFreezeForTenSeconds) {
     EXPECT_EQ(platform.effects().size(), effects + 5);
 }
 
-TEST_F(PatienceTest, DoneWithoutPointsBeatsNothing) {
+TEST_F(PatienceTest, DoneWithoutPointsBeatsNothing)
+{
     Press(ids::kPatienceDone);
     EXPECT_EQ(Box(ids::kPatiencePointsBox), "");
     EXPECT_EQ(ReadFile(kHighscoreFileName), "0 0 0 0 0 0 0 0 0 0 ");
     EXPECT_EQ(platform.MessageCount(), 0);
 }
 
-TEST_F(PatienceTest, DoneWithAFractionAgainstZeroStoresZero) {
+TEST_F(PatienceTest, DoneWithAFractionAgainstZeroStoresZero)
+{
     Hit();
     Press(ids::kPatienceDone);
     EXPECT_EQ(Box(ids::kPatiencePointsBox), "Highscore! 0");
@@ -142,7 +153,8 @@ TEST_F(PatienceTest, DoneWithAFractionAgainstZeroStoresZero) {
     EXPECT_LE(Points(), 15 / 260.335f);
 }
 
-TEST_F(PatienceTest, TwelvePointsSomethingAgainstTwelve) {
+TEST_F(PatienceTest, TwelvePointsSomethingAgainstTwelve)
+{
     WriteSlot(slots::kPatience, 12);
     ASSERT_TRUE(HitUntilBetween(12.0f, 13.0f));
     const std::size_t effects = platform.effects().size();
@@ -154,7 +166,8 @@ TEST_F(PatienceTest, TwelvePointsSomethingAgainstTwelve) {
     EXPECT_EQ(Points(), 0.0f);
 }
 
-TEST_F(PatienceTest, TwelvePointsSomethingAgainstThirteen) {
+TEST_F(PatienceTest, TwelvePointsSomethingAgainstThirteen)
+{
     WriteSlot(slots::kPatience, 13);
     ASSERT_TRUE(HitUntilBetween(12.0f, 13.0f));
     Press(ids::kPatienceDone);
@@ -164,7 +177,8 @@ TEST_F(PatienceTest, TwelvePointsSomethingAgainstThirteen) {
     EXPECT_EQ(Points(), 0.0f);
 }
 
-TEST_F(PatienceTest, MissingFileLosesThePoints) {
+TEST_F(PatienceTest, MissingFileLosesThePoints)
+{
     std::filesystem::remove(kHighscoreFileName);
     Hit();
     Press(ids::kPatienceDone);
@@ -177,7 +191,8 @@ TEST_F(PatienceTest, MissingFileLosesThePoints) {
     EXPECT_FALSE(std::filesystem::exists(kHighscoreFileName));
 }
 
-TEST_F(PatienceTest, UnwritableFileAnnouncesNoHighscore) {
+TEST_F(PatienceTest, UnwritableFileAnnouncesNoHighscore)
+{
     WriteSlot(slots::kPatience, -5);
     Hit();
     files.FailWritesAfter(0);

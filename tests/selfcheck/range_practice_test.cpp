@@ -24,7 +24,8 @@ using SuitLists = std::array<std::vector<std::string>, 4>;
 
 // The four suits as they come out of their shuffles, from the generator state
 // the deal starts with.
-SuitLists ShuffledSuits(const Generator& state) {
+SuitLists ShuffledSuits(const Generator& state)
+{
     SimulatedPlatform shadow;
     shadow.generator() = state;
     SuitLists lists;
@@ -36,7 +37,8 @@ SuitLists ShuffledSuits(const Generator& state) {
     return lists;
 }
 
-bool IsCard(const std::string& card) {
+bool IsCard(const std::string& card)
+{
     return card.size() == 2 && std::string("AKQJT98765432").find(card[0]) != std::string::npos &&
            std::string("cdhs").find(card[1]) != std::string::npos;
 }
@@ -49,7 +51,8 @@ class JitteryPlatform : public SimulatedPlatform {
 public:
     explicit JitteryPlatform(std::uint32_t startTick) : SimulatedPlatform(startTick) {}
 
-    void Sleep(std::uint32_t ms) override {
+    void Sleep(std::uint32_t ms) override
+    {
         pauses.push_back(ms);
         SimulatedPlatform::Sleep(ms + static_cast<std::uint32_t>(overrun() % 16));
         ticksAfterPause.push_back(GetTickCount());
@@ -62,7 +65,8 @@ private:
     std::minstd_rand overrun;
 };
 
-TEST(DealTwoCards, FollowsTheShuffledSuitsAndTheReseeds) {
+TEST(DealTwoCards, FollowsTheShuffledSuitsAndTheReseeds)
+{
     JitteryPlatform platform(250000);
     int dealtAgain = 0;
     for (int n = 0; n < 3000; ++n) {
@@ -105,7 +109,8 @@ TEST(DealTwoCards, FollowsTheShuffledSuitsAndTheReseeds) {
     EXPECT_GT(dealtAgain, 0) << "some deals must have drawn the second card again";
 }
 
-TEST(DealTwoCards, TakesFourHundredFiftyFourMillisecondsOnAnExactClock) {
+TEST(DealTwoCards, TakesFourHundredFiftyFourMillisecondsOnAnExactClock)
+{
     SimulatedPlatform platform(100000);
     for (int n = 0; n < 200; ++n) {
         const std::uint32_t slept = platform.sleptMs();
@@ -117,14 +122,16 @@ TEST(DealTwoCards, TakesFourHundredFiftyFourMillisecondsOnAnExactClock) {
 
 class RangePracticeTest : public ProgramFixture {
 protected:
-    void Judge(const std::string& answers) {
+    void Judge(const std::string& answers)
+    {
         for (char a : answers)
             Press(a == 'C' ? ids::kRangeCorrect : ids::kRangeIncorrect);
     }
     const RangePractice& range() const { return trainers.range; }
 };
 
-TEST_F(RangePracticeTest, FirstPressOnlyDeals) {
+TEST_F(RangePracticeTest, FirstPressOnlyDeals)
+{
     const std::uint32_t slept = platform.sleptMs();
     Press(ids::kRangeCorrect);
     EXPECT_EQ(Box(ids::kRangeCardBox).size(), 4u);
@@ -135,7 +142,8 @@ TEST_F(RangePracticeTest, FirstPressOnlyDeals) {
     EXPECT_EQ(range().pressCount(), 1);
 }
 
-TEST_F(RangePracticeTest, RunsAndPercentAfterEachJudgedHand) {
+TEST_F(RangePracticeTest, RunsAndPercentAfterEachJudgedHand)
+{
     Press(ids::kRangeCorrect);
     std::vector<std::string> results;
     std::vector<std::string> hands;
@@ -151,14 +159,16 @@ TEST_F(RangePracticeTest, RunsAndPercentAfterEachJudgedHand) {
     EXPECT_EQ(range().answeredCount(), 3.0f);
 }
 
-TEST_F(RangePracticeTest, IncorrectFirstThenIncorrect) {
+TEST_F(RangePracticeTest, IncorrectFirstThenIncorrect)
+{
     Judge("II");
     EXPECT_EQ(Box(ids::kRangeResultBox), "Runs:1, 0 %");
     Judge("C");
     EXPECT_EQ(Box(ids::kRangeResultBox), "Runs:2, 50 %");
 }
 
-TEST_F(RangePracticeTest, TwentyCorrectHandsBeatANine) {
+TEST_F(RangePracticeTest, TwentyCorrectHandsBeatANine)
+{
     WriteSlot(slots::kRange, 9);
     Judge(std::string(21, 'C'));
     EXPECT_EQ(Box(ids::kRangeResultBox), "Runs:20, 100 %");
@@ -180,13 +190,15 @@ struct DoneCase {
     std::int32_t score;
 };
 
-void PrintTo(const DoneCase& c, std::ostream* os) {
+void PrintTo(const DoneCase& c, std::ostream* os)
+{
     *os << c.name;
 }
 
 class RangeDoneScore : public RangePracticeTest, public ::testing::WithParamInterface<DoneCase> {};
 
-TEST_P(RangeDoneScore, StoresTheTruncatedScore) {
+TEST_P(RangeDoneScore, StoresTheTruncatedScore)
+{
     Judge(GetParam().answers);
     const std::string before = Box(ids::kRangeResultBox);
     Press(ids::kRangeDone);
@@ -201,9 +213,13 @@ TEST_P(RangeDoneScore, StoresTheTruncatedScore) {
     EXPECT_EQ(range().pressCount(), 0);
 }
 
-std::string Answers(int correct, int incorrect) {
-    return "C" + std::string(static_cast<std::size_t>(correct), 'C') +
-           std::string(static_cast<std::size_t>(incorrect), 'I');
+std::string Answers(int correct, int incorrect)
+{
+    // The first press only deals; every later press judges a hand.
+    std::string presses(1, 'C');
+    presses.append(static_cast<std::size_t>(correct), 'C');
+    presses.append(static_cast<std::size_t>(incorrect), 'I');
+    return presses;
 }
 
 INSTANTIATE_TEST_SUITE_P(Hands, RangeDoneScore,
@@ -216,7 +232,8 @@ INSTANTIATE_TEST_SUITE_P(Hands, RangeDoneScore,
                                            DoneCase{"AllWrongOverForty", Answers(0, 40), 0}),
                          [](const ::testing::TestParamInfo<DoneCase>& info) { return std::string(info.param.name); });
 
-TEST_F(RangePracticeTest, ScoreThatDoesNotBeatTheSlotLeavesTheResultBox) {
+TEST_F(RangePracticeTest, ScoreThatDoesNotBeatTheSlotLeavesTheResultBox)
+{
     WriteSlot(slots::kRange, 50);
     Judge(Answers(20, 0));
     Press(ids::kRangeDone);
@@ -226,7 +243,8 @@ TEST_F(RangePracticeTest, ScoreThatDoesNotBeatTheSlotLeavesTheResultBox) {
     EXPECT_EQ(range().answeredCount(), 0.0f);
 }
 
-TEST_F(RangePracticeTest, AfterDoneTheNextPressStartsOver) {
+TEST_F(RangePracticeTest, AfterDoneTheNextPressStartsOver)
+{
     Judge(Answers(3, 1));
     Press(ids::kRangeDone);
     Press(ids::kRangeCorrect);
@@ -235,7 +253,8 @@ TEST_F(RangePracticeTest, AfterDoneTheNextPressStartsOver) {
     EXPECT_EQ(Box(ids::kRangeResultBox), "Runs:1, 0 %");
 }
 
-TEST_F(RangePracticeTest, MissingFileLosesTheScoreAndStillResets) {
+TEST_F(RangePracticeTest, MissingFileLosesTheScoreAndStillResets)
+{
     std::filesystem::remove(kHighscoreFileName);
     Judge(Answers(20, 0));
     Press(ids::kRangeDone);
@@ -249,7 +268,8 @@ TEST_F(RangePracticeTest, MissingFileLosesTheScoreAndStillResets) {
     EXPECT_FALSE(std::filesystem::exists(kHighscoreFileName));
 }
 
-TEST_F(RangePracticeTest, UnwritableFileAnnouncesNoHighscore) {
+TEST_F(RangePracticeTest, UnwritableFileAnnouncesNoHighscore)
+{
     Judge(Answers(20, 0));
     files.FailWritesAfter(0);
     Press(ids::kRangeDone);

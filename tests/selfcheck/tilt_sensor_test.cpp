@@ -33,7 +33,8 @@ constexpr std::array<std::uint32_t, 8> kDelays = {33, 25, 15, 5, 51, 51, 0, 0};
 class TiltSensorTest : public ProgramFixture {
 protected:
     // One character per question: Y, N, or - for no answer; then the verdict.
-    std::string Take(const std::string& answers) {
+    std::string Take(const std::string& answers)
+    {
         for (char a : answers) {
             Press(ids::kTiltStart);
             if (a == 'Y')
@@ -47,7 +48,8 @@ protected:
     std::int32_t Level() const { return trainers.tilt.level(); }
 };
 
-TEST_F(TiltSensorTest, EachQuestionShowsOneOfItsVariantsAfterItsDelay) {
+TEST_F(TiltSensorTest, EachQuestionShowsOneOfItsVariantsAfterItsDelay)
+{
     for (std::size_t q = 0; q < kQuestionTexts.size(); ++q) {
         const std::uint32_t t = platform.GetTickCount();
         const std::uint32_t slept = platform.sleptMs();
@@ -65,7 +67,8 @@ TEST_F(TiltSensorTest, EachQuestionShowsOneOfItsVariantsAfterItsDelay) {
     EXPECT_EQ(platform.sleptMs(), slept) << "the verdict takes no pause";
 }
 
-TEST_F(TiltSensorTest, EveryVariantComesUp) {
+TEST_F(TiltSensorTest, EveryVariantComesUp)
+{
     std::array<std::set<std::string>, 8> seen;
     for (int test = 0; test < 60; ++test) {
         Press(ids::kTiltReset);
@@ -87,13 +90,15 @@ struct VerdictCase {
     std::string text;
 };
 
-void PrintTo(const VerdictCase& c, std::ostream* os) {
+void PrintTo(const VerdictCase& c, std::ostream* os)
+{
     *os << c.name;
 }
 
 class TiltVerdict : public TiltSensorTest, public ::testing::WithParamInterface<VerdictCase> {};
 
-TEST_P(TiltVerdict, LevelAndVerdict) {
+TEST_P(TiltVerdict, LevelAndVerdict)
+{
     EXPECT_EQ(Take(GetParam().answers), GetParam().text);
     EXPECT_EQ(Level(), GetParam().level);
 }
@@ -112,7 +117,8 @@ INSTANTIATE_TEST_SUITE_P(
                       VerdictCase{"TwoHundredFive", "-----N--", 205, "Serious tilt, don't play.Level: 205"}),
     [](const ::testing::TestParamInfo<VerdictCase>& info) { return std::string(info.param.name); });
 
-TEST_F(TiltSensorTest, OnlyTheFirstAnswerToAQuestionCounts) {
+TEST_F(TiltSensorTest, OnlyTheFirstAnswerToAQuestionCounts)
+{
     Press(ids::kTiltStart);
     const std::string question = Box(ids::kTiltTextBox);
     Press(ids::kTiltYes);
@@ -125,14 +131,16 @@ TEST_F(TiltSensorTest, OnlyTheFirstAnswerToAQuestionCounts) {
     EXPECT_EQ(Level(), 150) << "a new question opens the gate again";
 }
 
-TEST_F(TiltSensorTest, AnAnswerWhileTheVerdictIsOnShowDoesNothing) {
+TEST_F(TiltSensorTest, AnAnswerWhileTheVerdictIsOnShowDoesNothing)
+{
     const std::string verdict = Take("--------");
     Press(ids::kTiltNo);
     EXPECT_EQ(Box(ids::kTiltTextBox), verdict);
     EXPECT_EQ(Level(), 225);
 }
 
-TEST_F(TiltSensorTest, AfterTheVerdictTheTestIsOver) {
+TEST_F(TiltSensorTest, AfterTheVerdictTheTestIsOver)
+{
     Take("YNNNNNYN");
     Press(ids::kTiltStart);
     EXPECT_EQ(Box(ids::kTiltTextBox), "Test over.");
@@ -145,13 +153,15 @@ TEST_F(TiltSensorTest, AfterTheVerdictTheTestIsOver) {
     EXPECT_EQ(Level(), 0) << "the level stays until Reset";
 }
 
-TEST_F(TiltSensorTest, AnAnswerBeforeTheFirstQuestionIsTestOver) {
+TEST_F(TiltSensorTest, AnAnswerBeforeTheFirstQuestionIsTestOver)
+{
     Press(ids::kTiltYes);
     EXPECT_EQ(Box(ids::kTiltTextBox), "test over");
     EXPECT_EQ(Level(), 225);
 }
 
-TEST_F(TiltSensorTest, ResetInTheMiddleStartsAgainFromQuestionOne) {
+TEST_F(TiltSensorTest, ResetInTheMiddleStartsAgainFromQuestionOne)
+{
     Press(ids::kTiltStart);
     Press(ids::kTiltYes);
     Press(ids::kTiltStart);
@@ -168,7 +178,8 @@ TEST_F(TiltSensorTest, ResetInTheMiddleStartsAgainFromQuestionOne) {
     EXPECT_EQ(Take("NNNNNYN"), "No tilt, safe to play.Level: 0");
 }
 
-TEST_F(TiltSensorTest, ResetLeavesTheAnswerGateAsItIs) {
+TEST_F(TiltSensorTest, ResetLeavesTheAnswerGateAsItIs)
+{
     Press(ids::kTiltStart);
     Press(ids::kTiltYes);
     Press(ids::kTiltReset);

@@ -12,6 +12,7 @@
 #include "common/control_ids.h"
 #include "common/number_to_text.h"
 #include "scores/highscore_file.h"
+#include "support/highscore_format.h"
 #include "support/program_fixture.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +40,8 @@ using namespace ids;
 // real, only the flush costs nothing.
 class MemoryBackedWorkDir : public ::testing::Environment {
 public:
-    void SetUp() override {
+    void SetUp() override
+    {
         if (!std::getenv("TMPDIR") && ::access("/dev/shm", W_OK | X_OK) == 0)
             ::setenv("TMPDIR", "/dev/shm", 0);
     }
@@ -54,19 +56,9 @@ constexpr int kTempCheckEvery = 250;
 
 // Ten integers, each followed by exactly one blank: an optional "-", then
 // digits without a leading zero, and nothing else.
-bool IsExactFormat(const std::string& text) {
-    std::size_t pos = 0;
-    for (int i = 0; i < kHighscoreSlotCount; ++i) {
-        if (pos < text.size() && text[pos] == '-')
-            ++pos;
-        const std::size_t digits = pos;
-        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9')
-            ++pos;
-        if (pos == digits || (text[digits] == '0' && pos - digits > 1) || pos >= text.size() || text[pos] != ' ')
-            return false;
-        ++pos;
-    }
-    if (pos != text.size())
+bool IsExactFormat(const std::string& text)
+{
+    if (!IsExactHighscoreLayout(text))
         return false;
     std::istringstream in(text);
     const HighscoreValues values = ParseHighscoreValues(in); // also rules out values beyond 32 bits
@@ -74,28 +66,23 @@ bool IsExactFormat(const std::string& text) {
 }
 
 // The slot a button may raise; every other button leaves the file's values alone.
-std::optional<int> SlotOwnedBy(int id) {
+std::optional<int> SlotOwnedBy(int id)
+{
     switch (id) {
-    case kRangeDone:
-        return slots::kRange;
-    case kOddsStart:
-        return slots::kOdds;
-    case kPatienceDone:
-        return slots::kPatience;
-    case kPreflopStart:
-        return slots::kPreflop;
-    case kTourStart:
-        return slots::kTournament;
-    case kScoresHighscores:
-        return slots::kCombined;
-    default:
-        return std::nullopt;
+    case kRangeDone: return slots::kRange;
+    case kOddsStart: return slots::kOdds;
+    case kPatienceDone: return slots::kPatience;
+    case kPreflopStart: return slots::kPreflop;
+    case kTourStart: return slots::kTournament;
+    case kScoresHighscores: return slots::kCombined;
+    default: return std::nullopt;
     }
 }
 
 // How often each button is chosen: Resets and Help rarely, so that sessions
 // run past their tenth situation and scores pile up between resets.
-int Weight(int id) {
+int Weight(int id)
+{
     switch (id) {
     case kRangeHelp:
     case kTiltHelp:
@@ -109,14 +96,11 @@ int Weight(int id) {
     case kOddsReset:
     case kTourReset:
     case kPreflopReset:
-    case kScoresReset:
-        return 1;
+    case kScoresReset: return 1;
     case kRangeDone:
     case kPatienceDone:
-    case kScoresHighscores:
-        return 2;
-    default:
-        return 6;
+    case kScoresHighscores: return 2;
+    default: return 6;
     }
 }
 
@@ -127,7 +111,8 @@ struct FileView {
     HighscoreSlots slots{};
 };
 
-FileView Look() {
+FileView Look()
+{
     FileView view;
     std::error_code ec;
     const auto status = fs::symlink_status(kHighscoreFileName, ec);
@@ -157,7 +142,8 @@ struct Tally {
 
 class Soak : public ProgramFixture {
 protected:
-    Soak() {
+    Soak()
+    {
         for (const EventRow& row : EventTable()) {
             buttons.push_back(row.controlId);
             weights.push_back(Weight(row.controlId));
@@ -166,7 +152,8 @@ protected:
 
     // The file written by hand: the same values, laid out as an editor might
     // leave them (one a line, extra values, cut short, or followed by text).
-    void EditByHand(const HighscoreSlots& slots) {
+    void EditByHand(const HighscoreSlots& slots)
+    {
         std::string text;
         const int layout = static_cast<int>(rng() % 4);
         const int kept = layout == 2 ? static_cast<int>(rng() % kHighscoreSlotCount) : kHighscoreSlotCount;
@@ -180,7 +167,8 @@ protected:
         handEdited = text;
     }
 
-    void StartDamage() {
+    void StartDamage()
+    {
         ++tally.damages;
         const FileView now = known;
         pressesLeft = 20 + static_cast<int>(rng() % 200);
@@ -209,7 +197,8 @@ protected:
         known = Look();
     }
 
-    void EndDamage() {
+    void EndDamage()
+    {
         if (damage == Damage::Directory) {
             fs::remove(kHighscoreFileName);
             WriteFile(kHighscoreFileName, saved);
@@ -221,7 +210,8 @@ protected:
     }
 
     // Checks the press's visible effects and clears them, so that memory stays flat.
-    void CheckEffects(int id, bool healthy) {
+    void CheckEffects(int id, bool healthy)
+    {
         for (const Effect& e : platform.effects()) {
             if (e.kind == Effect::Kind::Message) {
                 if (e.text == kHighscoreGone) {
@@ -248,7 +238,8 @@ protected:
         platform.ClearEffects();
     }
 
-    void CheckFile(int id, const FileView& before, const FileView& after) {
+    void CheckFile(int id, const FileView& before, const FileView& after)
+    {
         EXPECT_FALSE(fs::exists(kScratchFileName)) << "press " << id << " left the scratch file behind";
         if (before.kind == FileView::Kind::Missing && id != kScoresReset) {
             EXPECT_EQ(after.kind, FileView::Kind::Missing) << "press " << id << " created the file again";
@@ -282,7 +273,8 @@ protected:
         }
     }
 
-    void CheckNoTemporaryFiles() {
+    void CheckNoTemporaryFiles()
+    {
         for (const auto& entry : fs::directory_iterator(dir.path())) {
             const std::string name = entry.path().filename().string();
             EXPECT_TRUE(name == kHighscoreFileName) << "left in the working directory: " << name;
@@ -291,7 +283,8 @@ protected:
 
     // `known` is what the file was after the last press or damage, so each
     // press reads the file once.
-    void PressOnce(int id) {
+    void PressOnce(int id)
+    {
         const FileView before = known;
         const bool healthy = before.kind == FileView::Kind::Regular && damage == Damage::None;
         Press(id);
@@ -314,7 +307,8 @@ protected:
     Tally tally;
 };
 
-TEST_F(Soak, HundredThousandRandomPressesKeepTheFilesSound) {
+TEST_F(Soak, HundredThousandRandomPressesKeepTheFilesSound)
+{
     std::discrete_distribution<std::size_t> pick(weights.begin(), weights.end());
     std::uniform_int_distribution<std::uint32_t> wait(0, kLongestWaitMs);
     for (int n = 1; n <= kPresses; ++n) {

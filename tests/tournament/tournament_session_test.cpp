@@ -28,21 +28,24 @@ protected:
     int WrongButton() const { return RightButton() == kTourPush ? kTourFold : kTourPush; }
 
     // Presses Start/Next; the tick just before the press is when the clock starts.
-    std::uint32_t Start() {
+    std::uint32_t Start()
+    {
         const std::uint32_t pressedAt = platform.GetTickCount();
         Press(kTourStart);
         return pressedAt;
     }
 
     // Answers `ms` after `start`, rightly or wrongly.
-    void AnswerAt(std::uint32_t start, std::uint32_t ms, bool right) {
+    void AnswerAt(std::uint32_t start, std::uint32_t ms, bool right)
+    {
         const std::uint32_t now = platform.GetTickCount();
         ASSERT_GE(ElapsedMs(now, start + ms), 0) << "the pauses alone took longer";
         Wait(start + ms - now);
         Press(right ? RightButton() : WrongButton());
     }
 
-    void StartUntil(int count) {
+    void StartUntil(int count)
+    {
         while (session().situationCount() < count)
             Start();
     }
@@ -57,14 +60,16 @@ struct PointsCase {
     int points;
 };
 
-void PrintTo(const PointsCase& c, std::ostream* os) {
+void PrintTo(const PointsCase& c, std::ostream* os)
+{
     *os << c.elapsedMs << " ms";
 }
 
 class TournamentPoints : public TournamentSessionTest, public ::testing::WithParamInterface<PointsCase> {};
 
 // The clock starts at the press, before the draw's 168 or 178 ms of pauses.
-TEST_P(TournamentPoints, RightAnswerGainsOnePlusTheSpeedBonus) {
+TEST_P(TournamentPoints, RightAnswerGainsOnePlusTheSpeedBonus)
+{
     const auto start = Start();
     AnswerAt(start, GetParam().elapsedMs, true);
     EXPECT_EQ(session().score(), GetParam().points);
@@ -77,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(Tournament, TournamentPoints,
                                            PointsCase{4001, 1}, PointsCase{9000, 1}),
                          [](const auto& info) { return "After" + std::to_string(info.param.elapsedMs) + "ms"; });
 
-TEST_F(TournamentSessionTest, WrongAnswerLosesOneAtAnySpeed) {
+TEST_F(TournamentSessionTest, WrongAnswerLosesOneAtAnySpeed)
+{
     int expected = 0;
     for (std::uint32_t ms : {180u, 500u, 6000u}) {
         AnswerAt(Start(), ms, false);
@@ -89,7 +95,8 @@ TEST_F(TournamentSessionTest, WrongAnswerLosesOneAtAnySpeed) {
 
 // Push is right for groups 1 to 4 and Fold for 5 to 7, whatever the text;
 // group 4 and group 5 share four descriptions word for word.
-TEST_F(TournamentSessionTest, EveryGroupIsJudgedByItsAnswer) {
+TEST_F(TournamentSessionTest, EveryGroupIsJudgedByItsAnswer)
+{
     std::set<int> rightSeen, wrongSeen;
     for (int n = 0; n < 400 && (rightSeen.size() < 7 || wrongSeen.size() < 7); ++n) {
         if (session().situationCount() == 10)
@@ -111,7 +118,8 @@ TEST_F(TournamentSessionTest, EveryGroupIsJudgedByItsAnswer) {
 
 // Each press starts the clock, draws with 168 ms of pauses (178 for group
 // 7), and shows a situation of the group it stores; the score box is left alone.
-TEST_F(TournamentSessionTest, StartShowsASituationOfTheStoredGroup) {
+TEST_F(TournamentSessionTest, StartShowsASituationOfTheStoredGroup)
+{
     Press(kTourFold);
     ASSERT_EQ(Box(kTourScoreBox), "-1");
     for (int n = 1; n <= 10; ++n) {
@@ -129,7 +137,8 @@ TEST_F(TournamentSessionTest, StartShowsASituationOfTheStoredGroup) {
     EXPECT_EQ(platform.MessageCount(), 0);
 }
 
-TEST_F(TournamentSessionTest, OnlyTheFirstAnswerToASituationIsJudged) {
+TEST_F(TournamentSessionTest, OnlyTheFirstAnswerToASituationIsJudged)
+{
     AnswerAt(Start(), 500, true);
     ASSERT_EQ(session().score(), 9);
     const auto effects = platform.effects().size();
@@ -142,7 +151,8 @@ TEST_F(TournamentSessionTest, OnlyTheFirstAnswerToASituationIsJudged) {
 
 class TournamentAnswerBeforeAnyStart : public TournamentSessionTest, public ::testing::WithParamInterface<int> {};
 
-TEST_P(TournamentAnswerBeforeAnyStart, IsWrong) {
+TEST_P(TournamentAnswerBeforeAnyStart, IsWrong)
+{
     ASSERT_EQ(session().expectedGroup(), 0);
     Press(GetParam());
     EXPECT_EQ(session().score(), -1);
@@ -156,7 +166,8 @@ INSTANTIATE_TEST_SUITE_P(Tournament, TournamentAnswerBeforeAnyStart, ::testing::
                          [](const auto& info) { return info.param == kTourPush ? "Push" : "Fold"; });
 
 // A skipped situation costs nothing and still counts as one of the ten.
-TEST_F(TournamentSessionTest, WholeSessionWithSkipsEndsWithAHighscore) {
+TEST_F(TournamentSessionTest, WholeSessionWithSkipsEndsWithAHighscore)
+{
     const std::uint32_t times[] = {500, 1000, 2500, 4500, 200, 1001};
     const int scores[] = {9, 14, 16, 17, 38, 42};
     for (int i = 0; i < 6; ++i) {
@@ -195,13 +206,15 @@ struct EndCase {
     const char* fileAfter;
 };
 
-void PrintTo(const EndCase& c, std::ostream* os) {
+void PrintTo(const EndCase& c, std::ostream* os)
+{
     *os << c.name;
 }
 
 class TournamentSessionEnd : public TournamentSessionTest, public ::testing::WithParamInterface<EndCase> {};
 
-TEST_P(TournamentSessionEnd, OffersTheScoreToSlotFive) {
+TEST_P(TournamentSessionEnd, OffersTheScoreToSlotFive)
+{
     const EndCase& c = GetParam();
     SetHighscores(c.fileBefore);
     for (int i = 0; i < 10; ++i)
@@ -226,7 +239,8 @@ INSTANTIATE_TEST_SUITE_P(Tournament, TournamentSessionEnd,
                                                    "Session over. Highscore! -10", "0 0 0 0 0 -10 0 0 0 0 "}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(TournamentSessionTest, MissingFileIsAnnouncedAndTriedAgainNextPress) {
+TEST_F(TournamentSessionTest, MissingFileIsAnnouncedAndTriedAgainNextPress)
+{
     AnswerAt(Start(), 500, true);
     StartUntil(10);
     const std::string lastSituation = Box(kTourTextBox);
@@ -251,7 +265,8 @@ TEST_F(TournamentSessionTest, MissingFileIsAnnouncedAndTriedAgainNextPress) {
 }
 
 // A rewrite that fails must not be announced as a highscore.
-TEST_F(TournamentSessionTest, FailedRewriteIsNoHighscore) {
+TEST_F(TournamentSessionTest, FailedRewriteIsNoHighscore)
+{
     SetHighscores("9 8 7 6 5 4 3 2 1 0 ");
     AnswerAt(Start(), 500, true);
     StartUntil(10);
@@ -272,7 +287,8 @@ TEST_F(TournamentSessionTest, FailedRewriteIsNoHighscore) {
 
 // Once over, each Start/Next press restarts the clock and lets one answer to
 // the tenth situation in; the next press offers the changed score.
-TEST_F(TournamentSessionTest, AfterTheSessionEachPressLetsOneAnswerIn) {
+TEST_F(TournamentSessionTest, AfterTheSessionEachPressLetsOneAnswerIn)
+{
     StartUntil(10);
     const int tenthGroup = session().expectedGroup();
     Start();
@@ -298,14 +314,16 @@ TEST_F(TournamentSessionTest, AfterTheSessionEachPressLetsOneAnswerIn) {
 
 // A session-over press does not pause, so an answer can follow within the
 // same tick; it must not fault and earns the bonus of a 1 ms answer.
-TEST_F(TournamentSessionTest, AnswerInTheSameTickAsTheSessionOverPress) {
+TEST_F(TournamentSessionTest, AnswerInTheSameTickAsTheSessionOverPress)
+{
     StartUntil(11);
     Press(RightButton());
     EXPECT_EQ(session().score(), 4001);
     EXPECT_EQ(Box(kTourScoreBox), "4001");
 }
 
-TEST_F(TournamentSessionTest, ResetZeroesCountAndScoreAndKeepsTheSituationsKey) {
+TEST_F(TournamentSessionTest, ResetZeroesCountAndScoreAndKeepsTheSituationsKey)
+{
     AnswerAt(Start(), 500, true);
     const auto start = Start();
     const int group = session().expectedGroup();
@@ -335,7 +353,8 @@ TEST_F(TournamentSessionTest, ResetZeroesCountAndScoreAndKeepsTheSituationsKey) 
     EXPECT_TRUE(IsSituationOf(session().expectedGroup(), Box(kTourTextBox)));
 }
 
-TEST_F(TournamentSessionTest, ResetAfterTheSessionStartsANewOne) {
+TEST_F(TournamentSessionTest, ResetAfterTheSessionStartsANewOne)
+{
     for (int i = 0; i < 10; ++i)
         AnswerAt(Start(), 4000, true);
     Start();
@@ -350,7 +369,8 @@ TEST_F(TournamentSessionTest, ResetAfterTheSessionStartsANewOne) {
 }
 
 // The tournament keeps its own clock: a preflop start leaves its timing alone.
-TEST_F(TournamentSessionTest, TimedFromItsOwnClock) {
+TEST_F(TournamentSessionTest, TimedFromItsOwnClock)
+{
     const auto start = Start();
     Wait(100);
     Press(kPreflopStart);
@@ -363,7 +383,8 @@ protected:
     TournamentSessionAcrossTheWrap() : TournamentSessionTest(0xFFFFFF00u) {}
 };
 
-TEST_F(TournamentSessionAcrossTheWrap, ElapsedTimeSurvivesTheTickCountWrap) {
+TEST_F(TournamentSessionAcrossTheWrap, ElapsedTimeSurvivesTheTickCountWrap)
+{
     const auto start = Start();
     AnswerAt(start, 500, true);
     ASSERT_LT(platform.GetTickCount(), start); // the tick count wrapped in between

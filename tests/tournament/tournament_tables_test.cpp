@@ -20,11 +20,13 @@
 namespace velmo::test {
 namespace {
 
-const TournamentGroup& Group(int number) {
+const TournamentGroup& Group(int number)
+{
     return TournamentGroups()[static_cast<std::size_t>(number - 1)];
 }
 
-std::vector<std::string_view> Hands(int number) {
+std::vector<std::string_view> Hands(int number)
+{
     const auto hands = Group(number).hands;
     return {hands.begin(), hands.end()};
 }
@@ -44,7 +46,8 @@ struct GroupCase {
     std::string_view firstHand, lastHand;
 };
 
-void PrintTo(const GroupCase& c, std::ostream* os) {
+void PrintTo(const GroupCase& c, std::ostream* os)
+{
     *os << "group " << c.number;
 }
 
@@ -60,7 +63,8 @@ const GroupCase kGroupCases[] = {
 
 class TournamentGroupTable : public ::testing::TestWithParam<GroupCase> {};
 
-TEST_P(TournamentGroupTable, SizesRangeAndAnswer) {
+TEST_P(TournamentGroupTable, SizesRangeAndAnswer)
+{
     const GroupCase& c = GetParam();
     const TournamentGroup& g = Group(c.number);
     EXPECT_EQ(g.number, c.number);
@@ -75,7 +79,8 @@ TEST_P(TournamentGroupTable, SizesRangeAndAnswer) {
     EXPECT_EQ(g.hands.back(), c.lastHand);
 }
 
-TEST_P(TournamentGroupTable, DescriptionsHaveTheFixedFormAndBlinds) {
+TEST_P(TournamentGroupTable, DescriptionsHaveTheFixedFormAndBlinds)
+{
     const std::pair<std::int64_t, std::int64_t> blinds[] = {
         {2000, 4000}, {3000, 3000}, {4000, 8000}, {1000, 2000}, {5000, 10000}, {200, 400},  {200, 400},
         {400, 800},   {20, 40},     {250, 500},   {250, 500},   {5000, 10000}, {2000, 4000}};
@@ -105,7 +110,8 @@ TEST_P(TournamentGroupTable, DescriptionsHaveTheFixedFormAndBlinds) {
     EXPECT_EQ(maxBubble, c.maxBubble);
 }
 
-TEST_P(TournamentGroupTable, EveryHandIsTwoDifferentCards) {
+TEST_P(TournamentGroupTable, EveryHandIsTwoDifferentCards)
+{
     for (std::string_view hand : Group(GetParam().number).hands)
         EXPECT_TRUE(IsHand(hand)) << '"' << hand << '"';
 }
@@ -114,7 +120,8 @@ INSTANTIATE_TEST_SUITE_P(Tournament, TournamentGroupTable, ::testing::ValuesIn(k
                          [](const auto& info) { return "Group" + std::to_string(info.param.number); });
 
 // The entries listed more than once, with their one-based positions.
-std::map<std::string_view, std::vector<int>> Repeats(int number) {
+std::map<std::string_view, std::vector<int>> Repeats(int number)
+{
     std::map<std::string_view, std::vector<int>> positions;
     const auto hands = Hands(number);
     for (std::size_t k = 0; k < hands.size(); ++k)
@@ -123,7 +130,8 @@ std::map<std::string_view, std::vector<int>> Repeats(int number) {
     return positions;
 }
 
-TEST(TournamentTables, OnlyTheNamedEntriesRepeat) {
+TEST(TournamentTables, OnlyTheNamedEntriesRepeat)
+{
     using R = std::map<std::string_view, std::vector<int>>;
     EXPECT_EQ(Repeats(1), R{});
     EXPECT_EQ(Repeats(2), R{});
@@ -134,19 +142,22 @@ TEST(TournamentTables, OnlyTheNamedEntriesRepeat) {
     EXPECT_EQ(Repeats(7), (R{{"AcQh", {31, 40}}}));
 }
 
-TEST(TournamentTables, GroupFourHoldsPairsOfAcesOnly) {
+TEST(TournamentTables, GroupFourHoldsPairsOfAcesOnly)
+{
     EXPECT_EQ(Hands(4), (std::vector<std::string_view>{"AhAd", "AcAd", "AsAd", "AdAs", "AsAc", "AsAh"}));
     for (std::string_view hand : Hands(4))
         EXPECT_TRUE(hand[0] == 'A' && hand[2] == 'A') << hand;
 }
 
-TEST(TournamentTables, GroupsTwoAndThreeShareTheirHandList) {
+TEST(TournamentTables, GroupsTwoAndThreeShareTheirHandList)
+{
     EXPECT_EQ(Hands(2), Hands(3));
     EXPECT_EQ(Hands(2), (std::vector<std::string_view>{"AcKc", "AhKh", "AhAd", "KdKc", "QsQc", "AcAd", "AsAd", "KsKh",
                                                        "AdAs", "QhQs", "AdAc", "KsAs", "KcKs", "AdKd"}));
 }
 
-TEST(TournamentTables, GroupFiveHasTheStacksOfGroupFourAndItsLastFourDescriptions) {
+TEST(TournamentTables, GroupFiveHasTheStacksOfGroupFourAndItsLastFourDescriptions)
+{
     const auto four = Group(4).descriptions;
     const auto five = Group(5).descriptions;
     for (std::size_t k = 0; k < 13; ++k) {
@@ -157,7 +168,8 @@ TEST(TournamentTables, GroupFiveHasTheStacksOfGroupFourAndItsLastFourDescription
     }
 }
 
-TEST(TournamentTables, GroupSevenIsGroupSixWithEightEntriesChanged) {
+TEST(TournamentTables, GroupSevenIsGroupSixWithEightEntriesChanged)
+{
     const auto six = Hands(6);
     const auto seven = Hands(7);
     ASSERT_EQ(six.size(), seven.size());
@@ -167,7 +179,8 @@ TEST(TournamentTables, GroupSevenIsGroupSixWithEightEntriesChanged) {
     EXPECT_EQ(changed, 8);
 }
 
-TEST(TournamentTables, AnswerKey) {
+TEST(TournamentTables, AnswerKey)
+{
     for (int group = -1; group <= 8; ++group) {
         EXPECT_EQ(IsPushGroup(group), group >= 1 && group <= 4) << "group " << group;
         EXPECT_EQ(IsFoldGroup(group), group >= 5 && group <= 7) << "group " << group;
@@ -182,7 +195,8 @@ struct DrawTally {
     std::set<std::uint32_t> pauses[8];
 };
 
-DrawTally TallyDraws(int count) {
+DrawTally TallyDraws(int count)
+{
     DrawTally tally;
     SimulatedPlatform platform(123457);
     std::mt19937 user(2024);
@@ -209,7 +223,8 @@ DrawTally TallyDraws(int count) {
 class TournamentDrawing : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { tally_ = new DrawTally(TallyDraws(70000)); }
-    static void TearDownTestSuite() {
+    static void TearDownTestSuite()
+    {
         delete tally_;
         tally_ = nullptr;
     }
@@ -221,12 +236,14 @@ private:
 
 DrawTally* TournamentDrawing::tally_ = nullptr;
 
-TEST_F(TournamentDrawing, PausesTotal168AndFor178GroupSeven) {
+TEST_F(TournamentDrawing, PausesTotal168AndFor178GroupSeven)
+{
     for (int group = 1; group <= 7; ++group)
         EXPECT_EQ(tally().pauses[group], (std::set<std::uint32_t>{group == 7 ? 178u : 168u})) << "group " << group;
 }
 
-TEST_F(TournamentDrawing, EveryGroupComesUpAboutEquallyOften) {
+TEST_F(TournamentDrawing, EveryGroupComesUpAboutEquallyOften)
+{
     ASSERT_EQ(tally().groups.size(), 7u);
     for (const auto& [group, count] : tally().groups) {
         EXPECT_GT(count, 70000 / 7 * 8 / 10) << "group " << group;
@@ -234,7 +251,8 @@ TEST_F(TournamentDrawing, EveryGroupComesUpAboutEquallyOften) {
     }
 }
 
-TEST_F(TournamentDrawing, EveryDescriptionIsDrawnAlthoughOnlyTenPositionsArePicked) {
+TEST_F(TournamentDrawing, EveryDescriptionIsDrawnAlthoughOnlyTenPositionsArePicked)
+{
     for (int group = 1; group <= 7; ++group) {
         const auto& seen = tally().descriptions.at(group);
         // Groups 4 and 5 share four descriptions, which still count separately per group.
@@ -244,7 +262,8 @@ TEST_F(TournamentDrawing, EveryDescriptionIsDrawnAlthoughOnlyTenPositionsArePick
     }
 }
 
-TEST_F(TournamentDrawing, EveryHandIsDrawnAlthoughThePickRangeIsShort) {
+TEST_F(TournamentDrawing, EveryHandIsDrawnAlthoughThePickRangeIsShort)
+{
     for (int group = 1; group <= 7; ++group) {
         const auto& seen = tally().hands.at(group);
         for (std::string_view h : Group(group).hands)
@@ -256,7 +275,8 @@ TEST_F(TournamentDrawing, EveryHandIsDrawnAlthoughThePickRangeIsShort) {
 
 // "ThTc" is listed twice among group 5's 54 entries, so it is drawn about
 // twice as often as a hand listed once.
-TEST_F(TournamentDrawing, AHandListedTwiceIsDrawnAboutTwiceAsOften) {
+TEST_F(TournamentDrawing, AHandListedTwiceIsDrawnAboutTwiceAsOften)
+{
     const auto& seen = tally().hands.at(5);
     double singles = 0;
     int singleCount = 0;
@@ -274,7 +294,8 @@ TEST_F(TournamentDrawing, AHandListedTwiceIsDrawnAboutTwiceAsOften) {
 
 // The draw ends with a reseeding at its last tick and one rand() for the
 // hand; the generator carries on from there.
-TEST(TournamentDraw, LeavesTheGeneratorSeededFromItsLastReseeding) {
+TEST(TournamentDraw, LeavesTheGeneratorSeededFromItsLastReseeding)
+{
     for (std::uint32_t start : {100000u, 4321u, 0xFFFFFFF0u}) {
         SimulatedPlatform platform(start);
         DrawTournamentSituation(platform);
@@ -285,7 +306,8 @@ TEST(TournamentDraw, LeavesTheGeneratorSeededFromItsLastReseeding) {
     }
 }
 
-TEST(TournamentDraw, TheSameStartTickGivesTheSameSituation) {
+TEST(TournamentDraw, TheSameStartTickGivesTheSameSituation)
+{
     SimulatedPlatform a(777777);
     SimulatedPlatform b(777777);
     a.srand(1);

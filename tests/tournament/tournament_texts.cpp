@@ -6,7 +6,8 @@
 
 namespace velmo::test {
 
-std::optional<Description> ParseDescription(std::string_view text) {
+std::optional<Description> ParseDescription(std::string_view text)
+{
     static const std::regex form(R"(Blinds ([1-9][0-9]*)/([1-9][0-9]*), you have ([1-9][0-9]*), )"
                                  R"(([1-9][0-9]*) p from bubble, with: )");
     std::match_results<std::string_view::const_iterator> m;
@@ -17,19 +18,22 @@ std::optional<Description> ParseDescription(std::string_view text) {
 
 namespace {
 
-bool IsCard(std::string_view card) {
+bool IsCard(std::string_view card)
+{
     return card.size() == 2 && std::string_view("AKQJT98765432").find(card[0]) != std::string_view::npos &&
            std::string_view("cdhs").find(card[1]) != std::string_view::npos;
 }
 
 } // namespace
 
-bool IsHand(std::string_view hand) {
+bool IsHand(std::string_view hand)
+{
     return hand.size() == 4 && IsCard(hand.substr(0, 2)) && IsCard(hand.substr(2)) &&
            hand.substr(0, 2) != hand.substr(2);
 }
 
-bool IsSituationOf(int group, std::string_view text) {
+bool IsSituationOf(int group, std::string_view text)
+{
     if (group < 1 || group > kTournamentGroupCount || text.size() < 4)
         return false;
     const TournamentGroup& g = TournamentGroups()[static_cast<std::size_t>(group - 1)];

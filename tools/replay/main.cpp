@@ -11,20 +11,19 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: velmorandine-replay [--tick N] [SCRIPT]\n"
-    "\n"
-    "Runs the Velmorandine trainers on a simulated clock, in the current working\n"
-    "directory (\"Highscores.txt\", \"studs1.txt\"), reading the script from SCRIPT or\n"
-    "from standard input.  Script lines:\n"
-    "  press ID        press the button with control id ID\n"
-    "  wait MS         let MS milliseconds pass\n"
-    "  type ID TEXT    type TEXT into text box ID, replacing its content\n"
-    "  # comment       ignored, as are blank lines\n"
-    "Output: one JSON object per line, {\"box\":ID,\"text\":\"...\"} or\n"
-    "{\"message\":\"...\",\"caption\":\"...\"}, in the order the effects happen.\n"
-    "--tick N sets the simulated clock's start, 0 to 4294967295 (default 100000).\n"
-    "Exit status: 0, or 2 for bad input (the offending line is named on stderr).\n";
+constexpr const char* kUsage = "usage: velmorandine-replay [--tick N] [SCRIPT]\n"
+                               "\n"
+                               "Runs the Velmorandine trainers on a simulated clock, in the current working\n"
+                               "directory (\"Highscores.txt\", \"studs1.txt\"), reading the script from SCRIPT or\n"
+                               "from standard input.  Script lines:\n"
+                               "  press ID        press the button with control id ID\n"
+                               "  wait MS         let MS milliseconds pass\n"
+                               "  type ID TEXT    type TEXT into text box ID, replacing its content\n"
+                               "  # comment       ignored, as are blank lines\n"
+                               "Output: one JSON object per line, {\"box\":ID,\"text\":\"...\"} or\n"
+                               "{\"message\":\"...\",\"caption\":\"...\"}, in the order the effects happen.\n"
+                               "--tick N sets the simulated clock's start, 0 to 4294967295 (default 100000).\n"
+                               "Exit status: 0, or 2 for bad input (the offending line is named on stderr).\n";
 
 int BadUsage(const std::string& why)
 {
