@@ -6,6 +6,7 @@ set(CPACK_PACKAGE_CONTACT "Velmorandine developers <dev@velmorandine.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "No-Limit Hold'em decision trainer")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), qt6-qpa-plugins (>= 6.4), libc6, libstdc++6, libgcc-s1")

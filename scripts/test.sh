@@ -13,7 +13,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 jobs=2
 
 echo "== build and test"
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMO_WERROR=ON -DVELMO_BUILD_BENCH=ON >/dev/null
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Release -DVELMO_WERROR=ON -DVELMO_BUILD_BENCH=ON >/dev/null
 cmake --build build/test -j"$jobs"
 (cd build/test && ctest -j"$jobs" --output-on-failure)
 
