@@ -57,9 +57,9 @@ struct Recipe {
 
 std::string ButtonName(int id)
 {
-    for (const ControlSpec& spec : DialogControls())
-        if (spec.id == id) {
-            std::string name = AccessibleName(spec);
+    for (const ControlSpec& row : DialogControls())
+        if (row.id == id) {
+            std::string name = AccessibleName(row);
             for (char& c : name)
                 if (c == ' ' || c == ',' || c == '/' || c == '\'')
                     c = '_';

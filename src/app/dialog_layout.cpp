@@ -101,16 +101,16 @@ std::string_view PanelCaption(Panel panel)
     return {};
 }
 
-std::string AccessibleName(const ControlSpec& spec)
+std::string AccessibleName(const ControlSpec& row)
 {
-    switch (spec.kind) {
-    case ControlKind::Button: return std::string(spec.caption) + ", " + std::string(PanelCaption(spec.panel));
+    switch (row.kind) {
+    case ControlKind::Button: return std::string(row.caption) + ", " + std::string(PanelCaption(row.panel));
     case ControlKind::GroupBox:
-    case ControlKind::Label: return std::string(spec.caption);
+    case ControlKind::Label: return std::string(row.caption);
     case ControlKind::LineEdit:
     case ControlKind::MultiLineEdit: break;
     }
-    switch (spec.id) {
+    switch (row.id) {
     case 1000: return "Manual Range card box";
     case 1005: return "Manual Range result box";
     case 1008: return "Tilt Sensor text box";
@@ -124,7 +124,7 @@ std::string AccessibleName(const ControlSpec& spec)
     case 1037: return "Tournaments score box";
     case 1040: return "Preflop score box";
     case 1052: return "Preflop text box";
-    default: return "Text box " + std::to_string(spec.id);
+    default: return "Text box " + std::to_string(row.id);
     }
 }
 

@@ -34,6 +34,6 @@ std::string_view PanelCaption(Panel panel);
 // The name by which users and screen readers know a control: a text box by
 // its own name ("Preflop text box"), a button by its caption and panel
 // ("Fold, Tournaments"), a group box or label by its caption.
-std::string AccessibleName(const ControlSpec& spec);
+std::string AccessibleName(const ControlSpec& row);
 
 } // namespace velmo

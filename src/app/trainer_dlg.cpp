@@ -66,19 +66,19 @@ CTrainerDlg::CTrainerDlg(TrainerSet& trainers, WindowPlatform& platform, QWidget
         first->setFocus(Qt::OtherFocusReason);
 }
 
-QRect CTrainerDlg::ToPixels(const ControlSpec& spec) const
+QRect CTrainerDlg::ToPixels(const ControlSpec& row) const
 {
-    return QRect(Scale(spec.x, baseX_, 4), Scale(spec.y, baseY_, 8), Scale(spec.width, baseX_, 4),
-                 Scale(spec.height, baseY_, 8));
+    return QRect(Scale(row.x, baseX_, 4), Scale(row.y, baseY_, 8), Scale(row.width, baseX_, 4),
+                 Scale(row.height, baseY_, 8));
 }
 
 void CTrainerDlg::BuildControls()
 {
     QWidget* previousStop = nullptr;
-    for (const ControlSpec& spec : DialogControls()) {
-        QWidget* widget = BuildControl(spec);
-        QRect geometry = ToPixels(spec);
-        if (spec.kind == ControlKind::Label) {
+    for (const ControlSpec& row : DialogControls()) {
+        QWidget* widget = BuildControl(row);
+        QRect geometry = ToPixels(row);
+        if (row.kind == ControlKind::Label) {
             // A wider desktop font may need a few more pixels than the
             // label's cell; a static text can take them without a frame moving.
             const int needed = widget->fontMetrics().horizontalAdvance(widget->property("text").toString());
@@ -86,8 +86,8 @@ void CTrainerDlg::BuildControls()
         }
         widget->setGeometry(geometry);
         widgets_.append(widget);
-        if (spec.id != 0)
-            controls_.insert(spec.id, widget);
+        if (row.id != 0)
+            controls_.insert(row.id, widget);
         if (widget->focusPolicy() & Qt::TabFocus) {
             if (previousStop)
                 QWidget::setTabOrder(previousStop, widget);
@@ -96,14 +96,14 @@ void CTrainerDlg::BuildControls()
     }
 }
 
-QWidget* CTrainerDlg::BuildControl(const ControlSpec& spec)
+QWidget* CTrainerDlg::BuildControl(const ControlSpec& row)
 {
-    const QString caption = QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size()));
+    const QString caption = QString::fromUtf8(row.caption.data(), static_cast<qsizetype>(row.caption.size()));
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::GroupBox: {
         auto* box = new QGroupBox(caption, this);
-        box->setAlignment(spec.leftAligned ? Qt::AlignLeft : Qt::AlignHCenter);
+        box->setAlignment(row.leftAligned ? Qt::AlignLeft : Qt::AlignHCenter);
         box->setFocusPolicy(Qt::NoFocus);
         widget = box;
         break;
@@ -120,7 +120,7 @@ QWidget* CTrainerDlg::BuildControl(const ControlSpec& spec)
         button->setAutoDefault(false);
         button->setDefault(false);
         button->setFocusPolicy(Qt::StrongFocus);
-        const int id = spec.id;
+        const int id = row.id;
         connect(button, &QPushButton::clicked, this, [this, id] { Dispatch(trainers_, id); });
         widget = button;
         break;
@@ -144,15 +144,15 @@ QWidget* CTrainerDlg::BuildControl(const ControlSpec& spec)
         break;
     }
     }
-    widget->setAccessibleName(QString::fromStdString(AccessibleName(spec)));
-    if (spec.id != 0) {
-        widget->setObjectName(QString("control%1").arg(spec.id));
-        widget->setProperty("controlId", spec.id);
+    widget->setAccessibleName(QString::fromStdString(AccessibleName(row)));
+    if (row.id != 0) {
+        widget->setObjectName(QString("control%1").arg(row.id));
+        widget->setProperty("controlId", row.id);
     }
-    if (spec.kind == ControlKind::LineEdit || spec.kind == ControlKind::MultiLineEdit) {
-        platform_.BindBox(spec.id, widget);
+    if (row.kind == ControlKind::LineEdit || row.kind == ControlKind::MultiLineEdit) {
+        platform_.BindBox(row.id, widget);
         widget->installEventFilter(this);
-    } else if (spec.kind == ControlKind::Button) {
+    } else if (row.kind == ControlKind::Button) {
         widget->installEventFilter(this);
     }
     return widget;

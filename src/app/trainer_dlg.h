@@ -25,7 +25,7 @@ public:
     const QList<QWidget*>& Widgets() const { return widgets_; }
 
     // Dialog units to pixels with this dialog's base units.
-    QRect ToPixels(const ControlSpec& spec) const;
+    QRect ToPixels(const ControlSpec& row) const;
     int baseX() const { return baseX_; }
     int baseY() const { return baseY_; }
 
@@ -34,7 +34,7 @@ protected:
 
 private:
     void BuildControls();
-    QWidget* BuildControl(const ControlSpec& spec);
+    QWidget* BuildControl(const ControlSpec& row);
 
     TrainerSet& trainers_;
     WindowPlatform& platform_;

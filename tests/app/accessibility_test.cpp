@@ -44,17 +44,17 @@ void AccessibilityTest::everyControlHasAUniqueNameAndItsRole()
 
     QSet<QString> names;
     int controls = 0;
-    for (const ControlSpec& spec : DialogControls()) {
-        if (spec.id == 0)
+    for (const ControlSpec& row : DialogControls()) {
+        if (row.id == 0)
             continue;
-        QAccessibleInterface* iface = byWidget.value(w.dialog->Control(spec.id));
-        QVERIFY2(iface, qPrintable(QString("control %1 is not in the accessibility tree").arg(spec.id)));
+        QAccessibleInterface* iface = byWidget.value(w.dialog->Control(row.id));
+        QVERIFY2(iface, qPrintable(QString("control %1 is not in the accessibility tree").arg(row.id)));
         const QString name = iface->text(QAccessible::Name);
-        QVERIFY2(!name.isEmpty(), qPrintable(QString::number(spec.id)));
+        QVERIFY2(!name.isEmpty(), qPrintable(QString::number(row.id)));
         QVERIFY2(!names.contains(name), qPrintable("twice: " + name));
         names.insert(name);
         const QAccessible::Role role =
-            spec.kind == ControlKind::Button ? QAccessible::Button : QAccessible::EditableText;
+            row.kind == ControlKind::Button ? QAccessible::Button : QAccessible::EditableText;
         QCOMPARE(iface->role(), role);
         ++controls;
     }

@@ -76,30 +76,30 @@ void ScalingTest::controlsDoNotOverlap()
     QApplication::setFont(QFont(family, 9));
     Window w;
     struct Placed {
-        const ControlSpec* spec;
+        const ControlSpec* row;
         QRect rect;
     };
     QList<Placed> controls, groups;
-    for (const ControlSpec& spec : DialogControls()) {
-        QRect rect = w.dialog->ToPixels(spec);
-        if (spec.kind == ControlKind::Label) // labels may widen to their caption
+    for (const ControlSpec& row : DialogControls()) {
+        QRect rect = w.dialog->ToPixels(row);
+        if (row.kind == ControlKind::Label) // labels may widen to their caption
             for (QLabel* label : w.dialog->findChildren<QLabel*>())
                 if (label->parentWidget() == w.dialog.get() && label->geometry().topLeft() == rect.topLeft())
                     rect = label->geometry();
-        (spec.kind == ControlKind::GroupBox ? groups : controls).append({&spec, rect});
+        (row.kind == ControlKind::GroupBox ? groups : controls).append({&row, rect});
     }
     for (int i = 0; i < controls.size(); ++i)
         for (int j = i + 1; j < controls.size(); ++j)
             QVERIFY2(!controls[i].rect.intersects(controls[j].rect),
-                     (AccessibleName(*controls[i].spec) + " / " + AccessibleName(*controls[j].spec)).c_str());
+                     (AccessibleName(*controls[i].row) + " / " + AccessibleName(*controls[j].row)).c_str());
     for (int i = 0; i < groups.size(); ++i)
         for (int j = i + 1; j < groups.size(); ++j)
             QVERIFY(!groups[i].rect.intersects(groups[j].rect));
     for (const Placed& control : controls) {
         bool inside = false;
         for (const Placed& group : groups)
-            inside |= group.spec->panel == control.spec->panel && group.rect.contains(control.rect);
-        QVERIFY2(inside, AccessibleName(*control.spec).c_str());
+            inside |= group.row->panel == control.row->panel && group.rect.contains(control.rect);
+        QVERIFY2(inside, AccessibleName(*control.row).c_str());
     }
     QVERIFY(QRect(QPoint(0, 0), w.dialog->size()).contains(groups.last().rect));
 }

@@ -41,12 +41,12 @@ void TrainerDlgTest::everyControlFromTheTableAtItsPlace()
     Window w;
     int ids = 0, groups = 0, labels = 0;
     QList<QLabel*> labelsLeft = w.dialog->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
-    for (const ControlSpec& spec : DialogControls()) {
-        const QString caption = QString::fromUtf8(spec.caption.data(), qsizetype(spec.caption.size()));
-        const QRect expected(spec.x * w.dialog->baseX() / 4.0 + 0.5, spec.y * w.dialog->baseY() / 8.0 + 0.5,
-                             spec.width * w.dialog->baseX() / 4.0 + 0.5, spec.height * w.dialog->baseY() / 8.0 + 0.5);
-        QWidget* widget = spec.id ? w.dialog->Control(spec.id) : nullptr;
-        switch (spec.kind) {
+    for (const ControlSpec& row : DialogControls()) {
+        const QString caption = QString::fromUtf8(row.caption.data(), qsizetype(row.caption.size()));
+        const QRect expected(row.x * w.dialog->baseX() / 4.0 + 0.5, row.y * w.dialog->baseY() / 8.0 + 0.5,
+                             row.width * w.dialog->baseX() / 4.0 + 0.5, row.height * w.dialog->baseY() / 8.0 + 0.5);
+        QWidget* widget = row.id ? w.dialog->Control(row.id) : nullptr;
+        switch (row.kind) {
         case ControlKind::Button:
             QVERIFY(qobject_cast<QPushButton*>(widget));
             QCOMPARE(qobject_cast<QPushButton*>(widget)->text(), caption);
