@@ -51,8 +51,6 @@ protected:
             Press(ids::kOddsStart);
         ASSERT_EQ(odds().situationCount(), 10);
     }
-
-    std::filesystem::path HighscoreFile() const { return dir.path() / kHighscoreFileName; }
 };
 
 TEST_F(EquityTrainerTest, ShowsTheSituationInWords)
@@ -316,7 +314,7 @@ TEST_F(EquityTrainerTest, EleventhPressAnnouncesNewHighscoreAndStoresIt)
     Press(ids::kOddsStart);
     EXPECT_EQ(Box(ids::kOddsTextBox), "Session over. Highscore! 3");
     EXPECT_EQ(Box(ids::kOddsScoreBox), "");
-    EXPECT_EQ(ReadFile(HighscoreFile()), "0 3 0 0 0 0 0 0 0 0 ");
+    EXPECT_EQ(Highscores(), "0 3 0 0 0 0 0 0 0 0 ");
     EXPECT_EQ(platform.MessageCount(), 0);
     EXPECT_EQ(platform.sleptMs(), slept) << "ending a session deals nothing";
     EXPECT_EQ(odds().situationCount(), 11);
@@ -325,31 +323,31 @@ TEST_F(EquityTrainerTest, EleventhPressAnnouncesNewHighscoreAndStoresIt)
     // Every later press ends the session again; the same score is no highscore.
     Press(ids::kOddsStart);
     EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
-    EXPECT_EQ(ReadFile(HighscoreFile()), "0 3 0 0 0 0 0 0 0 0 ");
+    EXPECT_EQ(Highscores(), "0 3 0 0 0 0 0 0 0 0 ");
 }
 
 TEST_F(EquityTrainerTest, EqualScoreIsNoHighscore)
 {
-    WriteFile(HighscoreFile(), "7 3 0 0 0 0 0 0 0 0 ");
+    SetHighscores("7 3 0 0 0 0 0 0 0 0 ");
     PlaySessionScoringThree();
     Press(ids::kOddsStart);
     EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
     EXPECT_EQ(Box(ids::kOddsScoreBox), "3");
-    EXPECT_EQ(ReadFile(HighscoreFile()), "7 3 0 0 0 0 0 0 0 0 ");
+    EXPECT_EQ(Highscores(), "7 3 0 0 0 0 0 0 0 0 ");
     EXPECT_EQ(platform.MessageCount(), 0);
 }
 
 TEST_F(EquityTrainerTest, MissingHighscoreFileIsAnnouncedAndScoreKept)
 {
     PlaySessionScoringThree();
-    std::filesystem::remove(HighscoreFile());
+    std::filesystem::remove(HighscorePath());
     Press(ids::kOddsStart);
     ASSERT_EQ(platform.MessageCount(), 1);
     EXPECT_EQ(platform.LastMessage()->text, "Highscore list gone?");
     EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
     EXPECT_EQ(Box(ids::kOddsScoreBox), "3");
     EXPECT_EQ(odds().score(), 3);
-    EXPECT_FALSE(std::filesystem::exists(HighscoreFile()));
+    EXPECT_FALSE(std::filesystem::exists(HighscorePath()));
 }
 
 TEST_F(EquityTrainerTest, FailedRewriteAnnouncesNoHighscore)
@@ -362,7 +360,7 @@ TEST_F(EquityTrainerTest, FailedRewriteAnnouncesNoHighscore)
     EXPECT_EQ(platform.LastMessage()->text, "Highscore list gone?");
     EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
     EXPECT_EQ(Box(ids::kOddsScoreBox), "3");
-    EXPECT_EQ(ReadFile(HighscoreFile()), kZeroFile);
+    EXPECT_EQ(Highscores(), kZeroFile);
 }
 
 TEST_F(EquityTrainerTest, AnswersAfterTheSessionShowSessionOver)

@@ -10,7 +10,7 @@
 // deal through the panel pick combinations that can occur.
 #pragma once
 
-#include "common/generator.h"
+#include "support/first_rand.h"
 
 #include <cstdint>
 #include <optional>
@@ -24,17 +24,10 @@ struct OddsDeal {
     std::int32_t streets;
 };
 
-inline int FirstDrawAfterSeed(std::uint32_t seed)
-{
-    Generator generator;
-    generator.srand(seed);
-    return generator.rand();
-}
-
 inline OddsDeal DealAt(std::uint32_t tick)
 {
-    return {FirstDrawAfterSeed(tick + 155) % 5000 + 10, FirstDrawAfterSeed(tick + 168) % 12 + 1,
-            FirstDrawAfterSeed(tick + 381) % 20 + 2, FirstDrawAfterSeed(tick + 514) % 2 + 1};
+    return {FirstRand(tick + 155) % 5000 + 10, FirstRand(tick + 168) % 12 + 1, FirstRand(tick + 381) % 20 + 2,
+            FirstRand(tick + 514) % 2 + 1};
 }
 
 // The wait from `now` after which a Start/Next press deals `row`, `outs` and

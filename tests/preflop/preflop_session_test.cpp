@@ -60,10 +60,6 @@ protected:
         while (session().situationCount() < 11)
             Start();
     }
-
-    std::filesystem::path HighscorePath() const { return dir.path() / "Highscores.txt"; }
-    std::string Highscores() const { return ReadFile(HighscorePath()); }
-    void SetHighscores(const std::string& text) { WriteFile(HighscorePath(), text); }
 };
 
 struct PointsCase {

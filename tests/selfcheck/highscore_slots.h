@@ -1,9 +1,9 @@
 // Small helpers of the self-check tests: the highscore file's slots as the
-// program reads them, and the first draw after a reseed.
+// program reads them, and the first draw after a reseed (support/first_rand.h).
 #pragma once
 
-#include "common/generator.h"
 #include "scores/highscore_file.h"
+#include "support/first_rand.h"
 #include "support/temp_work_dir.h"
 
 #include <cstdint>
@@ -23,14 +23,6 @@ inline void WriteSlot(int slot, std::int32_t value)
     HighscoreSlots slots{};
     slots[static_cast<std::size_t>(slot)] = value;
     WriteFile(kHighscoreFileName, FormatHighscoreValues(slots));
-}
-
-// What rand() gives first after srand(seed).
-inline int FirstRand(std::uint32_t seed)
-{
-    Generator generator;
-    generator.srand(seed);
-    return generator.rand();
 }
 
 } // namespace velmo::test

@@ -5,10 +5,14 @@
 #include "app/event_table.h"
 #include "app/trainer_set.h"
 #include "common/simulated_platform.h"
+#include "scores/highscore_file.h"
 #include "support/faulty_file_system.h"
 #include "support/temp_work_dir.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
 
 namespace velmo::test {
 
@@ -22,6 +26,10 @@ protected:
     void Press(int id) { ASSERT_TRUE(Dispatch(trainers, id)) << "no button " << id; }
     void Wait(std::uint32_t ms) { platform.Advance(ms); }
     std::string Box(int id) const { return platform.BoxText(id); }
+
+    std::filesystem::path HighscorePath() const { return dir.path() / kHighscoreFileName; }
+    std::string Highscores() const { return ReadFile(HighscorePath()); }
+    void SetHighscores(const std::string& text) { WriteFile(HighscorePath(), text); }
 
     TempWorkDir dir;
     FaultyFileSystem files;
