@@ -10,10 +10,10 @@
 // rewrites the file.  Each press is timed alone; the counters give the
 // median, 99th percentile and maximum, and pause_ms the pause the real
 // window would add to that press.
-#include "app/clock.h"
-#include "app/dialog_layout.h"
-#include "app/event_table.h"
-#include "app/trainer_set.h"
+#include "common/clock.h"
+#include "shell/dialog_layout.h"
+#include "shell/event_table.h"
+#include "shell/trainer_set.h"
 #include "bench_support.h"
 #include "common/control_ids.h"
 #include "common/file_system.h"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Resident memory of the running window after start-up:
 #   bench/measure-rss.sh BUILD_DIR [SECONDS]
-# Starts BUILD_DIR/src/app/velmorandine under the offscreen platform in a
+# Starts BUILD_DIR/src/app/qt/velmorandine under the offscreen platform in a
 # scratch working directory, waits SECONDS (default 2), reads VmRSS and VmHWM
 # from /proc/PID/status, ends the program and compares the peak with 40 MB.
 set -euo pipefail
@@ -10,7 +10,7 @@ if [ "$#" -lt 1 ] || [ "$#" -gt 2 ]; then
     echo "usage: $0 BUILD_DIR [SECONDS]" >&2
     exit 2
 fi
-binary="$(cd "$1" && pwd)/src/app/velmorandine"
+binary="$(cd "$1" && pwd)/src/app/qt/velmorandine"
 wait_s=${2:-2}
 limit_kb=$((40 * 1024))
 [ -x "$binary" ] || { echo "measure-rss: $binary is missing (build with VELMO_BUILD_GUI=ON)" >&2; exit 2; }

@@ -4,10 +4,10 @@
 // the same places.  Both are built in the same iteration, one after the
 // other, so that the ratio of their medians comes from the same run.  Runs
 // under the offscreen platform unless QT_QPA_PLATFORM says otherwise.
-#include "app/clock.h"
-#include "app/trainer_dlg.h"
-#include "app/trainer_set.h"
-#include "app/window_platform.h"
+#include "common/clock.h"
+#include "app/qt/trainer_dlg.h"
+#include "shell/trainer_set.h"
+#include "app/qt/window_platform.h"
 #include "bench_support.h"
 #include "common/file_system.h"
 

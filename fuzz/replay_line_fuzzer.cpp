@@ -2,7 +2,7 @@
 // parser, and checks every accepted line against the script language: a press
 // names a button, a type names a text box, a good line has no error text and
 // a bad one has, and the command written back as a line parses the same.
-#include "app/event_table.h"
+#include "shell/event_table.h"
 #include "common/control_ids.h"
 #include "replay_script.h"
 

@@ -12,4 +12,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
     exit 1
 fi
 # The program keeps "Highscores.txt" in the directory it is started from.
-exec build/release/src/app/velmorandine
+exec build/release/src/app/qt/velmorandine

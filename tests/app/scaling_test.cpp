@@ -1,6 +1,6 @@
 // Run once per device pixel ratio (QT_SCALE_FACTOR 1, 1.5 and 2, set by
 // ctest); each run checks the desktop fonts the layout must cope with.
-#include "app/dialog_layout.h"
+#include "shell/dialog_layout.h"
 #include "window_fixture.h"
 
 #include <QGroupBox>

@@ -1,5 +1,5 @@
-#include "app/dialog_layout.h"
-#include "app/help_texts.h"
+#include "shell/dialog_layout.h"
+#include "shell/help_texts.h"
 #include "window_fixture.h"
 
 #include <QFile>

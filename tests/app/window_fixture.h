@@ -3,10 +3,10 @@
 // instead of shown modally, all in a fresh working directory.
 #pragma once
 
-#include "app/clock.h"
-#include "app/trainer_dlg.h"
-#include "app/trainer_set.h"
-#include "app/window_platform.h"
+#include "common/clock.h"
+#include "app/qt/trainer_dlg.h"
+#include "shell/trainer_set.h"
+#include "app/qt/window_platform.h"
 #include "common/file_system.h"
 
 #include <QLineEdit>

@@ -1,5 +1,5 @@
-#include "app/event_table.h"
-#include "app/help_texts.h"
+#include "shell/event_table.h"
+#include "shell/help_texts.h"
 #include "common/control_ids.h"
 #include "scores/highscore_file.h"
 #include "support/program_fixture.h"

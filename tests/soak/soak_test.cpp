@@ -7,8 +7,8 @@
 // blank, and only the slot that the pressed button owns ever changed, and
 // only upwards (Reset zeroes them all).  Everything runs on the simulated
 // clock, so the run takes the same course on every machine.
-#include "app/event_table.h"
-#include "app/help_texts.h"
+#include "shell/event_table.h"
+#include "shell/help_texts.h"
 #include "common/control_ids.h"
 #include "common/number_to_text.h"
 #include "scores/highscore_file.h"

@@ -2,8 +2,8 @@
 // start-up check has run, and presses go through the event table.
 #pragma once
 
-#include "app/event_table.h"
-#include "app/trainer_set.h"
+#include "shell/event_table.h"
+#include "shell/trainer_set.h"
 #include "common/simulated_platform.h"
 #include "scores/highscore_file.h"
 #include "support/faulty_file_system.h"

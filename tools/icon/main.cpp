@@ -1,6 +1,6 @@
 // velmorandine-icon: writes the program icon as PNGs for the hicolor theme,
 // DIR/<size>x<size>/apps/NAME.png, from the same drawing the window uses.
-#include "app/program_icon.h"
+#include "app/qt/program_icon.h"
 
 #include <QDir>
 #include <QGuiApplication>

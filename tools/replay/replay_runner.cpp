@@ -1,7 +1,7 @@
 #include "replay_runner.h"
 
-#include "app/event_table.h"
-#include "app/trainer_set.h"
+#include "shell/event_table.h"
+#include "shell/trainer_set.h"
 #include "common/simulated_platform.h"
 #include "json_text.h"
 #include "replay_script.h"

@@ -1,6 +1,6 @@
 #include "replay_script.h"
 
-#include "app/event_table.h"
+#include "shell/event_table.h"
 #include "common/control_ids.h"
 
 #include <charconv>

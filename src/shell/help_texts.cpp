@@ -1,4 +1,4 @@
-#include "app/help_texts.h"
+#include "shell/help_texts.h"
 
 #include "common/control_ids.h"
 #include "common/platform.h"

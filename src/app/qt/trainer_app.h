@@ -3,9 +3,9 @@
 // TrainerSet and the dialog, and runs the dialog modally.
 #pragma once
 
-#include "app/clock.h"
-#include "app/trainer_set.h"
-#include "app/window_platform.h"
+#include "common/clock.h"
+#include "shell/trainer_set.h"
+#include "app/qt/window_platform.h"
 #include "common/file_system.h"
 
 namespace velmo {

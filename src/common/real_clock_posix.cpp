@@ -1,4 +1,4 @@
-#include "app/clock.h"
+#include "common/clock.h"
 
 #include <cerrno>
 #include <ctime>

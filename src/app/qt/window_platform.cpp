@@ -1,4 +1,4 @@
-#include "app/window_platform.h"
+#include "app/qt/window_platform.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
-#include "app/event_table.h"
+#include "shell/event_table.h"
 
-#include "app/help_texts.h"
-#include "app/trainer_set.h"
+#include "shell/help_texts.h"
+#include "shell/trainer_set.h"
 #include "common/control_ids.h"
 #include "preflop/preflop_catalogue.h"
 #include "scores/highscore_file.h"

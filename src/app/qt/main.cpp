@@ -1,5 +1,5 @@
 // velmorandine: the poker decision trainer's window.
-#include "app/trainer_app.h"
+#include "app/qt/trainer_app.h"
 
 #include <QApplication>
 

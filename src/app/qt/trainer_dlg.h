@@ -4,7 +4,7 @@
 // TrainerSet, and the trainers write the boxes through the WindowPlatform.
 #pragma once
 
-#include "app/dialog_layout.h"
+#include "shell/dialog_layout.h"
 
 #include <QDialog>
 #include <QHash>

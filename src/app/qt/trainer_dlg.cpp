@@ -1,9 +1,9 @@
-#include "app/trainer_dlg.h"
+#include "app/qt/trainer_dlg.h"
 
-#include "app/event_table.h"
-#include "app/program_icon.h"
-#include "app/trainer_set.h"
-#include "app/window_platform.h"
+#include "shell/event_table.h"
+#include "app/qt/program_icon.h"
+#include "shell/trainer_set.h"
+#include "app/qt/window_platform.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 // messages to a modal QMessageBox (or to a test's presenter), time to a Clock.
 #pragma once
 
-#include "app/clock.h"
+#include "common/clock.h"
 #include "common/platform.h"
 
 #include <QHash>

@@ -1,6 +1,6 @@
-#include "app/trainer_app.h"
+#include "app/qt/trainer_app.h"
 
-#include "app/trainer_dlg.h"
+#include "app/qt/trainer_dlg.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "app/dialog_layout.h"
+#include "shell/dialog_layout.h"
 
 namespace velmo {
 namespace {
