@@ -1,11 +1,13 @@
 #include "common/file_system.h"
 #include "common/number_to_text.h"
+#include "support/child_process.h"
 #include "support/faulty_file_system.h"
 #include "support/temp_work_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace velmo::test {
 namespace {
@@ -84,6 +86,26 @@ TEST_F(NumberToTextScratchFile, DanglingSymbolicLinkCreatesNothing)
     RealFileSystem files;
     EXPECT_EQ(NumberToText(files, 75.0f), kScratchWriteFailure);
     EXPECT_FALSE(fs::exists("elsewhere.txt"));
+}
+
+TEST_F(NumberToTextScratchFile, HardLinkKeepsItsSharedContent)
+{
+    WriteFile("Highscores.txt", "1 2 3 4 5 6 7 8 9 10 ");
+    fs::create_hard_link("Highscores.txt", kScratchFileName);
+    RealFileSystem files;
+    EXPECT_EQ(NumberToText(files, 75.0f), "75");
+    EXPECT_EQ(ReadFile("Highscores.txt"), "1 2 3 4 5 6 7 8 9 10 ");
+    EXPECT_FALSE(fs::exists(kScratchFileName));
+}
+
+TEST_F(NumberToTextScratchFile, FifoInItsPlaceDoesNotHang)
+{
+    ASSERT_EQ(::mkfifo(kScratchFileName, 0644), 0);
+    ChildProcess program([](ChildProcess&) {
+        RealFileSystem files;
+        return NumberToText(files, 75.0f) == "75" ? 0 : 1;
+    });
+    EXPECT_EQ(program.Wait(std::chrono::seconds(5)), 0) << "hung or gave another text";
 }
 
 TEST_F(NumberToTextScratchFile, MissingWorkingDirectoryGivesProblemOne)
