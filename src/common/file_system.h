@@ -1,52 +1,123 @@
 // File access of the two files the program owns: the scratch file of
 // NumberToText and the highscore file.
 //
-// RealFileSystem does the POSIX work; its WriteAll is the seam through which
-// tests make a write fail part-way (CI runs as root, so file permissions
-// cannot be used to provoke failures).
+// The interface speaks of names and contents only, so that each operating
+// system implements it in its own file (real_file_system_posix.cpp, and a
+// Windows twin beside it).  Whatever the platform, the guarantees are:
+//
+// - nothing that already stands under a name is written through, truncated
+//   or replaced unless the operation says so;
+// - a file being rewritten is never left half-written by a failure or a kill:
+//   the new content replaces the old as a whole, or the old stays;
+// - the read, change and rewrite of one Update never interleave with another
+//   program's Update or Rewrite of the same file, and no wait is unbounded.
+//
+// RealFileSystem's protected WriteAllowance is the seam through which tests
+// make a write fail part-way (CI runs as root, so file permissions cannot be
+// used to provoke failures).
 #pragma once
 
+#include <chrono>
 #include <cstddef>
+#include <functional>
 #include <istream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace velmo {
 
+// What came of one round trip through a scratch file.
+struct ScratchRoundTrip {
+    enum class Status {
+        Done,       // `readBack` holds what the file gave back
+        NotWritten, // the file could not be created, or the write failed
+        NotReadBack // written, but reading it back failed; the file stays
+    };
+    Status status;
+    std::string readBack;
+};
+
+enum class UpdateOutcome {
+    Unreadable,  // cannot be opened (missing, not a regular file, a link loop),
+                 // or another program kept it locked past the bounded wait
+    Unchanged,   // read; the change asked for no rewrite
+    Written,     // read and rewritten
+    WriteFailed, // read, but the rewrite failed; the old content stays
+};
+
 class FileSystem {
 public:
+    // Given the current content, the new content, or nullopt for none.
+    using Change = std::function<std::optional<std::string>(std::istream& current)>;
+
     virtual ~FileSystem() = default;
 
     // A stream over a regular file, or nullptr when the path cannot be opened
     // for reading or is not a regular file (a directory, a FIFO, ...).
     virtual std::unique_ptr<std::istream> OpenForReading(const std::string& path) = 0;
 
-    // Creates or truncates `path` and writes `content`, without following a
-    // symbolic link in the last component.  False when the file could not be
-    // opened; a write that fails after opening also gives false and removes
-    // the partly written file.  `opened` tells the caller which of the two.
-    virtual bool WriteScratch(const std::string& path, std::string_view content, bool* opened = nullptr) = 0;
+    // Writes `content` to a file created afresh under `path` and reads it
+    // back through the same open file.  Whatever stood under the name before
+    // (a file, a link, a FIFO) is removed first, never written through; what
+    // cannot be removed (a directory) gives NotWritten.  The name is removed
+    // at the end only if it still names the file made here, and a failed
+    // write removes the partly written file the same way.
+    virtual ScratchRoundTrip RoundTripScratch(const std::string& path, std::string_view content) = 0;
 
-    // Replaces `path` with `content` atomically: a temporary file beside the
-    // target is written, flushed and renamed over it.  A symbolic link stays a
-    // link and the file it points to is replaced.  On any failure the old file
-    // is left intact, the temporary file is removed, and false is returned.
-    virtual bool ReplaceAtomically(const std::string& path, std::string_view content) = 0;
+    // Creates `path` holding `content` only where nothing stands under the
+    // name (a dangling symbolic link counts as nothing: the file it names is
+    // created).  An existing file is never opened or replaced, however it
+    // fails to open.  False when nothing was created.
+    virtual bool CreateExclusively(const std::string& path, std::string_view content) = 0;
 
-    virtual void Remove(const std::string& path) = 0;
+    // Removes temporary files that an earlier rewrite of `path` left when it
+    // was killed, and only those no running program is still writing.
+    virtual void RemoveStaleTemporaries(const std::string& path) = 0;
+
+    // Replaces the content of `path`, creating the file where it is missing.
+    // Where possible a temporary file beside the target is written, flushed
+    // and renamed over it, keeping the old file's permission bits (and owner
+    // where allowed); in a folder that takes no new files the existing file is
+    // rewritten in place instead.  A symbolic link stays a link and the file
+    // it points to is rewritten.  A link loop or anything but a regular file
+    // is left as it is.  False on any failure, the old content then intact.
+    virtual bool Rewrite(const std::string& path, std::string_view content) = 0;
+
+    // Reads `path`, lets `change` decide the new content and rewrites it as
+    // Rewrite does, all under a lock on the file that other programs using
+    // this interface honour.  Nothing is created: a missing file is Unreadable.
+    virtual UpdateOutcome Update(const std::string& path, const Change& change) = 0;
 };
 
 class RealFileSystem : public FileSystem {
 public:
+    // How long an Update or Rewrite waits for another program's lock.
+    static constexpr std::chrono::milliseconds kDefaultLockWait{2000};
+
+    explicit RealFileSystem(std::chrono::milliseconds lockWait = kDefaultLockWait) : lockWait_(lockWait) {}
+
     std::unique_ptr<std::istream> OpenForReading(const std::string& path) override;
-    bool WriteScratch(const std::string& path, std::string_view content, bool* opened = nullptr) override;
-    bool ReplaceAtomically(const std::string& path, std::string_view content) override;
-    void Remove(const std::string& path) override;
+    ScratchRoundTrip RoundTripScratch(const std::string& path, std::string_view content) override;
+    bool CreateExclusively(const std::string& path, std::string_view content) override;
+    void RemoveStaleTemporaries(const std::string& path) override;
+    bool Rewrite(const std::string& path, std::string_view content) override;
+    UpdateOutcome Update(const std::string& path, const Change& change) override;
 
 protected:
-    // Writes all of `data` to the open descriptor; false on any error.
-    virtual bool WriteAll(int fd, std::string_view data);
+    // How many of the `wanted` bytes the next write for the file `path` may
+    // take.  Fewer, down to 0, makes the write fail there, as a full disk
+    // would; tests override it.
+    virtual std::size_t WriteAllowance(const std::string& /*path*/, std::size_t wanted) { return wanted; }
+
+    // Whether the scratch file may be read back; false fails the reading as
+    // an I/O error would.
+    virtual bool ReadBackAllowed() { return true; }
+
+private:
+    class Implementation; // the platform's own file, which may use the seams above
+    std::chrono::milliseconds lockWait_;
 };
 
 } // namespace velmo

@@ -3,9 +3,8 @@
 #include "common/file_system.h"
 #include "common/platform.h"
 
+#include <cctype>
 #include <cstdio>
-#include <cstring>
-#include <istream>
 
 namespace velmo {
 
@@ -27,20 +26,17 @@ std::string FormatGeneral(float value)
 
 std::string NumberToText(FileSystem& files, float value)
 {
-    bool opened = false;
-    if (!files.WriteScratch(kScratchFileName, FormatGeneral(value), &opened))
-        return kScratchWriteFailure; // not opened, or the write itself failed (a full disk)
-
-    auto in = files.OpenForReading(kScratchFileName);
-    if (!in)
-        return kScratchReadFailure; // the scratch file stays where it is
-
+    const ScratchRoundTrip trip = files.RoundTripScratch(kScratchFileName, FormatGeneral(value));
+    switch (trip.status) {
+    case ScratchRoundTrip::Status::NotWritten: return kScratchWriteFailure; // a full disk too
+    case ScratchRoundTrip::Status::NotReadBack: return kScratchReadFailure;
+    case ScratchRoundTrip::Status::Done: break;
+    }
+    // What a formatted character extraction gives: the white space skipped.
     std::string result;
-    char c;
-    while (*in >> c) // formatted extraction skips white space
-        result.push_back(c);
-    in.reset();
-    files.Remove(kScratchFileName);
+    for (char c : trip.readBack)
+        if (!std::isspace(static_cast<unsigned char>(c)))
+            result.push_back(c);
     return result;
 }
 

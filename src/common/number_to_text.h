@@ -1,9 +1,11 @@
 // NumberToText: the text of every number the program shows.
 //
 // The number goes through the scratch file "studs1.txt" in the working
-// directory and back, exactly as the program always did: written in the
-// general format with six significant digits and an exponent of at least
-// three digits (1e+006), read back without white space, then deleted.
+// directory and back, as the program always did: written in the general
+// format with six significant digits and an exponent of at least three
+// digits (1e+006) to a file created afresh under that name, read back
+// without white space through the same open file, then deleted.  Whatever
+// stood under the name before is removed, never written through.
 // A scratch file that cannot be written gives "Quorvix file problem 1",
 // one that cannot be read back "Quorvix file problem 2".
 #pragma once

@@ -67,22 +67,28 @@ void ShowGone(Platform& platform)
     platform.MessageBox(kHighscoreGone);
 }
 
+// The read, the comparison and the rewrite of one offer happen under the
+// file's lock, so another program's offer cannot slip in between.
 template <typename Beats> HighscoreResult Offer(Platform& platform, int slot, std::int32_t toStore, Beats beats)
 {
-    auto values = ReadHighscoreValues(platform.files());
-    if (!values) {
-        ShowGone(platform);
-        return {HighscoreOutcome::FileMissing, 0};
+    std::int32_t current = 0;
+    const UpdateOutcome outcome =
+        platform.files().Update(kHighscoreFileName, [&](std::istream& in) -> std::optional<std::string> {
+            HighscoreSlots slots = ParseHighscoreValues(in).slots;
+            current = slots[static_cast<std::size_t>(slot)];
+            if (!beats(current))
+                return std::nullopt;
+            slots[static_cast<std::size_t>(slot)] = toStore;
+            return FormatHighscoreValues(slots);
+        });
+    switch (outcome) {
+    case UpdateOutcome::Unchanged: return {HighscoreOutcome::NotBeaten, current};
+    case UpdateOutcome::Written: return {HighscoreOutcome::NewHighscore, toStore};
+    case UpdateOutcome::Unreadable:
+    case UpdateOutcome::WriteFailed: break;
     }
-    const std::int32_t current = values->slots[static_cast<std::size_t>(slot)];
-    if (!beats(current))
-        return {HighscoreOutcome::NotBeaten, current};
-    values->slots[static_cast<std::size_t>(slot)] = toStore;
-    if (!WriteHighscoreValues(platform.files(), values->slots)) {
-        ShowGone(platform);
-        return {HighscoreOutcome::FileMissing, current};
-    }
-    return {HighscoreOutcome::NewHighscore, toStore};
+    ShowGone(platform);
+    return {HighscoreOutcome::FileMissing, current};
 }
 
 } // namespace
@@ -118,14 +124,15 @@ std::string FormatHighscoreValues(const HighscoreSlots& slots)
 
 bool WriteHighscoreValues(FileSystem& files, const HighscoreSlots& slots)
 {
-    return files.ReplaceAtomically(kHighscoreFileName, FormatHighscoreValues(slots));
+    return files.Rewrite(kHighscoreFileName, FormatHighscoreValues(slots));
 }
 
 void EnsureHighscoreFile(FileSystem& files)
 {
-    if (files.OpenForReading(kHighscoreFileName))
-        return;
-    WriteHighscoreValues(files, HighscoreSlots{});
+    files.RemoveStaleTemporaries(kHighscoreFileName);
+    // Only where nothing stands: a file that merely failed to open (held
+    // under a lease, say) keeps every score it holds.
+    files.CreateExclusively(kHighscoreFileName, FormatHighscoreValues(HighscoreSlots{}));
 }
 
 HighscoreResult UpdateHighscore(Platform& platform, int slot, std::int32_t score)

@@ -3,10 +3,11 @@
 // The file holds ten decimal integers, each followed by one blank, with no
 // line break.  Reading accepts any white space between values and stops at
 // the first text that is not an integer; missing slots read as 0.  Every
-// rewrite goes through FileSystem::ReplaceAtomically, so a failed rewrite
-// never costs the scores already stored.  Trainers offer their scores with
-// UpdateHighscore at the end of a session; the SCORES panel reads and
-// rewrites the whole list.
+// rewrite goes through FileSystem::Rewrite or Update, so a failed rewrite
+// never costs the scores already stored, and the read and rewrite of one
+// offer never interleave with another program's.  Trainers offer their
+// scores with UpdateHighscore at the end of a session; the SCORES panel
+// reads and rewrites the whole list.
 #pragma once
 
 #include <array>
@@ -51,8 +52,9 @@ std::string FormatHighscoreValues(const HighscoreSlots& slots);
 // True when the file was written in full.
 bool WriteHighscoreValues(FileSystem& files, const HighscoreSlots& slots);
 
-// At start-up: creates the file with ten zeros when it cannot be opened for
-// reading; an existing file is left untouched.  Failures are silent.
+// At start-up: removes the temporary files of rewrites that were killed, and
+// creates the file with ten zeros where none exists.  An existing file is
+// left untouched, even one that cannot be opened.  Failures are silent.
 void EnsureHighscoreFile(FileSystem& files);
 
 enum class HighscoreOutcome { FileMissing, NotBeaten, NewHighscore };
@@ -62,7 +64,8 @@ struct HighscoreResult {
     std::int32_t stored; // the value now in the slot (for NewHighscore)
 };
 
-// Offers `score` to `slot`.  A missing file, or a rewrite that fails, shows
+// Offers `score` to `slot`.  A missing file (or one another program keeps
+// locked past the file system's bounded wait), or a rewrite that fails, shows
 // "Highscore list gone?" (no caption of its own) and gives FileMissing, so no
 // caller announces a highscore that was not stored.
 HighscoreResult UpdateHighscore(Platform& platform, int slot, std::int32_t score);

@@ -1,6 +1,7 @@
 #include "scores/scores_panel.h"
 
 #include "common/control_ids.h"
+#include "common/file_system.h"
 #include "common/number_to_text.h"
 #include "common/platform.h"
 #include "scores/highscore_file.h"
@@ -31,21 +32,23 @@ ScoresPanel::ScoresPanel(Platform& platform) : platform_(platform) {}
 
 void ScoresPanel::Highscores()
 {
-    auto values = ReadHighscoreValues(platform_.files());
-    if (!values) {
+    // The read, the sum and the rewrite hold the file's lock together.
+    std::int32_t total = 0;
+    const UpdateOutcome outcome =
+        platform_.files().Update(kHighscoreFileName, [&total](std::istream& in) -> std::optional<std::string> {
+            HighscoreSlots slots = ParseHighscoreValues(in).slots;
+            total = CombinedTotal(slots);
+            std::int32_t& best = slots[slots::kCombined];
+            if (best < total)
+                best = total;
+            // Rewritten in every case, so a hand-edited file comes back to one
+            // line of ten values.
+            return FormatHighscoreValues(slots);
+        });
+    if (outcome == UpdateOutcome::Unreadable || outcome == UpdateOutcome::WriteFailed)
         platform_.MessageBox(kHighscoreGone);
-        return;
-    }
-
-    const std::int32_t total = CombinedTotal(values->slots);
-    std::int32_t& best = values->slots[slots::kCombined];
-    if (best < total)
-        best = total;
-
-    // Rewritten in every case, so a hand-edited file comes back to one line
-    // of ten values.
-    if (!WriteHighscoreValues(platform_.files(), values->slots))
-        platform_.MessageBox(kHighscoreGone);
+    if (outcome == UpdateOutcome::Unreadable)
+        return; // the box and the file stay as they are
 
     // Always the bare total: the box reads the same whether or not it beat
     // the best combined total.

@@ -210,7 +210,7 @@ TEST_F(HighscoreFile, SymbolicLinkStaysALinkAndItsTargetIsReplaced)
 
 TEST_F(HighscoreFile, WriteOnAMissingFolderFails)
 {
-    EXPECT_FALSE(files.ReplaceAtomically("no/such/folder/Highscores.txt", "0 "));
+    EXPECT_FALSE(files.Rewrite("no/such/folder/Highscores.txt", "0 "));
 }
 
 } // namespace

@@ -70,21 +70,18 @@ TEST_F(NumberToTextScratchFile, DirectoryInItsPlaceGivesProblemOne)
     EXPECT_TRUE(fs::is_directory(kScratchFileName)) << "nothing may be deleted";
 }
 
-TEST_F(NumberToTextScratchFile, DoesNotWriteThroughASymbolicLink)
+TEST_F(NumberToTextScratchFile, SymbolicLinkIsRemovedNotWrittenThrough)
 {
     WriteFile("precious.txt", "keep me");
     fs::create_symlink("precious.txt", kScratchFileName);
+    fs::create_symlink("elsewhere.txt", "dangling");
     RealFileSystem files;
-    EXPECT_EQ(NumberToText(files, 75.0f), kScratchWriteFailure);
+    EXPECT_EQ(NumberToText(files, 75.0f), "75");
     EXPECT_EQ(ReadFile("precious.txt"), "keep me");
-    EXPECT_TRUE(fs::is_symlink(kScratchFileName));
-}
+    EXPECT_FALSE(fs::exists(fs::symlink_status(kScratchFileName)));
 
-TEST_F(NumberToTextScratchFile, DanglingSymbolicLinkCreatesNothing)
-{
-    fs::create_symlink("elsewhere.txt", kScratchFileName);
-    RealFileSystem files;
-    EXPECT_EQ(NumberToText(files, 75.0f), kScratchWriteFailure);
+    fs::rename("dangling", kScratchFileName);
+    EXPECT_EQ(NumberToText(files, 75.0f), "75");
     EXPECT_FALSE(fs::exists("elsewhere.txt"));
 }
 
@@ -129,17 +126,33 @@ TEST_F(NumberToTextScratchFile, FailedWriteIsReportedNotShownAsANumber)
     EXPECT_EQ(NumberToText(files, kTwoThirds), "66.6667") << "the next conversion works again";
 }
 
-// A file system that cannot read the scratch file back after writing it.
-class UnreadableScratch : public RealFileSystem {
-public:
-    std::unique_ptr<std::istream> OpenForReading(const std::string&) override { return nullptr; }
-};
-
 TEST_F(NumberToTextScratchFile, UnreadableScratchFileGivesProblemTwoAndStays)
 {
-    UnreadableScratch files;
+    FaultyFileSystem files;
+    files.FailReadBack();
     EXPECT_EQ(NumberToText(files, 75.0f), kScratchReadFailure);
     EXPECT_EQ(ReadFile(kScratchFileName), "75") << "the scratch file is left in place";
+}
+
+// Puts a link to another file under the scratch name while the number is
+// being written, as a hostile program might.
+class SwapsInALink : public RealFileSystem {
+protected:
+    std::size_t WriteAllowance(const std::string& path, std::size_t wanted) override
+    {
+        fs::remove(path);
+        fs::create_symlink("private.txt", path);
+        return wanted;
+    }
+};
+
+TEST_F(NumberToTextScratchFile, LinkSwappedInMidWriteIsNeitherReadNorRemoved)
+{
+    WriteFile("private.txt", "secret");
+    SwapsInALink files;
+    EXPECT_EQ(NumberToText(files, 75.0f), "75");
+    EXPECT_EQ(ReadFile("private.txt"), "secret");
+    EXPECT_TRUE(fs::is_symlink(kScratchFileName)) << "not the file the conversion made";
 }
 
 } // namespace

@@ -162,22 +162,11 @@ TEST_F(ScoresPanelTest, FailedRewriteKeepsTheFile)
     EXPECT_EQ(Box(ids::kScoresTotalBox), "Quorvix file problem 1");
 }
 
-// A file system on which only the highscore file refuses to be rewritten,
-// so that the number-to-text scratch file still works.
-class HighscoreWriteRefused : public RealFileSystem {
-public:
-    bool ReplaceAtomically(const std::string& path, std::string_view content) override
-    {
-        if (path == kHighscoreFileName)
-            return false;
-        return RealFileSystem::ReplaceAtomically(path, content);
-    }
-};
-
 TEST(ScoresPanelReadOnly, TotalIsShownAfterTheMessage)
 {
     TempWorkDir dir;
-    HighscoreWriteRefused files;
+    FaultyFileSystem files; // only the highscore file refuses: the scratch file still works
+    files.RefuseWritesTo(kHighscoreFileName);
     SimulatedPlatform platform(files, 100000);
     ScoresPanel panel(platform);
     WriteFile(kHighscoreFileName, "12 30 0 2 25 40 0 0 0 0 ");

@@ -4,19 +4,15 @@
 
 namespace velmo::test {
 
-bool FaultyFileSystem::WriteAll(int fd, std::string_view data)
+std::size_t FaultyFileSystem::WriteAllowance(const std::string& path, std::size_t wanted)
 {
+    if (refused_ && *refused_ == path)
+        return 0;
     if (!budget_)
-        return RealFileSystem::WriteAll(fd, data);
-    const std::size_t allowed = std::min(*budget_, data.size());
+        return wanted;
+    const std::size_t allowed = std::min(*budget_, wanted);
     *budget_ -= allowed;
-    if (!RealFileSystem::WriteAll(fd, data.substr(0, allowed)))
-        return false;
-    if (allowed < data.size()) {
-        ++failedWrites_;
-        return false;
-    }
-    return true;
+    return allowed;
 }
 
 } // namespace velmo::test
