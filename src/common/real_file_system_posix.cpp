@@ -6,10 +6,10 @@
 // renames a new file over the locked one, whoever takes the lock checks that
 // the name still leads to the file it locked, and starts over otherwise.
 //
-// Temporary files are named "." + target + ".tmp" + six characters and are
-// held under flock() from creation until they are renamed over the target
-// or removed, so a temporary whose lock can be taken was left by a program
-// that was killed, and start-up may remove it.
+// Temporary files are named "." + target + ".tmp-velmo-" + six letters or
+// digits, and are held under flock() from creation until they are renamed
+// over the target or removed, so a temporary whose lock can be taken was
+// left by a program that was killed, and start-up may remove it.
 #include "common/file_system.h"
 
 #include <algorithm>
@@ -30,7 +30,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kTemporaryInfix = ".tmp";
+constexpr std::string_view kTemporaryInfix = ".tmp-velmo-";
 constexpr std::size_t kTemporarySuffixLength = 6;
 constexpr mode_t kNewFileMode = 0644; // before the umask, as a stream would create it
 

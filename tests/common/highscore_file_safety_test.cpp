@@ -15,6 +15,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -159,6 +160,51 @@ TEST_F(HighscoreFileSafety, KillsInMidRewriteLeaveNoTemporaryAfterStartUp)
     EnsureHighscoreFile(files);
     EXPECT_TRUE(Strays().empty()) << Strays().size() << " left, the first " << Strays().front();
     EXPECT_TRUE(IsExactHighscoreLayout(ReadFile(kHighscoreFileName)));
+}
+
+// Holds an exclusive lock on `path` in another process until killed.
+ChildProcess HoldLock(const char* path)
+{
+    return ChildProcess([path](ChildProcess& self) {
+        const int fd = ::open(path, O_RDWR);
+        if (fd < 0 || ::flock(fd, LOCK_EX) != 0)
+            return 2;
+        self.Ready();
+        ::pause();
+        return 0;
+    });
+}
+
+TEST_F(HighscoreFileSafety, StartUpRemovesOnlyTemporariesNoOneWrites)
+{
+    WriteFile(kHighscoreFileName, kStored);
+    WriteFile(".Highscores.txt.tmp-velmo-AbC123", "0 0"); // left by a killed program
+    WriteFile(".Highscores.txt.tmp-velmo-XyZ789", "0 0"); // another program is writing it
+    WriteFile(".Highscores.txt.tmpbackup", kStored);      // the player's own files
+    WriteFile("Highscores.txt.tmp-velmo-AbC123", kStored);
+    ChildProcess writer = HoldLock(".Highscores.txt.tmp-velmo-XyZ789");
+    ASSERT_TRUE(writer.WaitUntilReady(5s));
+    EnsureHighscoreFile(files);
+    EXPECT_FALSE(fs::exists(".Highscores.txt.tmp-velmo-AbC123"));
+    EXPECT_TRUE(fs::exists(".Highscores.txt.tmp-velmo-XyZ789"));
+    EXPECT_TRUE(fs::exists(".Highscores.txt.tmpbackup"));
+    EXPECT_TRUE(fs::exists("Highscores.txt.tmp-velmo-AbC123"));
+    EXPECT_EQ(ReadFile(kHighscoreFileName), kStored);
+}
+
+TEST_F(HighscoreFileSafety, LockHeldByAHungProgramIsWaitedForOnlyBriefly)
+{
+    WriteFile(kHighscoreFileName, kStored);
+    ChildProcess hung = HoldLock(kHighscoreFileName);
+    ASSERT_TRUE(hung.WaitUntilReady(5s));
+    RealFileSystem impatient(std::chrono::milliseconds(50));
+    SimulatedPlatform program(impatient, 100000);
+    EXPECT_EQ(UpdateHighscore(program, slots::kPreflop, 99).outcome, HighscoreOutcome::FileMissing);
+    EXPECT_FALSE(WriteHighscoreValues(impatient, HighscoreSlots{}));
+    EXPECT_EQ(program.sleptMs(), 0u) << "the wait is the file system's own, not the trainers' clock";
+    EXPECT_EQ(ReadFile(kHighscoreFileName), kStored);
+    hung.Kill();
+    EXPECT_EQ(UpdateHighscore(program, slots::kPreflop, 99).outcome, HighscoreOutcome::NewHighscore);
 }
 
 } // namespace
