@@ -348,6 +348,8 @@ public:
     // where the folder takes one, else the file itself in place.
     bool Replace(const std::string& path, const fs::path& target, LockedTarget& locked, std::string_view content)
     {
+        if (!locked.writable)
+            return false; // a file the player made read-only is not replaced behind its back
         auto temp = CreateTemporary(target);
         if (!temp)
             return RewriteInPlace(path, locked, content);
@@ -400,8 +402,6 @@ private:
     // old bytes back, which fit where they were.
     bool RewriteInPlace(const std::string& path, LockedTarget& locked, std::string_view content)
     {
-        if (!locked.writable)
-            return false;
         const int fd = locked.fd.get();
         const auto old = ReadAll(fd);
         if (!old)
@@ -481,10 +481,10 @@ void RealFileSystem::RemoveStaleTemporaries(const std::string& path)
     const fs::path target = ResolveLinks(path).value_or(fs::path(path));
     const std::string prefix = TemporaryPrefix(target);
     std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(FolderOf(target), ec)) {
-        if (!IsTemporaryName(entry.path().filename().string(), prefix))
+    for (fs::directory_iterator it(FolderOf(target), ec), end; !ec && it != end; it.increment(ec)) {
+        if (!IsTemporaryName(it->path().filename().string(), prefix))
             continue;
-        const std::string name = entry.path().string();
+        const std::string name = it->path().string();
         UniqueFd fd(::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         struct stat st {};
         if (!fd.valid() || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
