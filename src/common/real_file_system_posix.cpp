@@ -251,8 +251,12 @@ bool NameTemporary(Temporary& temp, const fs::path& target)
     const std::string self = "/proc/self/fd/" + std::to_string(temp.fd.get());
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name = FreshTemporaryName(target);
-        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0 ||
-            ::linkat(temp.fd.get(), "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0) {
+        // Through /proc where it is mounted, else directly (which needs a
+        // capability that ordinary users lack).
+        int linked = ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW);
+        if (linked != 0 && errno != EEXIST)
+            linked = ::linkat(temp.fd.get(), "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH);
+        if (linked == 0) {
             temp.name = std::move(name);
             return true;
         }
