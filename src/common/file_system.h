@@ -81,8 +81,10 @@ public:
     // and renamed over it, keeping the old file's permission bits (and owner
     // where allowed); in a folder that takes no new files the existing file is
     // rewritten in place instead.  A symbolic link stays a link and the file
-    // it points to is rewritten.  A link loop or anything but a regular file
-    // is left as it is.  False on any failure, the old content then intact.
+    // it points to is rewritten.  A link loop, anything but a regular file,
+    // and a file that cannot be opened for writing are left as they are.
+    // An existing file is written under the same lock as Update.  False on
+    // any failure, the old content then intact.
     virtual bool Rewrite(const std::string& path, std::string_view content) = 0;
 
     // Reads `path`, lets `change` decide the new content and rewrites it as
