@@ -3,10 +3,13 @@
 #include "odds_draws.h"
 #include "scores/highscore_file.h"
 #include "support/program_fixture.h"
+#include "support/trainer_state_access.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
+#include <ostream>
 #include <string>
 
 namespace velmo {
@@ -19,6 +22,8 @@ constexpr const char* kZeroFile = "0 0 0 0 0 0 0 0 0 0 ";
 
 class EquityTrainerTest : public test::ProgramFixture {
 protected:
+    explicit EquityTrainerTest(std::uint32_t startTick = 100000) : ProgramFixture(startTick) {}
+
     const EquityTrainer& odds() const { return trainers.odds; }
 
     // Waits until a Start/Next press deals exactly this situation, then presses.
@@ -420,6 +425,67 @@ TEST_F(EquityTrainerTest, ResetDoesNotReopenTheGate)
     Press(ids::kOddsCall);
     EXPECT_EQ(EffectCount(), effects);
     EXPECT_EQ(odds().score(), 0);
+}
+
+// ---- signed elapsed times and the 32-bit limits ---------------------------
+
+// A Call before any situation is timed from a clock of 0.  With the tick
+// count past 2^31 the elapsed time is negative: the bonus 4000 / elapsed
+// truncates to 0, or to -1 at -3000 ms.
+struct NegativeElapsedCase {
+    const char* name;
+    std::uint32_t tick;
+    std::int32_t score;
+};
+
+void PrintTo(const NegativeElapsedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class NegativeElapsedTest : public EquityTrainerTest, public ::testing::WithParamInterface<NegativeElapsedCase> {
+protected:
+    NegativeElapsedTest() : EquityTrainerTest(GetParam().tick) {}
+};
+
+TEST_P(NegativeElapsedTest, CallBeforeAnySituation)
+{
+    ASSERT_EQ(trainers.clock.situationStartTick, 0u);
+    Press(ids::kOddsCall);
+    EXPECT_EQ(odds().score(), GetParam().score);
+    EXPECT_EQ(Box(ids::kOddsScoreBox), std::to_string(GetParam().score));
+    EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
+}
+
+INSTANTIATE_TEST_SUITE_P(PastTwoToThe31, NegativeElapsedTest,
+                         ::testing::Values(NegativeElapsedCase{"TickJustPast", 0x80000000u + 100000u, 2},
+                                           NegativeElapsedCase{"Minus3000ms", 0xFFFFF448u, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(EquityTrainerTest, ScoreAndCountersStopAtTheThirtyTwoBitLimits)
+{
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    TrainerStateAccess::Score(trainers.odds) = kMax - 1;
+    DealCallSituation();
+    Wait(2500);
+    Press(ids::kOddsCall);
+    EXPECT_EQ(odds().score(), kMax);
+    EXPECT_EQ(Box(ids::kOddsScoreBox), "2.14748e+009");
+    TrainerStateAccess::Score(trainers.odds) = kMin + 4;
+    DealCallSituation();
+    Wait(25000);
+    Press(ids::kOddsFold);
+    EXPECT_EQ(odds().score(), kMin);
+
+    TrainerStateAccess::AnswerCount(trainers.odds) = kMax;
+    Press(ids::kOddsCall);
+    EXPECT_EQ(odds().answerCount(), kMax);
+    EXPECT_EQ(odds().score(), kMin);
+    TrainerStateAccess::SituationCount(trainers.odds) = kMax;
+    Press(ids::kOddsStart);
+    EXPECT_EQ(odds().situationCount(), kMax);
+    EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
 }
 
 } // namespace
