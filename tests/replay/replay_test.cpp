@@ -130,22 +130,6 @@ TEST_F(Replay, LineLongerThan64KiBIsBadAndNotReadToItsEnd)
     EXPECT_EQ(err.str(), "line 1: longer than 65536 bytes: " + std::string(80, 'x') + "...\n");
 }
 
-// Every write fails, as on a full disk.
-class FullSink : public std::streambuf {
-protected:
-    int_type overflow(int_type) override { return traits_type::eof(); }
-};
-
-TEST_F(Replay, OutputThatCannotBeWrittenIsAnError)
-{
-    FullSink sink;
-    std::ostream out(&sink);
-    std::istringstream in("press 1020\npress 1030\n");
-    std::ostringstream err;
-    EXPECT_EQ(replay::RunScript(in, 100000, out, err), 1);
-    EXPECT_EQ(err.str(), "cannot write the output\n");
-}
-
 TEST_F(Replay, WaitAcceptsTheWholeUnsignedRange)
 {
     EXPECT_EQ(RunText("wait 0\nwait 4294967295\n").status, 0);
@@ -207,9 +191,9 @@ TEST_F(Replay, BinaryRejectsUnreadableScriptsAndBadOptions)
     }
 }
 
-// Standard output full or closed, standard input closed, and an endless
-// script, through the shell's own redirections.
-TEST_F(Replay, BinaryReportsUnwritableOutputAndEndlessLines)
+// Standard output full or closed, and standard input closed, through the
+// shell's own redirections.
+TEST_F(Replay, BinaryReportsUnwritableOutputAndClosedInput)
 {
     const auto run = [](const std::string& redirections) {
         const std::string cmd =
@@ -223,9 +207,6 @@ TEST_F(Replay, BinaryReportsUnwritableOutputAndEndlessLines)
         EXPECT_NE(run1.err.find("cannot write the output"), std::string::npos) << redirections;
     }
     EXPECT_EQ(run("<&- >/dev/null").status, 2);
-    const RunResult endless = run("/dev/zero >/dev/null");
-    EXPECT_EQ(endless.status, 2);
-    EXPECT_LT(endless.err.size(), 200u);
 }
 
 TEST_F(Replay, BinaryHelpAndTickRange)
