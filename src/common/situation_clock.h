@@ -18,11 +18,14 @@ inline std::int32_t ElapsedMs(std::uint32_t start, std::uint32_t now)
     return static_cast<std::int32_t>(now - start);
 }
 
-// The speed bonus 4000 / elapsed of the timed quizzes.  An elapsed time of
-// 0 ms (or a negative one) earns the bonus of 1 ms rather than faulting.
+// The speed bonus 4000 / elapsed of the timed quizzes, truncated toward zero
+// as integer division does.  An elapsed time that reads negative (the tick
+// count moved on by more than 2^31 ms) therefore gives 0, or down to -4000
+// within 4000 ms of 2^32.  Only 0 ms is guarded: it earns the bonus of 1 ms
+// rather than faulting.
 inline std::int32_t SpeedBonus(std::int32_t elapsedMs)
 {
-    return 4000 / (elapsedMs > 0 ? elapsedMs : 1);
+    return 4000 / (elapsedMs != 0 ? elapsedMs : 1);
 }
 
 } // namespace velmo

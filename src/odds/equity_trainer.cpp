@@ -3,6 +3,7 @@
 #include "common/control_ids.h"
 #include "common/number_to_text.h"
 #include "common/platform.h"
+#include "common/saturating_arithmetic.h"
 #include "common/situation_clock.h"
 #include "odds/bet_size_table.h"
 #include "scores/highscore_file.h"
@@ -85,7 +86,7 @@ EquityTrainer::EquityTrainer(Platform& platform, SituationClock& clock) : platfo
 void EquityTrainer::StartNext()
 {
     oddsAnswerCount = 0;
-    ++oddsSituationCount;
+    oddsSituationCount = SaturatingAdd(oddsSituationCount, 1);
     if (oddsSituationCount > kSessionLength) {
         EndSession();
         return;
@@ -132,7 +133,7 @@ void EquityTrainer::Reset()
 
 void EquityTrainer::Judge(Answer given)
 {
-    ++oddsAnswerCount;
+    oddsAnswerCount = SaturatingAdd(oddsAnswerCount, 1);
     if (oddsAnswerCount >= 2)
         return;
     if (oddsSituationCount > kSessionLength) {
@@ -149,7 +150,7 @@ void EquityTrainer::Judge(Answer given)
     if (credited) {
         message = given == Answer::Call ? kRightCall : kRightFold;
         platform_.SetWindowText(ids::kOddsTextBox, message);
-        oddsScore += 1;
+        oddsScore = SaturatingAdd(oddsScore, 1);
         ShowScore();
     }
 
@@ -157,18 +158,18 @@ void EquityTrainer::Judge(Answer given)
     if (elapsed > kSlowMs) {
         message += kSlowSuffix;
         platform_.SetWindowText(ids::kOddsTextBox, message);
-        oddsScore -= 3;
+        oddsScore = SaturatingAdd(oddsScore, -3);
         ShowScore();
     }
     if (elapsed < kFastMs && credited) {
         platform_.SetWindowText(ids::kOddsTextBox, message);
-        oddsScore += 1 + SpeedBonus(elapsed);
+        oddsScore = SaturatingAdd(oddsScore, 1 + SpeedBonus(elapsed));
         ShowScore();
     }
     if (!credited) {
         message = kIncorrect;
         platform_.SetWindowText(ids::kOddsTextBox, message);
-        oddsScore -= 2;
+        oddsScore = SaturatingAdd(oddsScore, -2);
         ShowScore();
     }
 }

@@ -49,6 +49,10 @@ private:
     void EndSession();
     void ShowScore();
 
+    // Lets tests start from a state no run of presses reaches in time, such
+    // as a score at the 32-bit limit.
+    friend struct TrainerStateAccess;
+
     Platform& platform_;
     SituationClock& clock_;
     std::int32_t oddsSituationCount = 0;

@@ -3,6 +3,7 @@
 #include "common/control_ids.h"
 #include "common/number_to_text.h"
 #include "common/platform.h"
+#include "common/saturating_arithmetic.h"
 #include "odds/fold_situation_texts.h"
 
 #include <string_view>
@@ -38,13 +39,13 @@ void FoldDrill::Fold()
     const int i = platform_.rand() % kDrawnPlaces;
     platform_.SetWindowText(ids::kFoldTextBox, foldSituationTexts[static_cast<std::size_t>(i)]);
 
-    foldScore += 1;
+    foldScore = SaturatingAdd(foldScore, 1);
     ShowScore();
 }
 
 void FoldDrill::CallOpen()
 {
-    foldScore -= 4;
+    foldScore = SaturatingAdd(foldScore, -4);
     ShowScore();
 }
 

@@ -20,6 +20,10 @@ public:
 private:
     void ShowScore();
 
+    // Lets tests start from a state no run of presses reaches in time, such
+    // as a score at the 32-bit limit.
+    friend struct TrainerStateAccess;
+
     Platform& platform_;
     std::int32_t foldScore = 0;
 };

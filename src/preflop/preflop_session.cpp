@@ -3,6 +3,7 @@
 #include "common/control_ids.h"
 #include "common/number_to_text.h"
 #include "common/platform.h"
+#include "common/saturating_arithmetic.h"
 #include "common/situation_clock.h"
 #include "preflop/preflop_catalogue.h"
 #include "scores/highscore_file.h"
@@ -15,6 +16,16 @@ namespace {
 constexpr std::int32_t kSituationsPerSession = 10;
 constexpr int kAnswerCodeCount = 7;
 
+// This trainer's guard on the response time.  A time that reads negative
+// means more than 2^31 ms have passed since the situation started (the
+// signed difference wrapped): a late answer, which earns no bonus rather than
+// the negative one of the bare division.  A time of 0 ms, which the pauses
+// before every situation rule out, earns the bonus of a 1 ms answer.
+std::int32_t PreflopSpeedBonus(std::int32_t elapsedMs)
+{
+    return elapsedMs < 0 ? 0 : SpeedBonus(elapsedMs);
+}
+
 } // namespace
 
 PreflopSession::PreflopSession(Platform& platform, SituationClock& clock) : platform_(platform), clock_(clock) {}
@@ -22,7 +33,7 @@ PreflopSession::PreflopSession(Platform& platform, SituationClock& clock) : plat
 void PreflopSession::StartNext()
 {
     preflopAnswerCount = 0;
-    ++preflopSituationCount;
+    preflopSituationCount = SaturatingAdd(preflopSituationCount, 1);
     if (preflopSituationCount > kSituationsPerSession) {
         EndSession();
         return;
@@ -48,14 +59,14 @@ void PreflopSession::EndSession()
 
 void PreflopSession::Answer(int code)
 {
-    ++preflopAnswerCount;
+    preflopAnswerCount = SaturatingAdd(preflopAnswerCount, 1);
     if (preflopAnswerCount >= 2)
         return;
     const std::int32_t elapsed = ElapsedMs(clock_.situationStartTick, platform_.GetTickCount());
     if (code == preflopExpectedAnswer)
-        preflopScore += 1 + SpeedBonus(elapsed);
+        preflopScore = SaturatingAdd(preflopScore, 1 + PreflopSpeedBonus(elapsed));
     else
-        preflopScore -= 1;
+        preflopScore = SaturatingAdd(preflopScore, -1);
     ShowNumber(platform_, ids::kPreflopScoreBox, static_cast<float>(preflopScore));
 }
 

@@ -3,9 +3,9 @@
 #include "common/file_system.h"
 #include "common/number_to_text.h"
 #include "common/platform.h"
+#include "common/saturating_arithmetic.h"
 
 #include <cctype>
-#include <cmath>
 #include <istream>
 #include <limits>
 
@@ -143,13 +143,7 @@ HighscoreResult UpdateHighscore(Platform& platform, int slot, std::int32_t score
 HighscoreResult UpdateHighscore(Platform& platform, int slot, float points)
 {
     const double real = static_cast<double>(points);
-    // Points beyond the 32-bit range are clamped rather than left undefined.
-    double truncated = std::trunc(real);
-    if (!(truncated >= std::numeric_limits<std::int32_t>::min()))
-        truncated = std::numeric_limits<std::int32_t>::min();
-    if (truncated > std::numeric_limits<std::int32_t>::max())
-        truncated = std::numeric_limits<std::int32_t>::max();
-    return Offer(platform, slot, static_cast<std::int32_t>(truncated),
+    return Offer(platform, slot, TruncateToInt32(real),
                  [real](std::int32_t current) { return static_cast<double>(current) < real; });
 }
 

@@ -3,6 +3,7 @@
 #include "common/control_ids.h"
 #include "common/number_to_text.h"
 #include "common/platform.h"
+#include "common/saturating_arithmetic.h"
 #include "scores/highscore_file.h"
 
 namespace velmo {
@@ -36,7 +37,9 @@ PatienceTrainer::PatienceTrainer(Platform& platform) : platform_(platform) {}
 
 void PatienceTrainer::Hit()
 {
-    const std::int32_t h = ++patienceHitCount;
+    // At the limit the count stays there, in the fastest band.
+    patienceHitCount = SaturatingAdd(patienceHitCount, 1);
+    const std::int32_t h = patienceHitCount;
 
     platform_.PauseAndReseed(20);
     const int g = platform_.rand() % 15 + 1;

@@ -3,11 +3,10 @@
 #include "common/control_ids.h"
 #include "common/number_to_text.h"
 #include "common/platform.h"
+#include "common/saturating_arithmetic.h"
 #include "scores/highscore_file.h"
 
 #include <array>
-#include <cmath>
-#include <limits>
 #include <vector>
 
 namespace velmo {
@@ -34,20 +33,6 @@ CardPick DrawSecondCard(Platform& platform)
     platform.PauseAndReseed(231);
     const int position = platform.rand() % kDrawnPlaces;
     return {suit, position};
-}
-
-// The score of Done in double precision, truncated toward zero; a value that
-// no signed 32-bit integer holds is clamped rather than left undefined.
-std::int32_t TruncateToInt32(double value)
-{
-    constexpr double kLowest = std::numeric_limits<std::int32_t>::min();
-    constexpr double kHighest = std::numeric_limits<std::int32_t>::max();
-    const double truncated = std::trunc(value);
-    if (!(truncated >= kLowest))
-        return std::numeric_limits<std::int32_t>::min();
-    if (truncated > kHighest)
-        return std::numeric_limits<std::int32_t>::max();
-    return static_cast<std::int32_t>(truncated);
 }
 
 } // namespace
@@ -96,7 +81,7 @@ void RangePractice::Next(bool correct)
     // The first press after the start or after Done has no hand to judge.
     if (correct && rangePressCount > 0)
         rangeCorrectCount = static_cast<float>(static_cast<double>(rangeCorrectCount) + 1.0);
-    rangePressCount += 1;
+    rangePressCount = SaturatingAdd(rangePressCount, 1);
     rangeAnsweredCount = static_cast<float>(static_cast<double>(rangeAnsweredCount) + 1.0);
     rangePercent =
         static_cast<float>(static_cast<double>(rangeCorrectCount) / static_cast<double>(rangeAnsweredCount) * 100.0);

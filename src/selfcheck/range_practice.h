@@ -29,6 +29,10 @@ public:
 private:
     void Next(bool correct);
 
+    // Lets tests start from a state no run of presses reaches in time, such
+    // as a score at the 32-bit limit.
+    friend struct TrainerStateAccess;
+
     Platform& platform_;
     std::int32_t rangePressCount = 0;
     float rangeCorrectCount = 0.0f;

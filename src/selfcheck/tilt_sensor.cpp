@@ -3,6 +3,7 @@
 #include "common/control_ids.h"
 #include "common/number_to_text.h"
 #include "common/platform.h"
+#include "common/saturating_arithmetic.h"
 
 #include <array>
 #include <string>
@@ -85,7 +86,7 @@ void TiltSensor::StartNext()
         platform_.SetWindowText(ids::kTiltTextBox, "Test over.");
     }
 
-    tiltQuestionIndex += 1;
+    tiltQuestionIndex = SaturatingAdd(tiltQuestionIndex, 1);
 }
 
 void TiltSensor::Yes()
@@ -100,13 +101,13 @@ void TiltSensor::No()
 
 void TiltSensor::Answer(bool yes)
 {
-    tiltAnswerCount += 1;
+    tiltAnswerCount = SaturatingAdd(tiltAnswerCount, 1);
     if (tiltAnswerCount >= 2)
         return;
 
     if (tiltQuestionIndex >= 1 && tiltQuestionIndex <= kQuestionCount) {
         const TiltQuestion& question = kQuestions[static_cast<std::size_t>(tiltQuestionIndex - 1)];
-        tiltLevel += yes ? question.yes : question.no;
+        tiltLevel = SaturatingAdd(tiltLevel, yes ? question.yes : question.no);
     } else if (tiltQuestionIndex != kQuestionCount + 1) {
         platform_.SetWindowText(ids::kTiltTextBox, "test over");
     }

@@ -26,6 +26,10 @@ public:
 private:
     void Answer(bool yes);
 
+    // Lets tests start from a state no run of presses reaches in time, such
+    // as a score at the 32-bit limit.
+    friend struct TrainerStateAccess;
+
     Platform& platform_;
     std::int32_t tiltQuestionIndex = 0;
     std::int32_t tiltAnswerCount = 0;

@@ -3,6 +3,7 @@
 #include "common/control_ids.h"
 #include "common/number_to_text.h"
 #include "common/platform.h"
+#include "common/saturating_arithmetic.h"
 #include "common/situation_clock.h"
 #include "scores/highscore_file.h"
 #include "tournament/tournament_tables.h"
@@ -25,7 +26,7 @@ void TournamentSession::StartNext()
     // last situation for one answer.
     tourStartTick = platform_.GetTickCount();
     tourAnswerCount = 0;
-    ++tourSituationCount;
+    tourSituationCount = SaturatingAdd(tourSituationCount, 1);
     if (tourSituationCount > kSituationsPerSession) {
         EndSession();
         return;
@@ -55,13 +56,13 @@ void TournamentSession::Fold()
 
 void TournamentSession::Answer(bool right)
 {
-    ++tourAnswerCount;
+    tourAnswerCount = SaturatingAdd(tourAnswerCount, 1);
     if (tourAnswerCount >= 2)
         return;
     if (right)
-        tourScore += 1 + SpeedBonus(ElapsedMs(tourStartTick, platform_.GetTickCount()));
+        tourScore = SaturatingAdd(tourScore, 1 + SpeedBonus(ElapsedMs(tourStartTick, platform_.GetTickCount())));
     else
-        tourScore -= 1;
+        tourScore = SaturatingAdd(tourScore, -1);
     ShowNumber(platform_, ids::kTourScoreBox, static_cast<float>(tourScore));
 }
 

@@ -27,6 +27,10 @@ private:
     void EndSession();
     void Answer(bool right);
 
+    // Lets tests start from a state no run of presses reaches in time, such
+    // as a score at the 32-bit limit.
+    friend struct TrainerStateAccess;
+
     Platform& platform_;
     std::int32_t tourSituationCount = 0;
     std::int32_t tourAnswerCount = 0;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <numeric>
 #include <vector>
@@ -134,13 +135,16 @@ TEST(SimulatedClock, SleepAdvancesAndWraps)
     EXPECT_EQ(ElapsedMs(0xFFFFFFF0u, platform.GetTickCount()), 0x25) << "a wrap in between still measures right";
 }
 
-TEST(SpeedBonus, DividesAndGuardsAgainstZero)
+// Truncating division on the signed time; only 0 ms is guarded.
+TEST(SpeedBonus, DividesTruncatingAndGuardsOnlyZero)
 {
     EXPECT_EQ(SpeedBonus(800), 5);
     EXPECT_EQ(SpeedBonus(4001), 0);
     EXPECT_EQ(SpeedBonus(1), 4000);
     EXPECT_EQ(SpeedBonus(0), 4000);
-    EXPECT_EQ(SpeedBonus(-5), 4000);
+    EXPECT_EQ(SpeedBonus(-3000), -1);
+    EXPECT_EQ(SpeedBonus(-5), -800);
+    EXPECT_EQ(SpeedBonus(std::numeric_limits<std::int32_t>::min()), 0);
 }
 
 } // namespace

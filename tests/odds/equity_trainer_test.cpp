@@ -3,10 +3,12 @@
 #include "odds_draws.h"
 #include "scores/highscore_file.h"
 #include "support/program_fixture.h"
+#include "support/trainer_state_access.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 #include <string>
 
 namespace velmo {
@@ -420,6 +422,46 @@ TEST_F(EquityTrainerTest, ResetDoesNotReopenTheGate)
     Press(ids::kOddsCall);
     EXPECT_EQ(EffectCount(), effects);
     EXPECT_EQ(odds().score(), 0);
+}
+
+// ---- signed elapsed times and the 32-bit limits ---------------------------
+
+// With the tick count past 2^31, a Call timed from a clock of 0 reads a
+// negative elapsed time, and 4000 / elapsed truncates to 0: +1 +1 in all.
+TEST_F(EquityTrainerTest, CallBeforeAnySituationWithTheTickPastTwoToThe31)
+{
+    ASSERT_EQ(trainers.clock.situationStartTick, 0u);
+    Wait(0x80000000u);
+    Press(ids::kOddsCall);
+    EXPECT_EQ(odds().score(), 2);
+    EXPECT_EQ(Box(ids::kOddsScoreBox), "2");
+    EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
+}
+
+TEST_F(EquityTrainerTest, ScoreAndCountersStopAtTheThirtyTwoBitLimits)
+{
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    TrainerStateAccess::Score(trainers.odds) = kMax - 1;
+    DealCallSituation();
+    Wait(2500);
+    Press(ids::kOddsCall);
+    EXPECT_EQ(odds().score(), kMax);
+    EXPECT_EQ(Box(ids::kOddsScoreBox), "2.14748e+009");
+    TrainerStateAccess::Score(trainers.odds) = kMin + 4;
+    DealCallSituation();
+    Wait(25000);
+    Press(ids::kOddsFold);
+    EXPECT_EQ(odds().score(), kMin);
+
+    TrainerStateAccess::AnswerCount(trainers.odds) = kMax;
+    Press(ids::kOddsCall);
+    EXPECT_EQ(odds().answerCount(), kMax);
+    EXPECT_EQ(odds().score(), kMin);
+    TrainerStateAccess::SituationCount(trainers.odds) = kMax;
+    Press(ids::kOddsStart);
+    EXPECT_EQ(odds().situationCount(), kMax);
+    EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
 }
 
 } // namespace

@@ -2,11 +2,13 @@
 #include "common/simulated_platform.h"
 #include "odds/fold_situation_texts.h"
 #include "support/program_fixture.h"
+#include "support/trainer_state_access.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <set>
 #include <string>
 #include <vector>
@@ -156,6 +158,21 @@ TEST_F(FoldDrillTest, CallOpenFirstCostsFourEachTimeAndShowsNoSituation)
     EXPECT_EQ(trainers.fold.score(), -8);
     EXPECT_TRUE(BoxWrites(ids::kFoldTextBox).empty());
     EXPECT_EQ(platform.sleptMs(), slept);
+}
+
+// The score stops at the 32-bit limits rather than flipping sign.
+TEST_F(FoldDrillTest, ScoreStopsAtTheThirtyTwoBitLimits)
+{
+    std::int32_t& score = TrainerStateAccess::Score(trainers.fold);
+    score = std::numeric_limits<std::int32_t>::max();
+    Press(ids::kFoldFold);
+    EXPECT_EQ(trainers.fold.score(), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(Box(ids::kFoldScoreBox), "2.14748e+009");
+
+    score = std::numeric_limits<std::int32_t>::min() + 3;
+    Press(ids::kFoldCallOpen);
+    EXPECT_EQ(trainers.fold.score(), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(Box(ids::kFoldScoreBox), "-2.14748e+009");
 }
 
 } // namespace

@@ -4,10 +4,12 @@
 #include "common/control_ids.h"
 #include "common/situation_clock.h"
 #include "support/program_fixture.h"
+#include "support/trainer_state_access.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 #include <ostream>
 #include <set>
 #include <string>
@@ -330,6 +332,48 @@ TEST_F(PreflopSessionAcrossTheWrap, ElapsedTimeSurvivesTheTickCountWrap)
     AnswerAt(start, 500, true);
     ASSERT_LT(platform.GetTickCount(), start); // the tick count wrapped in between
     EXPECT_EQ(session().score(), 9);
+}
+
+// An answer more than 2^31 ms after its situation reads as a negative time
+// and gains no bonus, like any late answer; 0 ms, which only a clock set by
+// hand gives, counts as 1 ms.
+TEST_F(PreflopSessionTest, TimesThatAreNotPositiveAreGuarded)
+{
+    for (std::uint32_t late : {0x80000000u + 5000u, 0xFFFFF448u /* -3000 ms */}) {
+        const std::int32_t before = session().score();
+        const auto start = Start();
+        Wait(start + late - platform.GetTickCount());
+        Press(ButtonFor(session().expectedAnswer()));
+        EXPECT_EQ(session().score() - before, 1) << late << " ms late";
+    }
+    const std::int32_t before = session().score();
+    Start();
+    trainers.clock.situationStartTick = platform.GetTickCount();
+    Press(ButtonFor(session().expectedAnswer()));
+    EXPECT_EQ(session().score() - before, 4001);
+}
+
+TEST_F(PreflopSessionTest, ScoreAndCountersStopAtTheThirtyTwoBitLimits)
+{
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    TrainerStateAccess::Score(trainers.preflop) = kMax - 1;
+    AnswerAt(Start(), 250, true);
+    EXPECT_EQ(session().score(), kMax);
+    EXPECT_EQ(Box(kPreflopScoreBox), "2.14748e+009");
+    TrainerStateAccess::Score(trainers.preflop) = kMin;
+    AnswerAt(Start(), 250, false);
+    EXPECT_EQ(session().score(), kMin);
+
+    // A gate counted up to the limit stays shut, a session stays over.
+    TrainerStateAccess::AnswerCount(trainers.preflop) = kMax;
+    Press(ButtonFor(session().expectedAnswer()));
+    EXPECT_EQ(session().answerCount(), kMax);
+    EXPECT_EQ(session().score(), kMin);
+    TrainerStateAccess::SituationCount(trainers.preflop) = kMax;
+    Start();
+    EXPECT_EQ(session().situationCount(), kMax);
+    EXPECT_EQ(Box(kPreflopTextBox), "Session over");
 }
 
 } // namespace

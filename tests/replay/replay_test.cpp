@@ -2,13 +2,16 @@
 #include "replay_runner.h"
 #include "replay_script.h"
 #include "support/temp_work_dir.h"
+#include "utf8_text.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
+#include <streambuf>
 #include <sys/wait.h>
 
 namespace velmo::test {
@@ -85,8 +88,47 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"WaitNegative", "wait -5"}, BadLine{"WaitTooLarge", "wait 4294967296"},
                       BadLine{"WaitDecimal", "wait 1.5"}, BadLine{"WaitEmpty", "wait"},
                       BadLine{"TypeButton", "type 1020 hello"}, BadLine{"TypeNoId", "type"},
-                      BadLine{"TypeMalformedId", "type abc hello"}, BadLine{"LeadingBlank", " press 1020"}),
+                      BadLine{"TypeMalformedId", "type abc hello"}, BadLine{"LeadingBlank", " press 1020"},
+                      BadLine{"TypeCutUtf8", "type 1000 caf\xC3("}, BadLine{"TypeSurrogate", "type 1000 \xED\xA0\x80"}),
     [](const ::testing::TestParamInfo<BadLine>& info) { return std::string(info.param.name); });
+
+// 16 MiB of one line without a break, counting how much of it was read.
+class LongLineSource : public std::streambuf {
+public:
+    std::size_t served = 0;
+
+protected:
+    int_type underflow() override
+    {
+        if (served >= (std::size_t{16} << 20))
+            return traits_type::eof();
+        setg(chunk_.data(), chunk_.data(), chunk_.data() + chunk_.size());
+        served += chunk_.size();
+        return traits_type::to_int_type(chunk_[0]);
+    }
+
+private:
+    std::array<char, 4096> chunk_ = [] {
+        std::array<char, 4096> a{};
+        a.fill('x');
+        return a;
+    }();
+};
+
+TEST_F(Replay, LineLongerThan64KiBIsBadAndNotReadToItsEnd)
+{
+    std::string comment(replay::kMaxLineBytes, '#');
+    EXPECT_EQ(RunText(comment + '\n').status, 0);
+    comment.push_back('#');
+    EXPECT_EQ(RunText(comment + '\n').status, 2);
+
+    LongLineSource source;
+    std::istream in(&source);
+    std::ostringstream out, err;
+    EXPECT_EQ(replay::RunScript(in, 100000, out, err), 2);
+    EXPECT_LE(source.served, replay::kMaxLineBytes + 4096);
+    EXPECT_EQ(err.str(), "line 1: longer than 65536 bytes: " + std::string(80, 'x') + "...\n");
+}
 
 TEST_F(Replay, WaitAcceptsTheWholeUnsignedRange)
 {
@@ -99,6 +141,16 @@ TEST(ReplayJson, EscapesControlsAndInvalidUtf8)
     EXPECT_EQ(replay::JsonString("caf\xC3\xA9"), "\"caf\xC3\xA9\"");
     EXPECT_EQ(replay::JsonString("\xFF\xC3"), "\"\\u00ff\\u00c3\"");
     EXPECT_EQ(replay::JsonString("\xED\xA0\x80"), "\"\\u00ed\\u00a0\\u0080\"") << "no UTF-16 surrogates";
+}
+
+TEST(ReplayExcerpt, QuotesAtMostEightyBytesWithoutSplittingACharacter)
+{
+    const std::string eighty(80, 'a');
+    EXPECT_EQ(replay::Excerpt(eighty), eighty);
+    EXPECT_EQ(replay::Excerpt(eighty + "b"), eighty + "...");
+    std::string accentAtTheCut(79, 'a');
+    accentAtTheCut.append("\xC3\xA9z");
+    EXPECT_EQ(replay::Excerpt(accentAtTheCut), accentAtTheCut.substr(0, 79) + "...");
 }
 
 // The installed binary: argument handling, files and exit codes.
@@ -137,6 +189,24 @@ TEST_F(Replay, BinaryRejectsUnreadableScriptsAndBadOptions)
         EXPECT_FALSE(run.err.empty()) << args;
         EXPECT_TRUE(run.out.empty()) << args;
     }
+}
+
+// Standard output full or closed, and standard input closed, through the
+// shell's own redirections.
+TEST_F(Replay, BinaryReportsUnwritableOutputAndClosedInput)
+{
+    const auto run = [](const std::string& redirections) {
+        const std::string cmd =
+            "printf 'press 1030\\n' | " + std::string(VELMO_REPLAY_BINARY) + " " + redirections + " 2>replay-err.txt";
+        const int status = std::system(cmd.c_str());
+        return RunResult{WEXITSTATUS(status), "", ReadFile("replay-err.txt")};
+    };
+    for (const std::string redirections : {">/dev/full", ">&-"}) {
+        const RunResult run1 = run(redirections);
+        EXPECT_EQ(run1.status, 1) << redirections;
+        EXPECT_NE(run1.err.find("cannot write the output"), std::string::npos) << redirections;
+    }
+    EXPECT_EQ(run("<&- >/dev/null").status, 2);
 }
 
 TEST_F(Replay, BinaryHelpAndTickRange)

@@ -2,10 +2,12 @@
 #include "common/number_to_text.h"
 #include "selfcheck/highscore_slots.h"
 #include "support/program_fixture.h"
+#include "support/trainer_state_access.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 #include <string>
 
 namespace velmo::test {
@@ -201,6 +203,15 @@ TEST_F(PatienceTest, UnwritableFileAnnouncesNoHighscore)
     EXPECT_EQ(Box(ids::kPatiencePointsBox), "");
     EXPECT_EQ(FileSlots()[slots::kPatience], -5);
     EXPECT_EQ(Points(), 0.0f);
+}
+
+// The count stops at the limit and stays in the fastest band.
+TEST_F(PatienceTest, HitCountStopsAtTheThirtyTwoBitLimit)
+{
+    TrainerStateAccess::HitCount(trainers.patience) = std::numeric_limits<std::int32_t>::max();
+    Hit();
+    EXPECT_EQ(trainers.patience.hitCount(), std::numeric_limits<std::int32_t>::max());
+    EXPECT_GE(Points(), 1.0f / 4.123f);
 }
 
 } // namespace

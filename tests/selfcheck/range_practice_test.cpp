@@ -4,11 +4,13 @@
 #include "selfcheck/highscore_slots.h"
 #include "selfcheck/range_practice.h"
 #include "support/program_fixture.h"
+#include "support/trainer_state_access.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <filesystem>
+#include <limits>
 #include <ostream>
 #include <random>
 #include <string>
@@ -278,6 +280,14 @@ TEST_F(RangePracticeTest, UnwritableFileAnnouncesNoHighscore)
     EXPECT_EQ(Box(ids::kRangeCardBox), "");
     EXPECT_EQ(range().answeredCount(), 0.0f);
     EXPECT_EQ(FileSlots()[slots::kRange], 0);
+}
+
+TEST_F(RangePracticeTest, PressCountStopsAtTheThirtyTwoBitLimit)
+{
+    TrainerStateAccess::PressCount(trainers.range) = std::numeric_limits<std::int32_t>::max();
+    Press(ids::kRangeCorrect);
+    EXPECT_EQ(trainers.range.pressCount(), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(trainers.range.correctCount(), 1.0f) << "the press still judges a hand";
 }
 
 } // namespace

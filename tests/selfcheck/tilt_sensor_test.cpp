@@ -1,11 +1,13 @@
 #include "common/control_ids.h"
 #include "selfcheck/highscore_slots.h"
 #include "support/program_fixture.h"
+#include "support/trainer_state_access.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <ostream>
 #include <set>
 #include <string>
@@ -188,6 +190,28 @@ TEST_F(TiltSensorTest, ResetLeavesTheAnswerGateAsItIs)
     Press(ids::kTiltStart);
     Press(ids::kTiltYes);
     EXPECT_EQ(Level(), 180);
+}
+
+TEST_F(TiltSensorTest, LevelAndCountersStopAtTheThirtyTwoBitLimits)
+{
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    Press(ids::kTiltStart);
+    TrainerStateAccess::Level(trainers.tilt) = kMax - 10;
+    Press(ids::kTiltNo); // +45
+    EXPECT_EQ(trainers.tilt.level(), kMax);
+
+    TrainerStateAccess::AnswerCount(trainers.tilt) = kMax;
+    Press(ids::kTiltYes);
+    EXPECT_EQ(trainers.tilt.answerCount(), kMax);
+    EXPECT_EQ(trainers.tilt.level(), kMax);
+
+    // A test counted up to the limit stays over, press after press.
+    TrainerStateAccess::QuestionIndex(trainers.tilt) = kMax;
+    for (int n = 0; n < 2; ++n) {
+        Press(ids::kTiltStart);
+        ASSERT_EQ(trainers.tilt.questionIndex(), kMax);
+        EXPECT_EQ(Box(ids::kTiltTextBox), "Test over.");
+    }
 }
 
 } // namespace

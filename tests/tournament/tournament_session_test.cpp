@@ -5,10 +5,12 @@
 #include "common/control_ids.h"
 #include "common/situation_clock.h"
 #include "support/program_fixture.h"
+#include "support/trainer_state_access.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 #include <ostream>
 #include <set>
 #include <string>
@@ -385,6 +387,42 @@ TEST_F(TournamentSessionAcrossTheWrap, ElapsedTimeSurvivesTheTickCountWrap)
     AnswerAt(start, 500, true);
     ASSERT_LT(platform.GetTickCount(), start); // the tick count wrapped in between
     EXPECT_EQ(session().score(), 9);
+}
+
+// The response time is a signed 32-bit difference and 4000 / t truncates
+// toward zero: more than 2^31 ms late reads as negative, which gives no
+// bonus, or a negative one within 4000 ms of 2^32.
+TEST_F(TournamentSessionTest, AnswerMoreThanTwoToTheThirtyOneMsLate)
+{
+    for (auto [late, points] : {std::pair{0x80000000u + 5000u, 1}, std::pair{0xFFFFF448u /* -3000 ms */, 0}}) {
+        const std::int32_t before = session().score();
+        const auto start = Start();
+        Wait(start + late - platform.GetTickCount());
+        Press(RightButton());
+        EXPECT_EQ(session().score() - before, points) << late << " ms late";
+    }
+}
+
+TEST_F(TournamentSessionTest, ScoreAndCountersStopAtTheThirtyTwoBitLimits)
+{
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    TrainerStateAccess::Score(trainers.tournament) = kMax - 1;
+    AnswerAt(Start(), 500, true);
+    EXPECT_EQ(session().score(), kMax);
+    EXPECT_EQ(Box(kTourScoreBox), "2.14748e+009");
+    TrainerStateAccess::Score(trainers.tournament) = kMin;
+    AnswerAt(Start(), 500, false);
+    EXPECT_EQ(session().score(), kMin);
+
+    TrainerStateAccess::AnswerCount(trainers.tournament) = kMax;
+    Press(RightButton());
+    EXPECT_EQ(session().answerCount(), kMax);
+    EXPECT_EQ(session().score(), kMin);
+    TrainerStateAccess::SituationCount(trainers.tournament) = kMax;
+    Start();
+    EXPECT_EQ(session().situationCount(), kMax);
+    EXPECT_EQ(Box(kTourTextBox), "Session over");
 }
 
 } // namespace

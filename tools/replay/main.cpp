@@ -2,12 +2,17 @@
 // a script and prints every visible effect as JSON lines.
 #include "replay_runner.h"
 #include "replay_script.h"
+#include "utf8_text.h"
 
+#include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <iostream>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -18,12 +23,14 @@ constexpr const char* kUsage = "usage: velmorandine-replay [--tick N] [SCRIPT]\n
                                "from standard input.  Script lines:\n"
                                "  press ID        press the button with control id ID\n"
                                "  wait MS         let MS milliseconds pass\n"
-                               "  type ID TEXT    type TEXT into text box ID, replacing its content\n"
+                               "  type ID TEXT    type TEXT (UTF-8) into text box ID, replacing its content\n"
                                "  # comment       ignored, as are blank lines\n"
+                               "A line may hold at most 65536 bytes.\n"
                                "Output: one JSON object per line, {\"box\":ID,\"text\":\"...\"} or\n"
                                "{\"message\":\"...\",\"caption\":\"...\"}, in the order the effects happen.\n"
                                "--tick N sets the simulated clock's start, 0 to 4294967295 (default 100000).\n"
-                               "Exit status: 0, or 2 for bad input (the offending line is named on stderr).\n";
+                               "Exit status: 0; 1 when the output cannot be written (standard output full or\n"
+                               "closed); 2 for bad input (the offending line is named on stderr).\n";
 
 int BadUsage(const std::string& why)
 {
@@ -31,17 +38,54 @@ int BadUsage(const std::string& why)
     return velmo::replay::kExitBadInput;
 }
 
+bool IsOpen(int fd)
+{
+    return ::fcntl(fd, F_GETFD) != -1 || errno != EBADF;
+}
+
+// A standard descriptor that the caller closed would go to the next file the
+// trainers open ("Highscores.txt", "studs1.txt"), and what was meant for it
+// would land in that file.  Closed standard input and error are held by
+// /dev/null instead; closed standard output is an error, as the output is the
+// whole point.  False when standard output is closed.
+bool HoldStandardDescriptors(bool& inputClosed)
+{
+    const bool in = IsOpen(STDIN_FILENO), out = IsOpen(STDOUT_FILENO), err = IsOpen(STDERR_FILENO);
+    if (!out)
+        return false;
+    inputClosed = !in;
+    // The lowest free descriptor is taken first, so these land on 0 and 2.
+    if (!in)
+        ::open("/dev/null", O_RDONLY);
+    if (!err)
+        ::open("/dev/null", O_WRONLY);
+    return true;
+}
+
+int OutputFailed()
+{
+    std::cerr << "velmorandine-replay: cannot write the output\n";
+    return velmo::replay::kExitOutputFailed;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    bool inputClosed = false;
+    if (!HoldStandardDescriptors(inputClosed))
+        return OutputFailed();
+    // A reader that goes away is an output that cannot be written, reported
+    // like a full disk rather than by a silent death.
+    std::signal(SIGPIPE, SIG_IGN);
+
     std::uint32_t tick = 100000;
     const char* scriptPath = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
-            std::cout << kUsage;
-            return velmo::replay::kExitOk;
+            std::cout << kUsage << std::flush;
+            return std::cout ? velmo::replay::kExitOk : OutputFailed();
         }
         if (arg == "--tick" || arg.rfind("--tick=", 0) == 0) {
             std::string value;
@@ -54,10 +98,11 @@ int main(int argc, char** argv)
             }
             const auto parsed = velmo::replay::ParseUnsigned(value);
             if (!parsed)
-                return BadUsage("--tick takes a number from 0 to 4294967295, not '" + value + "'");
+                return BadUsage("--tick takes a number from 0 to 4294967295, not '" + velmo::replay::Excerpt(value) +
+                                "'");
             tick = *parsed;
         } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
-            return BadUsage("unknown option '" + arg + "'");
+            return BadUsage("unknown option '" + velmo::replay::Excerpt(arg) + "'");
         } else if (scriptPath) {
             return BadUsage("only one script can be given");
         } else {
@@ -66,8 +111,13 @@ int main(int argc, char** argv)
     }
 
     std::ios::sync_with_stdio(false);
-    if (!scriptPath || std::strcmp(scriptPath, "-") == 0)
+    if (!scriptPath || std::strcmp(scriptPath, "-") == 0) {
+        if (inputClosed) {
+            std::cerr << "velmorandine-replay: cannot read the script from standard input\n";
+            return velmo::replay::kExitBadInput;
+        }
         return velmo::replay::RunScript(std::cin, tick, std::cout, std::cerr);
+    }
 
     struct stat st {};
     std::ifstream file;

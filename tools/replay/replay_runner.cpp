@@ -1,14 +1,51 @@
 #include "replay_runner.h"
 
-#include "shell/event_table.h"
-#include "shell/trainer_set.h"
 #include "common/simulated_platform.h"
 #include "json_text.h"
 #include "replay_script.h"
+#include "shell/event_table.h"
+#include "shell/trainer_set.h"
+#include "utf8_text.h"
 
 #include <string>
+#include <string_view>
 
 namespace velmo::replay {
+
+namespace {
+
+struct LineRead {
+    enum class Outcome { Line, End, TooLong };
+    Outcome outcome;
+    std::string_view line; // into the buffer; for TooLong, its start
+};
+
+// The next line, without its line break, read into `buffer`, which holds
+// kMaxLineBytes + 1 bytes.  A longer line stops the reading there.
+LineRead ReadLine(std::istream& in, std::string& buffer)
+{
+    in.getline(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    const auto count = static_cast<std::size_t>(in.gcount());
+    if (in.bad())
+        return {LineRead::Outcome::End, {}};
+    if (in.fail()) {
+        // Nothing was left to read, or the buffer filled before a line break.
+        if (count == 0)
+            return {LineRead::Outcome::End, {}};
+        return {LineRead::Outcome::TooLong, std::string_view(buffer.data(), count)};
+    }
+    // The line break, when there was one, counts as extracted but is not stored.
+    const std::size_t length = in.eof() ? count : count - 1;
+    return {LineRead::Outcome::Line, std::string_view(buffer.data(), length)};
+}
+
+int OutputFailed(std::ostream& err)
+{
+    err << "cannot write the output\n";
+    return kExitOutputFailed;
+}
+
+} // namespace
 
 std::string BoxLine(int box, const std::string& text)
 {
@@ -29,12 +66,23 @@ int RunScript(std::istream& script, std::uint32_t startTick, std::ostream& out, 
     TrainerSet trainers(platform);
     StartUp(trainers);
 
-    std::string line;
-    for (long number = 1; std::getline(script, line); ++number) {
-        const ParseResult parsed = ParseLine(line);
+    // One buffer for every line: a line that does not fit is never read on.
+    std::string buffer(kMaxLineBytes + 1, '\0');
+    for (long number = 1;; ++number) {
+        const LineRead read = ReadLine(script, buffer);
+        if (read.outcome == LineRead::Outcome::End)
+            break;
+        if (read.outcome == LineRead::Outcome::TooLong) {
+            if (!out.flush())
+                return OutputFailed(err);
+            err << "line " << number << ": longer than " << kMaxLineBytes << " bytes: " << Excerpt(read.line) << '\n';
+            return kExitBadInput;
+        }
+        const ParseResult parsed = ParseLine(read.line);
         if (!parsed.command) {
-            out.flush();
-            err << "line " << number << ": " << parsed.error << ": " << line << '\n';
+            if (!out.flush())
+                return OutputFailed(err);
+            err << "line " << number << ": " << parsed.error << ": " << Excerpt(read.line) << '\n';
             return kExitBadInput;
         }
         if (const auto* press = std::get_if<PressCommand>(&*parsed.command))
@@ -45,12 +93,16 @@ int RunScript(std::istream& script, std::uint32_t startTick, std::ostream& out, 
             platform.SetWindowText(type->id, type->text);
         // The effects list is only needed for printing; keep memory flat on long scripts.
         platform.ClearEffects();
+        // Stop at the first failed write rather than run on unseen.
+        if (!out)
+            return OutputFailed(err);
     }
     if (script.bad()) {
         err << "cannot read the script\n";
         return kExitBadInput;
     }
-    out.flush();
+    if (!out.flush())
+        return OutputFailed(err);
     return kExitOk;
 }
 

@@ -2,6 +2,7 @@
 // the simulated clock, printing every visible effect as one JSON line.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <ostream>
@@ -10,11 +11,18 @@
 namespace velmo::replay {
 
 inline constexpr int kExitOk = 0;
+inline constexpr int kExitOutputFailed = 1;
 inline constexpr int kExitBadInput = 2;
+
+// The longest script line, without its line break.
+inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
 
 // Reads `script` line by line and runs each line before reading the next, so
 // that effects appear as they happen.  A bad line stops the run: a message
-// naming its number and text goes to `err` and kExitBadInput is returned.
+// naming its number and quoting its start goes to `err` and kExitBadInput is
+// returned.  A line longer than kMaxLineBytes is bad, and the rest of it is
+// never read.  Output that cannot be written stops the run too, with a
+// message to `err` and kExitOutputFailed.
 int RunScript(std::istream& script, std::uint32_t startTick, std::ostream& out, std::ostream& err);
 
 // The JSON line of a box text or a message.

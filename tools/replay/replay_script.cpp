@@ -1,7 +1,8 @@
 #include "replay_script.h"
 
-#include "shell/event_table.h"
 #include "common/control_ids.h"
+#include "shell/event_table.h"
+#include "utf8_text.h"
 
 #include <charconv>
 
@@ -72,6 +73,9 @@ ParseResult ParseLine(std::string_view line)
             return Bad("malformed control id");
         if (!ids::IsTextBox(*id))
             return Bad("not a text box: " + std::to_string(*id));
+        // Passed on as it is; re-encoding would make the output lie.
+        if (!IsValidUtf8(text))
+            return Bad("text is not valid UTF-8");
         return {Command{TypeCommand{*id, std::string(text)}}, {}};
     }
     return Bad("unknown command");

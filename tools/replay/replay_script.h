@@ -1,7 +1,7 @@
 // The replay tool's script language, one command a line:
 //   press ID        presses the button with that control id
 //   wait MS         lets MS milliseconds pass on the simulated clock
-//   type ID TEXT    replaces the text of text box ID with TEXT
+//   type ID TEXT    replaces the text of text box ID with TEXT (UTF-8)
 //   # ...           a comment; blank lines are ignored too
 #pragma once
 
@@ -33,7 +33,8 @@ struct ParseResult {
 };
 
 // Parses one line (without its line break; a trailing carriage return is
-// dropped).  `press` must name a button and `type` a text box.
+// dropped).  `press` must name a button and `type` a text box, with a text
+// that is valid UTF-8.
 ParseResult ParseLine(std::string_view line);
 
 // A decimal number in 0..4294967295 with nothing else around it.

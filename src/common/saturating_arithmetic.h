@@ -1,0 +1,37 @@
+// Score and counter arithmetic that stays defined at the 32-bit limits.  A
+// running score or a press counter that would pass a limit stops there, so a
+// player who presses long enough sees the largest number rather than its
+// opposite, and a counter never wraps back into the range that reopens an
+// answer gate or restarts a session.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace velmo {
+
+inline std::int32_t SaturatingAdd(std::int32_t a, std::int32_t b)
+{
+    const std::int64_t sum = std::int64_t{a} + std::int64_t{b};
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
+}
+
+// A real number truncated toward zero, as a conversion to an integer does;
+// values beyond the 32-bit range give the nearest limit, and NaN gives the
+// lowest value, which beats no stored score.
+inline std::int32_t TruncateToInt32(double value)
+{
+    constexpr double kLowest = std::numeric_limits<std::int32_t>::min();
+    constexpr double kHighest = std::numeric_limits<std::int32_t>::max();
+    const double truncated = std::trunc(value);
+    if (!(truncated >= kLowest))
+        return std::numeric_limits<std::int32_t>::min();
+    if (truncated > kHighest)
+        return std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(truncated);
+}
+
+} // namespace velmo
