@@ -11,5 +11,11 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
     echo "There is no display to show the window on: run this from a desktop session, or headless as 'xvfb-run -a scripts/run.sh' (apt-get install xvfb)." >&2
     exit 1
 fi
-# The program keeps "Highscores.txt" in the directory it is started from.
-exec build/release/src/app/qt/velmorandine
+# The program keeps "Highscores.txt" (and its scratch file) in the directory it
+# is started from: start it in a folder of its own, the one the desktop
+# entry uses too, so that the scores are the same however it is started.
+program="$PWD/build/release/src/app/qt/velmorandine"
+data="${XDG_DATA_HOME:-$HOME/.local/share}/velmorandine"
+mkdir -p "$data"
+cd "$data"
+exec "$program"

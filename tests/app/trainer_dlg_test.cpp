@@ -43,8 +43,12 @@ void TrainerDlgTest::everyControlFromTheTableAtItsPlace()
     QList<QLabel*> labelsLeft = w.dialog->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
     for (const ControlSpec& row : DialogControls()) {
         const QString caption = QString::fromUtf8(row.caption.data(), qsizetype(row.caption.size()));
-        const QRect expected(row.x * w.dialog->baseX() / 4.0 + 0.5, row.y * w.dialog->baseY() / 8.0 + 0.5,
-                             row.width * w.dialog->baseX() / 4.0 + 0.5, row.height * w.dialog->baseY() / 8.0 + 0.5);
+        // Each edge at its own rounded place, so that edges which meet in
+        // dialog units meet in pixels.
+        const auto px = [&](int units, int base, double divisor) { return int(units * base / divisor + 0.5); };
+        const int left = px(row.x, w.dialog->baseX(), 4), top = px(row.y, w.dialog->baseY(), 8);
+        const QRect expected(left, top, px(row.x + row.width, w.dialog->baseX(), 4) - left,
+                             px(row.y + row.height, w.dialog->baseY(), 8) - top);
         QWidget* widget = row.id ? w.dialog->Control(row.id) : nullptr;
         switch (row.kind) {
         case ControlKind::Button:

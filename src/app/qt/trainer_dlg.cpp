@@ -1,28 +1,35 @@
 #include "app/qt/trainer_dlg.h"
 
-#include "shell/event_table.h"
+#include "app/qt/dialog_group_box.h"
 #include "app/qt/program_icon.h"
-#include "shell/trainer_set.h"
 #include "app/qt/window_platform.h"
+#include "shell/event_table.h"
+#include "shell/trainer_set.h"
 
 #include <QApplication>
-#include <QGroupBox>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 
 namespace velmo {
 namespace {
 
-// The dialog font: the desktop's own family at the dialog's 8 points.
+// The dialog font: the desktop's own font, never smaller than the 8 points
+// the layout was drawn for.  A player who enlarged the desktop font gets a
+// window that grows in proportion, as dialog units follow the font.
 QFont DialogFont()
 {
     QFont font = QApplication::font();
-    font.setPointSizeF(8.0);
+    // A desktop font given in pixels has no point size of its own.
+    const qreal desktop = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
+    font.setPointSizeF(std::max<qreal>(8.0, desktop));
     return font;
 }
 
@@ -30,6 +37,24 @@ QFont DialogFont()
 int Scale(int units, int base, int divisor)
 {
     return (units * base + divisor / 2) / divisor;
+}
+
+// Dialog units give a caption the room of the font's average letter; a
+// caption of wider letters ("Open, fold to 3b" in DejaVu Sans) can need a
+// few pixels more than its button offers inside the style's margins, which
+// are wider than a dialog button's.  It gets a slightly smaller font rather
+// than being clipped.
+void FitCaption(QPushButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.rect = button->rect();
+    const int room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+    QFont font = button->font();
+    while (QFontMetrics(font).horizontalAdvance(button->text()) > room && font.pointSizeF() > 6.0)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    if (font != button->font())
+        button->setFont(font);
 }
 
 bool IsEnterKey(int key)
@@ -68,8 +93,12 @@ CTrainerDlg::CTrainerDlg(TrainerSet& trainers, WindowPlatform& platform, QWidget
 
 QRect CTrainerDlg::ToPixels(const ControlSpec& row) const
 {
-    return QRect(Scale(row.x, baseX_, 4), Scale(row.y, baseY_, 8), Scale(row.width, baseX_, 4),
-                 Scale(row.height, baseY_, 8));
+    // Each edge is rounded on its own, so that controls which meet in dialog
+    // units (FOLD above CALL/OPEN, a Reset on its panel's bottom edge) also
+    // meet in pixels, instead of overlapping by one at some font sizes.
+    const QPoint topLeft(Scale(row.x, baseX_, 4), Scale(row.y, baseY_, 8));
+    const QPoint end(Scale(row.x + row.width, baseX_, 4), Scale(row.y + row.height, baseY_, 8));
+    return QRect(topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y()));
 }
 
 void CTrainerDlg::BuildControls()
@@ -85,6 +114,8 @@ void CTrainerDlg::BuildControls()
             geometry.setWidth(std::max(geometry.width(), needed));
         }
         widget->setGeometry(geometry);
+        if (auto* button = qobject_cast<QPushButton*>(widget))
+            FitCaption(button);
         widgets_.append(widget);
         if (row.id != 0)
             controls_.insert(row.id, widget);
@@ -102,7 +133,7 @@ QWidget* CTrainerDlg::BuildControl(const ControlSpec& row)
     QWidget* widget = nullptr;
     switch (row.kind) {
     case ControlKind::GroupBox: {
-        auto* box = new QGroupBox(caption, this);
+        auto* box = new DialogGroupBox(caption, this);
         box->setAlignment(row.leftAligned ? Qt::AlignLeft : Qt::AlignHCenter);
         box->setFocusPolicy(Qt::NoFocus);
         widget = box;

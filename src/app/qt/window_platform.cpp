@@ -1,8 +1,9 @@
 #include "app/qt/window_platform.h"
 
+#include "app/qt/message_box.h"
+
 #include <QApplication>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 
 namespace velmo {
@@ -33,9 +34,7 @@ void WindowPlatform::MessageBox(std::string_view text, std::optional<std::string
         presenter_(FromUtf8(text), title);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, title, FromUtf8(text), QMessageBox::Ok, messageParent_);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    BuildMessageBox(FromUtf8(text), title, messageParent_)->exec();
 }
 
 } // namespace velmo

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Starts the real program on a real X server (Xvfb) under a window manager
+# (openbox), opens the first panel's Help box from the keyboard, captures the
+# whole screen and checks that the box's text is drawn there: a light box
+# with dark text, not a black or empty rectangle.  Exits 77 (skipped) where
+# Xvfb or openbox is not installed.
+#
+#   real_x_help_box_test.sh PROGRAM
+set -euo pipefail
+program=$(realpath "$1")
+shot="$PWD/real_x_help_box.png" # kept for a look after a failure
+
+for tool in Xvfb openbox; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+for tool in xdotool xwininfo xprop import convert; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
+done
+
+scratch=$(mktemp -d)
+pids=()
+cleanup() {
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+        wait "${pids[i]}" 2>/dev/null || true
+    done
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# Runs a condition every 0.2 s until it holds or the seconds run out.
+wait_for() {
+    local seconds=$1
+    shift
+    for ((n = 0; n < seconds * 5; n++)); do
+        "$@" && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+# Xvfb picks a free display itself and writes its number.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+pids+=($!)
+wait_for 20 test -s "$scratch/display" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
+export DISPLAY=":$(head -n 1 "$scratch/display")"
+export XAUTHORITY=/dev/null
+
+openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
+pids+=($!)
+wait_for 20 eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
+    fail "openbox did not start: $(cat "$scratch/openbox.log")"
+
+mkdir "$scratch/work"
+(cd "$scratch/work" && exec env QT_QPA_PLATFORM=xcb "$program" >"$scratch/program.log" 2>&1) &
+pids+=($!)
+dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmorandine$' | head -n 1) ||
+    fail "the window did not appear: $(cat "$scratch/program.log")"
+timeout 10 xdotool windowactivate --sync "$dialog" >/dev/null 2>&1 || true
+
+# The focus starts on the card box; the next control is its panel's Help.
+xdotool key Tab space
+box_window() {
+    box=$(xdotool search --onlyvisible --name '^Velmorandine$' | grep -vx "$dialog" | head -n 1)
+    [ -n "$box" ]
+}
+wait_for 20 box_window || fail "no Help box appeared"
+
+# The text lies in the upper part of the box, above the OK button.
+text_is_drawn() {
+    local info x y w h
+    info=$(xwininfo -id "$box") || return 1
+    x=$(awk '/Absolute upper-left X/ {print $NF}' <<<"$info")
+    y=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$info")
+    w=$(awk '/Width:/ {print $NF}' <<<"$info")
+    h=$(awk '/Height:/ {print $NF}' <<<"$info")
+    import -window root "$shot" || return 1
+    light=$(convert "$shot" -crop "${w}x$((h * 6 / 10))+$x+$y" +repage -colorspace Gray -threshold 50% \
+        -format '%[fx:mean]' info:)
+    # Mostly light background, and at least one pixel in a hundred dark text.
+    awk -v l="$light" 'BEGIN { exit !(l >= 0.5 && l <= 0.99) }'
+}
+wait_for 10 text_is_drawn || fail "the Help box shows no text on the screen (light share $light; see $shot)"
+echo "Help box drawn: light share $light of its text area"
