@@ -2,6 +2,7 @@
 // a script and prints every visible effect as JSON lines.
 #include "replay_runner.h"
 #include "replay_script.h"
+#include "velmo_version.h"
 
 #include <cstring>
 #include <fstream>
@@ -12,6 +13,7 @@
 namespace {
 
 constexpr const char* kUsage = "usage: velmorandine-replay [--tick N] [SCRIPT]\n"
+                               "       velmorandine-replay --help | --version\n"
                                "\n"
                                "Runs the Velmorandine trainers on a simulated clock, in the current working\n"
                                "directory (\"Highscores.txt\", \"studs1.txt\"), reading the script from SCRIPT or\n"
@@ -41,6 +43,10 @@ int main(int argc, char** argv)
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             std::cout << kUsage;
+            return velmo::replay::kExitOk;
+        }
+        if (arg == "--version") {
+            std::cout << "velmorandine-replay " VELMO_VERSION "\n";
             return velmo::replay::kExitOk;
         }
         if (arg == "--tick" || arg.rfind("--tick=", 0) == 0) {
