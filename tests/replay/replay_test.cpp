@@ -3,6 +3,7 @@
 #include "replay_script.h"
 #include "support/temp_work_dir.h"
 #include "utf8_text.h"
+#include "velmo_version.h"
 
 #include <gtest/gtest.h>
 
@@ -209,11 +210,14 @@ TEST_F(Replay, BinaryReportsUnwritableOutputAndClosedInput)
     EXPECT_EQ(run("<&- >/dev/null").status, 2);
 }
 
-TEST_F(Replay, BinaryHelpAndTickRange)
+TEST_F(Replay, BinaryHelpVersionAndTickRange)
 {
     const RunResult help = RunBinary("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("usage: velmorandine-replay [--tick N] [SCRIPT]"), std::string::npos);
+    const RunResult version = RunBinary("--version", "press 1030\n");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "velmorandine-replay " VELMO_VERSION "\n") << "answers without running the script";
     EXPECT_EQ(RunBinary("--tick 0", "wait 1\n").status, 0);
     EXPECT_EQ(RunBinary("--tick 4294967295", "wait 1\n").status, 0);
 }

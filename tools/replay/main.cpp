@@ -3,6 +3,7 @@
 #include "replay_runner.h"
 #include "replay_script.h"
 #include "utf8_text.h"
+#include "velmo_version.h"
 
 #include <cerrno>
 #include <csignal>
@@ -17,6 +18,7 @@
 namespace {
 
 constexpr const char* kUsage = "usage: velmorandine-replay [--tick N] [SCRIPT]\n"
+                               "       velmorandine-replay --help | --version\n"
                                "\n"
                                "Runs the Velmorandine trainers on a simulated clock, in the current working\n"
                                "directory (\"Highscores.txt\", \"studs1.txt\"), reading the script from SCRIPT or\n"
@@ -85,6 +87,10 @@ int main(int argc, char** argv)
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             std::cout << kUsage << std::flush;
+            return std::cout ? velmo::replay::kExitOk : OutputFailed();
+        }
+        if (arg == "--version") {
+            std::cout << "velmorandine-replay " VELMO_VERSION "\n" << std::flush;
             return std::cout ? velmo::replay::kExitOk : OutputFailed();
         }
         if (arg == "--tick" || arg.rfind("--tick=", 0) == 0) {
