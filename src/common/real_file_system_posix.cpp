@@ -412,9 +412,10 @@ private:
             return false;
         if (WriteAll(path, fd, content) && ::ftruncate(fd, static_cast<off_t>(content.size())) == 0 && ::fsync(fd) == 0)
             return true;
-        if (::pwrite(fd, old->data(), old->size(), 0) == static_cast<ssize_t>(old->size()))
-            ::ftruncate(fd, static_cast<off_t>(old->size()));
-        ::fsync(fd);
+        // Best effort: the write has already failed, and the caller reports it.
+        if (::pwrite(fd, old->data(), old->size(), 0) == static_cast<ssize_t>(old->size()) &&
+            ::ftruncate(fd, static_cast<off_t>(old->size())) == 0)
+            ::fsync(fd);
         return false;
     }
 

@@ -146,7 +146,7 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/de
 pids+=($!)
 for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.2; done
 display=":$(cat "$scratch/display")"
-(cd "$work" && DISPLAY=$display exec "$root/usr/bin/velmorandine" >/dev/null 2>&1) &
+(cd "$work" && exec env -u QT_QPA_PLATFORM DISPLAY=$display "$root/usr/bin/velmorandine" >/dev/null 2>&1) &
 pids+=($!)
 window=
 for _ in $(seq 100); do
