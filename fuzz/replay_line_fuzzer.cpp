@@ -3,7 +3,7 @@
 // names a button, a type names a text box, a good line has no error text and
 // a bad one has, and the command written back as a line parses the same.
 #include "shell/event_table.h"
-#include "common/control_ids.h"
+#include "shell/dialog_layout.h"
 #include "replay_script.h"
 
 #include <cstddef>
@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!velmo::FindEvent(press->id))
             Fail("press of something that is not a button");
     } else if (const auto* type = std::get_if<TypeCommand>(&command)) {
-        if (!velmo::ids::IsTextBox(type->id))
+        if (!velmo::IsTextBox(type->id))
             Fail("type into something that is not a text box");
         // The text is the rest of the line as it was, less a final carriage return.
         std::string_view line = text;

@@ -1,7 +1,7 @@
 #include "replay_script.h"
 
 #include "shell/event_table.h"
-#include "common/control_ids.h"
+#include "shell/dialog_layout.h"
 
 #include <charconv>
 
@@ -70,7 +70,7 @@ ParseResult ParseLine(std::string_view line)
         const auto id = ParseId(idText);
         if (!id)
             return Bad("malformed control id");
-        if (!ids::IsTextBox(*id))
+        if (!IsTextBox(*id))
             return Bad("not a text box: " + std::to_string(*id));
         return {Command{TypeCommand{*id, std::string(text)}}, {}};
     }
