@@ -47,14 +47,14 @@ bool IsCard(const std::string& card)
 // On an exact clock the seeds of one deal lie at fixed distances, and the
 // first try of the second suit never equals the first suit; with the overrun
 // of a real pause the second card can repeat the first.
-class JitteryPlatform : public SimulatedPlatform {
+class JitteryClock : public SimulatedClock {
 public:
-    explicit JitteryPlatform(std::uint32_t startTick) : SimulatedPlatform(startTick) {}
+    explicit JitteryClock(std::uint32_t startTick) : SimulatedClock(startTick) {}
 
     void Sleep(std::uint32_t ms) override
     {
         pauses.push_back(ms);
-        SimulatedPlatform::Sleep(ms + static_cast<std::uint32_t>(overrun() % 16));
+        SimulatedClock::Sleep(ms + static_cast<std::uint32_t>(overrun() % 16));
         ticksAfterPause.push_back(GetTickCount());
     }
 
@@ -67,12 +67,13 @@ private:
 
 TEST(DealTwoCards, FollowsTheShuffledSuitsAndTheReseeds)
 {
-    JitteryPlatform platform(250000);
+    JitteryClock clock(250000);
+    SimulatedPlatform platform(clock);
     int dealtAgain = 0;
     for (int n = 0; n < 3000; ++n) {
         platform.Advance(static_cast<std::uint32_t>(n * 37 % 1000));
-        platform.pauses.clear();
-        platform.ticksAfterPause.clear();
+        clock.pauses.clear();
+        clock.ticksAfterPause.clear();
         const SuitLists lists = ShuffledSuits(platform.generator());
 
         const std::string hand = DealTwoCards(platform);
@@ -84,7 +85,7 @@ TEST(DealTwoCards, FollowsTheShuffledSuitsAndTheReseeds)
         ASSERT_NE(first, second) << "deal " << n;
 
         // 154, 54, then 15 and 231 for each try of the second card.
-        const auto& pauses = platform.pauses;
+        const auto& pauses = clock.pauses;
         ASSERT_GE(pauses.size(), 4u);
         ASSERT_EQ(pauses.size() % 2, 0u);
         EXPECT_EQ(pauses[0], 154u);
@@ -95,7 +96,7 @@ TEST(DealTwoCards, FollowsTheShuffledSuitsAndTheReseeds)
         }
 
         // Each pause is followed by a reseed from the clock and one draw.
-        const auto& seeds = platform.ticksAfterPause;
+        const auto& seeds = clock.ticksAfterPause;
         const auto card = [&lists, &seeds](std::size_t k) {
             return lists[static_cast<std::size_t>(FirstRand(seeds[k]) % 4)]
                         [static_cast<std::size_t>(FirstRand(seeds[k + 1]) % 11)];
