@@ -14,7 +14,7 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
+#include <ranges>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -62,6 +62,14 @@ public:
             const auto j = generator_.Uniform(static_cast<std::uint32_t>(i));
             std::swap(list[i - 1], list[j]);
         }
+    }
+
+    // A shuffled copy of a constant list; the list itself never changes.
+    template <std::ranges::input_range List> auto ShuffledCopy(const List& list)
+    {
+        std::vector<std::ranges::range_value_t<List>> copy(std::ranges::begin(list), std::ranges::end(list));
+        Shuffle(copy);
+        return copy;
     }
 
     FileSystem& files() { return files_; }

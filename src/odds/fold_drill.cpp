@@ -5,9 +5,6 @@
 #include "common/platform.h"
 #include "odds/fold_situation_texts.h"
 
-#include <string_view>
-#include <vector>
-
 namespace velmo {
 
 namespace {
@@ -26,8 +23,7 @@ void FoldDrill::Fold()
 {
     platform_.SetWindowText(ids::kFoldTextBox, "");
 
-    std::vector<std::string_view> foldSituationTexts(kFoldSituationTexts.begin(), kFoldSituationTexts.end());
-    platform_.Shuffle(foldSituationTexts);
+    auto foldSituationTexts = platform_.ShuffledCopy(kFoldSituationTexts);
 
     platform_.PauseAndReseed(33);
     const int m = platform_.rand() % 4;
