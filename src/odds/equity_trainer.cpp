@@ -13,7 +13,6 @@ namespace velmo {
 
 namespace {
 
-constexpr std::int32_t kSessionLength = 10;
 constexpr std::int32_t kFastMs = 10000;
 constexpr std::int32_t kSlowMs = 20000;
 
@@ -86,7 +85,7 @@ void EquityTrainer::StartNext()
 {
     oddsAnswerCount = 0;
     ++oddsSituationCount;
-    if (oddsSituationCount > kSessionLength) {
+    if (oddsSituationCount > kSituationsPerSession) {
         EndSession();
         return;
     }
@@ -135,7 +134,7 @@ void EquityTrainer::Judge(Answer given)
     ++oddsAnswerCount;
     if (oddsAnswerCount >= 2)
         return;
-    if (oddsSituationCount > kSessionLength) {
+    if (oddsSituationCount > kSituationsPerSession) {
         platform_.SetWindowText(ids::kOddsTextBox, kSessionOver);
         return;
     }

@@ -7,12 +7,9 @@
 #include "preflop/preflop_catalogue.h"
 #include "scores/highscore_file.h"
 
-#include <string>
-
 namespace velmo {
 namespace {
 
-constexpr std::int32_t kSituationsPerSession = 10;
 constexpr int kAnswerCodeCount = 7;
 
 } // namespace
