@@ -3,11 +3,10 @@
 #include "common/control_ids.h"
 #include "common/number_to_text.h"
 #include "common/platform.h"
+#include "common/truncate_to_int32.h"
 #include "scores/highscore_file.h"
 
 #include <array>
-#include <cmath>
-#include <limits>
 #include <vector>
 
 namespace velmo {
@@ -34,20 +33,6 @@ CardPick DrawSecondCard(Platform& platform)
     platform.PauseAndReseed(231);
     const int position = platform.rand() % kDrawnPlaces;
     return {suit, position};
-}
-
-// The score of Done in double precision, truncated toward zero; a value that
-// no signed 32-bit integer holds is clamped rather than left undefined.
-std::int32_t TruncateToInt32(double value)
-{
-    constexpr double kLowest = std::numeric_limits<std::int32_t>::min();
-    constexpr double kHighest = std::numeric_limits<std::int32_t>::max();
-    const double truncated = std::trunc(value);
-    if (!(truncated >= kLowest))
-        return std::numeric_limits<std::int32_t>::min();
-    if (truncated > kHighest)
-        return std::numeric_limits<std::int32_t>::max();
-    return static_cast<std::int32_t>(truncated);
 }
 
 } // namespace
@@ -109,6 +94,7 @@ void RangePractice::Next(bool correct)
 
 void RangePractice::Done()
 {
+    // The score in double precision, truncated toward zero.
     const std::int32_t score =
         TruncateToInt32((static_cast<double>(rangePercent) / 10.0) * (static_cast<double>(rangeAnsweredCount) / 20.0));
 
