@@ -42,7 +42,7 @@ void TrainerDlgTest::everyControlFromTheTableAtItsPlace()
     int ids = 0, groups = 0, labels = 0;
     QList<QLabel*> labelsLeft = w.dialog->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
     for (const ControlSpec& row : DialogControls()) {
-        const QString caption = QString::fromUtf8(row.caption.data(), qsizetype(row.caption.size()));
+        const QString caption = QString::fromUtf8(row.caption);
         const QRect expected(row.x * w.dialog->baseX() / 4.0 + 0.5, row.y * w.dialog->baseY() / 8.0 + 0.5,
                              row.width * w.dialog->baseX() / 4.0 + 0.5, row.height * w.dialog->baseY() / 8.0 + 0.5);
         QWidget* widget = row.id ? w.dialog->Control(row.id) : nullptr;
@@ -155,7 +155,7 @@ void TrainerDlgTest::helpButtonsShowTheirTexts()
     w.Click(id);
     QCOMPARE(int(w.messages.size()), 1);
     const std::string_view text = HelpText(id);
-    QCOMPARE(w.messages[0].text, QString::fromUtf8(text.data(), qsizetype(text.size())));
+    QCOMPARE(w.messages[0].text, QString::fromUtf8(text));
     QCOMPARE(w.messages[0].caption, QString("Velmorandine"));
     for (int box : {1000, 1005, 1008, 1012, 1017, 1019, 1023, 1025, 1029, 1034, 1037, 1040, 1052})
         QVERIFY(w.Text(box).isEmpty());

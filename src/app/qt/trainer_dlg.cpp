@@ -1,9 +1,9 @@
 #include "app/qt/trainer_dlg.h"
 
-#include "shell/event_table.h"
 #include "app/qt/program_icon.h"
-#include "shell/trainer_set.h"
 #include "app/qt/window_platform.h"
+#include "shell/event_table.h"
+#include "shell/trainer_set.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -98,7 +98,7 @@ void CTrainerDlg::BuildControls()
 
 QWidget* CTrainerDlg::BuildControl(const ControlSpec& row)
 {
-    const QString caption = QString::fromUtf8(row.caption.data(), static_cast<qsizetype>(row.caption.size()));
+    const QString caption = QString::fromUtf8(row.caption);
     QWidget* widget = nullptr;
     switch (row.kind) {
     case ControlKind::GroupBox: {
