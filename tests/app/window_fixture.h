@@ -3,12 +3,12 @@
 // instead of shown modally, all in a fresh working directory.
 #pragma once
 
-#include "common/clock.h"
 #include "app/qt/trainer_dlg.h"
-#include "shell/trainer_set.h"
 #include "app/qt/window_platform.h"
+#include "common/clock.h"
 #include "common/file_system.h"
 #include "shell/dialog_layout.h"
+#include "shell/trainer_set.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -17,7 +17,6 @@
 #include <QTest>
 
 #include <memory>
-#include <utility>
 #include <vector>
 
 namespace velmo::test {

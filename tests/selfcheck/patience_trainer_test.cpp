@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <string>
 
 namespace velmo::test {
 namespace {
