@@ -1,6 +1,6 @@
 #include "common/simulated_platform.h"
 #include "odds/equity_trainer.h"
-#include "odds_draws.h"
+#include "support/odds_draws.h"
 
 #include <gtest/gtest.h>
 

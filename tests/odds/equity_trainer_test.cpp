@@ -1,7 +1,7 @@
 #include "common/control_ids.h"
 #include "odds/equity_trainer.h"
-#include "odds_draws.h"
 #include "scores/highscore_file.h"
+#include "support/odds_draws.h"
 #include "support/program_fixture.h"
 
 #include <gtest/gtest.h>

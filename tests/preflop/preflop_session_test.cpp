@@ -1,5 +1,5 @@
 #include "preflop/preflop_catalogue.h"
-#include "preflop_texts.h"
+#include "support/preflop_texts.h"
 
 #include "common/control_ids.h"
 #include "common/situation_clock.h"

@@ -1,8 +1,9 @@
 #include "common/control_ids.h"
 #include "common/simulated_platform.h"
 #include "scores/highscore_file.h"
-#include "selfcheck/highscore_slots.h"
 #include "selfcheck/range_practice.h"
+#include "support/cards.h"
+#include "support/highscore_slots.h"
 #include "support/program_fixture.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,6 @@ namespace velmo::test {
 namespace {
 
 constexpr std::uint32_t kDealMs = 454;
-constexpr char kSuits[] = "cdhs";
 
 using SuitLists = std::array<std::vector<std::string>, 4>;
 
@@ -30,17 +30,11 @@ SuitLists ShuffledSuits(const Generator& state)
     shadow.generator() = state;
     SuitLists lists;
     for (std::size_t s = 0; s < lists.size(); ++s) {
-        for (char rank : std::string("AKQJT98765432"))
+        for (char rank : kRanks)
             lists[s].push_back(std::string{rank, kSuits[s]});
         shadow.Shuffle(lists[s]);
     }
     return lists;
-}
-
-bool IsCard(const std::string& card)
-{
-    return card.size() == 2 && std::string("AKQJT98765432").find(card[0]) != std::string::npos &&
-           std::string("cdhs").find(card[1]) != std::string::npos;
 }
 
 // A clock like the real one, whose pauses overrun by a few milliseconds.

@@ -1,6 +1,6 @@
+#include "support/tournament_texts.h"
 #include "tournament/tournament_session.h"
 #include "tournament/tournament_tables.h"
-#include "tournament_texts.h"
 
 #include "common/control_ids.h"
 #include "common/situation_clock.h"
