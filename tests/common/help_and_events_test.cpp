@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <map>
 #include <set>
+#include <string>
 #include <string_view>
 
 namespace velmo::test {
@@ -65,9 +67,20 @@ TEST_P(HelpButtons, ShowTheirTextCaptionedVelmorandineAndChangeNothing)
     EXPECT_EQ(ReadFile(kHighscoreFileName), before);
 }
 
+// Each case is named for its panel: "Tilt Sensor" gives TiltSensor.
+std::string PanelName(const ::testing::TestParamInfo<int>& info)
+{
+    std::string name;
+    for (char c : PanelCaption(FindControl(info.param)->panel))
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            name += c;
+    return name;
+}
+
 INSTANTIATE_TEST_SUITE_P(All, HelpButtons,
                          ::testing::Values(ids::kRangeHelp, ids::kTiltHelp, ids::kOddsHelp, ids::kFoldHelp,
-                                           ids::kPatienceHelp, ids::kScoresHelp, ids::kTourHelp, ids::kPreflopHelp));
+                                           ids::kPatienceHelp, ids::kScoresHelp, ids::kTourHelp, ids::kPreflopHelp),
+                         PanelName);
 
 TEST(HelpTexts, KeepTheirExactEndings)
 {

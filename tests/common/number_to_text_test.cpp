@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 
 namespace velmo::test {
 namespace {
@@ -17,6 +18,11 @@ struct FormatCase {
     float value;
     const char* text;
 };
+
+void PrintTo(const FormatCase& c, std::ostream* os)
+{
+    *os << ::testing::PrintToString(c.value) << " as \"" << c.text << '"';
+}
 
 class NumberToTextFormat : public ::testing::TestWithParam<FormatCase> {
 protected:

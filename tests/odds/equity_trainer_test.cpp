@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 namespace velmo {
@@ -101,6 +102,12 @@ struct JudgeCase {
     bool callExpected;
 };
 
+void PrintTo(const JudgeCase& c, std::ostream* os)
+{
+    *os << "row " << c.row << ", " << c.outs << " outs, " << c.streets
+        << " streets: " << (c.callExpected ? "call" : "fold");
+}
+
 class JudgingTest : public EquityTrainerTest, public ::testing::WithParamInterface<JudgeCase> {};
 
 // Each situation is answered once with Call and, dealt again, once with Fold.
@@ -149,6 +156,12 @@ struct ScoreCase {
     std::int32_t change;
     const char* text;
 };
+
+void PrintTo(const ScoreCase& c, std::ostream* os)
+{
+    *os << (c.answerCall ? "Call" : "Fold") << " in a " << (c.callSituation ? "call" : "fold") << " situation after "
+        << c.elapsedMs << " ms";
+}
 
 class ScoreTableTest : public EquityTrainerTest, public ::testing::WithParamInterface<ScoreCase> {};
 

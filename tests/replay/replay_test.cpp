@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <ostream>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -62,6 +63,11 @@ struct BadLine {
     const char* name;
     const char* line;
 };
+
+void PrintTo(const BadLine& c, std::ostream* os)
+{
+    *os << ::testing::PrintToString(std::string(c.line));
+}
 
 class ReplayBadInput : public Replay, public ::testing::WithParamInterface<BadLine> {};
 
