@@ -2,9 +2,9 @@
 // parser, and checks every accepted line against the script language: a press
 // names a button, a type names a text box, a good line has no error text and
 // a bad one has, and the command written back as a line parses the same.
-#include "shell/event_table.h"
-#include "shell/dialog_layout.h"
 #include "replay_script.h"
+#include "shell/dialog_layout.h"
+#include "shell/event_table.h"
 
 #include <cstddef>
 #include <cstdint>

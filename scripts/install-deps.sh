@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          clang libclang-rt-14-dev xvfb xauth dpkg-dev desktop-file-utils appstream)
+          clang clang-format libclang-rt-dev xvfb xauth dpkg-dev desktop-file-utils appstream)
 [ "$#" -gt 0 ] && packages=("$@")
 
 missing=()

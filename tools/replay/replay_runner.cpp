@@ -1,10 +1,10 @@
 #include "replay_runner.h"
 
-#include "shell/event_table.h"
-#include "shell/trainer_set.h"
 #include "common/simulated_platform.h"
 #include "json_text.h"
 #include "replay_script.h"
+#include "shell/event_table.h"
+#include "shell/trainer_set.h"
 
 #include <string>
 

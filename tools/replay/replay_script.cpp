@@ -1,7 +1,7 @@
 #include "replay_script.h"
 
-#include "shell/event_table.h"
 #include "shell/dialog_layout.h"
+#include "shell/event_table.h"
 
 #include <charconv>
 
