@@ -73,7 +73,6 @@ public:
     }
 
     FileSystem& files() { return files_; }
-    Clock& clock() { return clock_; }
     Generator& generator() { return generator_; }
 
 private:
