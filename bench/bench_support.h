@@ -1,43 +1,16 @@
-// Small helpers shared by the benchmarks: a scratch working directory for the
-// files the program writes, and the median and spread of timed samples.
+// Small helpers shared by the benchmarks: the median and spread of timed
+// samples.  The scratch working directory comes from the tests' support
+// library (support/temp_work_dir.h).
 #pragma once
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace velmo::bench {
-
-// Makes a fresh folder the working directory for the life of the object.
-class ScratchWorkDir {
-public:
-    ScratchWorkDir() : previous_(std::filesystem::current_path())
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velmo-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot create a scratch directory");
-        path_ = pattern;
-        std::filesystem::current_path(path_);
-    }
-    ~ScratchWorkDir()
-    {
-        std::error_code ec;
-        std::filesystem::current_path(previous_, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
-    ScratchWorkDir(const ScratchWorkDir&) = delete;
-    ScratchWorkDir& operator=(const ScratchWorkDir&) = delete;
-
-private:
-    std::filesystem::path previous_;
-    std::filesystem::path path_;
-};
 
 using Clock = std::chrono::steady_clock;
 

@@ -10,16 +10,17 @@
 // rewrites the file.  Each press is timed alone; the counters give the
 // median, 99th percentile and maximum, and pause_ms the pause the real
 // window would add to that press.
-#include "common/clock.h"
-#include "shell/dialog_layout.h"
-#include "shell/event_table.h"
-#include "shell/trainer_set.h"
 #include "bench_support.h"
+#include "common/clock.h"
 #include "common/control_ids.h"
 #include "common/file_system.h"
 #include "common/number_to_text.h"
 #include "common/simulated_platform.h"
 #include "scores/highscore_file.h"
+#include "shell/dialog_layout.h"
+#include "shell/event_table.h"
+#include "shell/trainer_set.h"
+#include "support/temp_work_dir.h"
 
 #include <benchmark/benchmark.h>
 
@@ -229,7 +230,7 @@ void RegisterAll()
 
 int main(int argc, char** argv)
 {
-    velmo::bench::ScratchWorkDir dir;
+    velmo::test::TempWorkDir dir;
     velmo::bench::RegisterAll();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

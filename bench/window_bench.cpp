@@ -4,12 +4,13 @@
 // the same places.  Both are built in the same iteration, one after the
 // other, so that the ratio of their medians comes from the same run.  Runs
 // under the offscreen platform unless QT_QPA_PLATFORM says otherwise.
-#include "common/clock.h"
 #include "app/qt/trainer_dlg.h"
-#include "shell/trainer_set.h"
 #include "app/qt/window_platform.h"
 #include "bench_support.h"
+#include "common/clock.h"
 #include "common/file_system.h"
+#include "shell/trainer_set.h"
+#include "support/temp_work_dir.h"
 
 #include <benchmark/benchmark.h>
 
@@ -170,7 +171,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    velmo::bench::ScratchWorkDir dir;
+    velmo::test::TempWorkDir dir;
     QApplication app(argc, argv);
     benchmark::RegisterBenchmark("Window/TrainerDlgAgainstPlainDialog", velmo::bench::TrainerDlgAgainstPlainDialog)
         ->UseManualTime()

@@ -2,9 +2,9 @@
 // parser, and checks every accepted line against the script language: a press
 // names a button, a type names a text box, a good line has no error text and
 // a bad one has, and the command written back as a line parses the same.
-#include "shell/event_table.h"
-#include "common/control_ids.h"
 #include "replay_script.h"
+#include "shell/dialog_layout.h"
+#include "shell/event_table.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!velmo::FindEvent(press->id))
             Fail("press of something that is not a button");
     } else if (const auto* type = std::get_if<TypeCommand>(&command)) {
-        if (!velmo::ids::IsTextBox(type->id))
+        if (!velmo::IsTextBox(type->id))
             Fail("type into something that is not a text box");
         // The text is the rest of the line as it was, less a final carriage return.
         std::string_view line = text;

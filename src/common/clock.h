@@ -1,5 +1,6 @@
-// Time for the window: the real clock and pause in the program, a simulated
-// one in the window tests, so that the same dialog runs on either.
+// The one seam for time.  Every Platform reads the tick count and pauses
+// through a Clock: the program runs on the real one, the tests, the replay
+// tool and the window tests on a simulated one whose pauses cost nothing.
 #pragma once
 
 #include <cstdint>
@@ -13,23 +14,35 @@ public:
     virtual std::uint32_t GetTickCount() = 0;
 };
 
-// Milliseconds since system start (CLOCK_BOOTTIME), wrapping at 2^32; Sleep
-// blocks the calling thread, which is the one UI thread.
+// Milliseconds since system start, wrapping at 2^32; Sleep blocks the
+// calling thread, which is the one UI thread.  One implementation per
+// operating system (real_clock_posix.cpp).
 class RealClock : public Clock {
 public:
     void Sleep(std::uint32_t ms) override;
     std::uint32_t GetTickCount() override;
 };
 
+// A millisecond counter that only Sleep and Advance move, wrapping like the
+// real one.  It also sums the pauses, so that tests can tell the time a
+// press spent pausing from the time a user waited.
 class SimulatedClock : public Clock {
 public:
     explicit SimulatedClock(std::uint32_t start = 100000) : tick_(start) {}
-    void Sleep(std::uint32_t ms) override { tick_ += ms; }
+    void Sleep(std::uint32_t ms) override
+    {
+        tick_ += ms;
+        slept_ += ms;
+    }
     std::uint32_t GetTickCount() override { return tick_; }
+
+    // Lets time pass without a pause (a user's wait between presses).
     void Advance(std::uint32_t ms) { tick_ += ms; }
+    std::uint32_t sleptMs() const { return slept_; }
 
 private:
     std::uint32_t tick_;
+    std::uint32_t slept_ = 0;
 };
 
 } // namespace velmo

@@ -1,8 +1,7 @@
 // Control identifiers of the main dialog, shared by the trainers (which write
-// boxes by id), the event table, the Qt layout table and the replay tool.
+// boxes by id), the layout table, the event table and the replay tool.  What
+// kind of control an id names is told by its row in the layout table.
 #pragma once
-
-#include <array>
 
 namespace velmo::ids {
 
@@ -20,18 +19,6 @@ inline constexpr int kTourTextBox = 1034;
 inline constexpr int kTourScoreBox = 1037;
 inline constexpr int kPreflopScoreBox = 1040;
 inline constexpr int kPreflopTextBox = 1052;
-
-inline constexpr std::array<int, 13> kTextBoxes = {
-    kPreflopTextBox, kPreflopScoreBox, kTourTextBox, kTourScoreBox, kPatiencePointsBox, kScoresTotalBox, kFoldScoreBox,
-    kFoldTextBox,    kOddsScoreBox,    kOddsTextBox, kTiltTextBox,  kRangeResultBox,    kRangeCardBox};
-
-constexpr bool IsTextBox(int id)
-{
-    for (int box : kTextBoxes)
-        if (box == id)
-            return true;
-    return false;
-}
 
 // Manual Range Practice.
 inline constexpr int kRangeHelp = 1001;

@@ -24,6 +24,8 @@ public:
 
     // A draw from 0..bound-1 in which every value is equally likely: values of
     // rand() that would favour the low results are rejected and drawn again.
+    // One rand() covers every bound up to 32768, far beyond the longest list
+    // a trainer shuffles.
     std::uint32_t Uniform(std::uint32_t bound);
 
 private:

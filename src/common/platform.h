@@ -2,17 +2,19 @@
 //
 // Every trainer is built with a Platform and reaches the window (box texts,
 // message boxes), the clock, the pause and the generator only through it.
-// The Qt front end provides a real platform (real clock, real blocking pause
-// on the one UI thread); tests and the replay tool use SimulatedPlatform,
-// whose Sleep advances a simulated clock at no cost.  Files go through the
-// FileSystem that the platform carries, so faults can be injected.
+// The platform carries the Clock it was given: the program's window gets the
+// real clock (a real blocking pause on the one UI thread); the tests, the
+// replay tool and the window tests a SimulatedClock, whose Sleep costs
+// nothing.  Files go through the FileSystem that the platform carries, so
+// faults can be injected.
 #pragma once
 
+#include "common/clock.h"
 #include "common/generator.h"
 
 #include <cstdint>
 #include <optional>
-#include <string>
+#include <ranges>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -23,7 +25,7 @@ class FileSystem;
 
 class Platform {
 public:
-    explicit Platform(FileSystem& files) : files_(files) {}
+    Platform(FileSystem& files, Clock& clock) : files_(files), clock_(clock) {}
     virtual ~Platform() = default;
     Platform(const Platform&) = delete;
     Platform& operator=(const Platform&) = delete;
@@ -35,11 +37,11 @@ public:
     // its own the application's name is shown.
     virtual void MessageBox(std::string_view text, std::optional<std::string_view> caption = std::nullopt) = 0;
 
-    // Blocks for `ms` milliseconds (the simulated platform only advances its clock).
-    virtual void Sleep(std::uint32_t ms) = 0;
+    // Blocks for `ms` milliseconds (a simulated clock only moves on).
+    void Sleep(std::uint32_t ms) { clock_.Sleep(ms); }
 
     // Milliseconds since system start, unsigned 32-bit, wrapping.
-    virtual std::uint32_t GetTickCount() = 0;
+    std::uint32_t GetTickCount() { return clock_.GetTickCount(); }
 
     void srand(std::uint32_t seed) { generator_.srand(seed); }
     int rand() { return generator_.rand(); }
@@ -62,11 +64,20 @@ public:
         }
     }
 
+    // A shuffled copy of a constant list; the list itself never changes.
+    template <std::ranges::input_range List> auto ShuffledCopy(const List& list)
+    {
+        std::vector<std::ranges::range_value_t<List>> copy(std::ranges::begin(list), std::ranges::end(list));
+        Shuffle(copy);
+        return copy;
+    }
+
     FileSystem& files() { return files_; }
     Generator& generator() { return generator_; }
 
 private:
     FileSystem& files_;
+    Clock& clock_;
     Generator generator_;
 };
 

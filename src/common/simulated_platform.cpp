@@ -2,9 +2,17 @@
 
 namespace velmo {
 
-SimulatedPlatform::SimulatedPlatform(std::uint32_t startTick) : Platform(ownFiles_), tick_(startTick) {}
+SimulatedPlatform::SimulatedPlatform(std::uint32_t startTick)
+    : Platform(ownFiles_, ownClock_), ownClock_(startTick), clock_(ownClock_)
+{
+}
 
-SimulatedPlatform::SimulatedPlatform(FileSystem& files, std::uint32_t startTick) : Platform(files), tick_(startTick) {}
+SimulatedPlatform::SimulatedPlatform(FileSystem& files, std::uint32_t startTick)
+    : Platform(files, ownClock_), ownClock_(startTick), clock_(ownClock_)
+{
+}
+
+SimulatedPlatform::SimulatedPlatform(SimulatedClock& clock) : Platform(ownFiles_, clock), clock_(clock) {}
 
 void SimulatedPlatform::SetWindowText(int boxId, std::string_view text)
 {
@@ -20,12 +28,6 @@ void SimulatedPlatform::MessageBox(std::string_view text, std::optional<std::str
         {Effect::Kind::Message, 0, std::string(text), std::string(caption ? *caption : kApplicationName)});
     if (onEffect)
         onEffect(effects_.back());
-}
-
-void SimulatedPlatform::Sleep(std::uint32_t ms)
-{
-    tick_ += ms;
-    slept_ += ms;
 }
 
 std::string SimulatedPlatform::BoxText(int boxId) const

@@ -1,8 +1,9 @@
-// The platform of the tests and the replay tool: a simulated millisecond
-// clock that only Sleep and Advance move, and a record of every visible
-// effect (box texts and message boxes) in the order it happened.
+// The platform of the tests and the replay tool: a SimulatedClock (its own,
+// or one the test passes in) and a record of every visible effect (box texts
+// and message boxes) in the order it happened.
 #pragma once
 
+#include "common/clock.h"
 #include "common/file_system.h"
 #include "common/platform.h"
 
@@ -29,16 +30,16 @@ class SimulatedPlatform : public Platform {
 public:
     explicit SimulatedPlatform(std::uint32_t startTick = 100000);
     SimulatedPlatform(FileSystem& files, std::uint32_t startTick);
+    explicit SimulatedPlatform(SimulatedClock& clock);
 
     void SetWindowText(int boxId, std::string_view text) override;
     void MessageBox(std::string_view text, std::optional<std::string_view> caption = std::nullopt) override;
-    void Sleep(std::uint32_t ms) override;
-    std::uint32_t GetTickCount() override { return tick_; }
 
     // Lets time pass between presses (a user's wait).
-    void Advance(std::uint32_t ms) { tick_ += ms; }
+    void Advance(std::uint32_t ms) { clock_.Advance(ms); }
 
-    std::uint32_t sleptMs() const { return slept_; }
+    // The sum of all pauses so far.
+    std::uint32_t sleptMs() const { return clock_.sleptMs(); }
     const std::vector<Effect>& effects() const { return effects_; }
     void ClearEffects() { effects_.clear(); }
     // The current text of a box ("" when never set).
@@ -52,8 +53,8 @@ public:
 
 private:
     RealFileSystem ownFiles_;
-    std::uint32_t tick_;
-    std::uint32_t slept_ = 0;
+    SimulatedClock ownClock_;
+    SimulatedClock& clock_;
     std::vector<Effect> effects_;
     std::map<int, std::string> boxes_;
 };

@@ -14,7 +14,6 @@ namespace velmo {
 
 namespace {
 
-constexpr std::int32_t kSessionLength = 10;
 constexpr std::int32_t kFastMs = 10000;
 constexpr std::int32_t kSlowMs = 20000;
 
@@ -87,7 +86,7 @@ void EquityTrainer::StartNext()
 {
     oddsAnswerCount = 0;
     oddsSituationCount = SaturatingAdd(oddsSituationCount, 1);
-    if (oddsSituationCount > kSessionLength) {
+    if (oddsSituationCount > kSituationsPerSession) {
         EndSession();
         return;
     }
@@ -136,7 +135,7 @@ void EquityTrainer::Judge(Answer given)
     oddsAnswerCount = SaturatingAdd(oddsAnswerCount, 1);
     if (oddsAnswerCount >= 2)
         return;
-    if (oddsSituationCount > kSessionLength) {
+    if (oddsSituationCount > kSituationsPerSession) {
         platform_.SetWindowText(ids::kOddsTextBox, kSessionOver);
         return;
     }

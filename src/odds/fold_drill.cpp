@@ -6,9 +6,6 @@
 #include "common/saturating_arithmetic.h"
 #include "odds/fold_situation_texts.h"
 
-#include <string_view>
-#include <vector>
-
 namespace velmo {
 
 namespace {
@@ -27,8 +24,7 @@ void FoldDrill::Fold()
 {
     platform_.SetWindowText(ids::kFoldTextBox, "");
 
-    std::vector<std::string_view> foldSituationTexts(kFoldSituationTexts.begin(), kFoldSituationTexts.end());
-    platform_.Shuffle(foldSituationTexts);
+    auto foldSituationTexts = platform_.ShuffledCopy(kFoldSituationTexts);
 
     platform_.PauseAndReseed(33);
     const int m = platform_.rand() % 4;

@@ -15,10 +15,7 @@ using Shuffled = std::vector<std::string_view>;
 // the generator's current sequence; it never reseeds.
 Shuffled ShuffledCopy(Platform& platform, PreflopList list)
 {
-    const auto entries = PreflopListEntries(list);
-    Shuffled copy(entries.begin(), entries.end());
-    platform.Shuffle(copy);
-    return copy;
+    return platform.ShuffledCopy(PreflopListEntries(list));
 }
 
 // The entry at position rand() % m + 1 of a freshly shuffled list.  The first

@@ -8,12 +8,9 @@
 #include "preflop/preflop_catalogue.h"
 #include "scores/highscore_file.h"
 
-#include <string>
-
 namespace velmo {
 namespace {
 
-constexpr std::int32_t kSituationsPerSession = 10;
 constexpr int kAnswerCodeCount = 7;
 
 // This trainer's guard on the response time.  A time that reads negative

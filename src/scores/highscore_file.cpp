@@ -5,46 +5,11 @@
 #include "common/platform.h"
 #include "common/saturating_arithmetic.h"
 
-#include <cctype>
 #include <istream>
-#include <limits>
+#include <locale>
 
 namespace velmo {
 namespace {
-
-bool IsSpace(int c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-// One formatted integer extraction: optional sign, then decimal digits that
-// fit a signed 32-bit integer.  False (and the reading ends) otherwise.
-bool ExtractInt(std::istream& in, std::int32_t& out)
-{
-    std::streambuf* buf = in.rdbuf();
-    using Traits = std::streambuf::traits_type;
-    int c = buf->sgetc();
-    while (c != Traits::eof() && IsSpace(c))
-        c = buf->snextc();
-    bool negative = false;
-    if (c == '-' || c == '+') {
-        negative = c == '-';
-        c = buf->snextc();
-    }
-    if (c == Traits::eof() || !std::isdigit(c))
-        return false;
-    std::int64_t value = 0;
-    const std::int64_t limit = negative ? -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min())
-                                        : std::numeric_limits<std::int32_t>::max();
-    while (c != Traits::eof() && std::isdigit(c)) {
-        value = value * 10 + (c - '0');
-        if (value > limit)
-            return false; // out of range: the stream's extraction fails here too
-        c = buf->snextc();
-    }
-    out = static_cast<std::int32_t>(negative ? -value : value);
-    return true;
-}
 
 // Skips a UTF-8 byte-order mark at the very start (an editor's addition).
 // False when the file starts with only part of one: that ends the reading.
@@ -98,8 +63,11 @@ HighscoreValues ParseHighscoreValues(std::istream& in)
     HighscoreValues values;
     if (!SkipByteOrderMark(in))
         return values;
+    // Formatted extraction in the classic locale: white space, an optional
+    // sign and decimal digits; a value beyond 32 bits fails and ends the reading.
+    in.imbue(std::locale::classic());
     std::int32_t v = 0;
-    while (values.count < kHighscoreSlotCount && ExtractInt(in, v))
+    while (values.count < kHighscoreSlotCount && in >> v)
         values.slots[static_cast<std::size_t>(values.count++)] = v;
     return values;
 }

@@ -94,6 +94,7 @@ void RangePractice::Next(bool correct)
 
 void RangePractice::Done()
 {
+    // The score in double precision, truncated toward zero.
     const std::int32_t score =
         TruncateToInt32((static_cast<double>(rangePercent) / 10.0) * (static_cast<double>(rangeAnsweredCount) / 20.0));
 

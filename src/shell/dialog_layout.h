@@ -1,6 +1,8 @@
 // The main dialog's controls as data: one row per control in dialog units,
-// in template order, which is also the tab order.  CTrainerDlg builds and
-// connects every control from this table in one loop.
+// in template order, which is also the tab order.  Every window builds and
+// connects its controls from this table in one loop; what a control is
+// (its kind, its panel, the name screen readers know it by) is read from its
+// row, never kept in a list beside it.
 #pragma once
 
 #include <span>
@@ -14,12 +16,13 @@ enum class ControlKind { GroupBox, Button, LineEdit, MultiLineEdit, Label };
 enum class Panel { Range, Tilt, Odds, Fold, Patience, Scores, Tournament, Preflop };
 
 struct ControlSpec {
-    int id; // the control id; 0 for the group boxes and the "Score:" labels
+    int id; // the control id (control_ids.h); 0 for the group boxes and the "Score:" labels
     ControlKind kind;
     std::string_view caption;
     int x, y, width, height; // dialog units
     Panel panel;
-    bool leftAligned = false; // group boxes: caption left instead of centred
+    std::string_view boxName = {}; // text boxes: the name users and screen readers know the box by
+    bool leftAligned = false;      // group boxes: caption left instead of centred
 };
 
 // The dialog's client size in dialog units.
@@ -27,6 +30,12 @@ inline constexpr int kDialogWidthDu = 409;
 inline constexpr int kDialogHeightDu = 200;
 
 std::span<const ControlSpec> DialogControls();
+
+// The row of control `id`, or nullptr when no control has that id.
+const ControlSpec* FindControl(int id);
+
+// True for the ids of the one-line and multi-line text boxes.
+bool IsTextBox(int id);
 
 // The panel's caption as its group box shows it.
 std::string_view PanelCaption(Panel panel);

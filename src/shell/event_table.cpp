@@ -1,12 +1,10 @@
 #include "shell/event_table.h"
 
-#include "shell/help_texts.h"
-#include "shell/trainer_set.h"
 #include "common/control_ids.h"
 #include "preflop/preflop_catalogue.h"
 #include "scores/highscore_file.h"
-
-#include <array>
+#include "shell/help_texts.h"
+#include "shell/trainer_set.h"
 
 namespace velmo {
 namespace {

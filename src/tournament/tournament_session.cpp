@@ -8,14 +8,7 @@
 #include "scores/highscore_file.h"
 #include "tournament/tournament_tables.h"
 
-#include <string>
-
 namespace velmo {
-namespace {
-
-constexpr std::int32_t kSituationsPerSession = 10;
-
-} // namespace
 
 TournamentSession::TournamentSession(Platform& platform) : platform_(platform) {}
 

@@ -3,7 +3,6 @@
 #include "common/platform.h"
 
 #include <utility>
-#include <vector>
 
 namespace velmo {
 namespace {
@@ -14,14 +13,6 @@ constexpr std::uint32_t kHandPauseMs = 16;
 // makes every description equally likely all the same.
 constexpr int kDescriptionPickRange = 10;
 
-// A fresh copy in listed order, shuffled: the tables themselves never change.
-std::vector<std::string_view> Shuffled(Platform& platform, std::span<const std::string_view> list)
-{
-    std::vector<std::string_view> copy(list.begin(), list.end());
-    platform.Shuffle(copy);
-    return copy;
-}
-
 } // namespace
 
 TournamentDraw DrawTournamentSituation(Platform& platform)
@@ -30,11 +21,11 @@ TournamentDraw DrawTournamentSituation(Platform& platform)
     const int number = platform.rand() % kTournamentGroupCount + 1;
     const TournamentGroup& group = TournamentGroups()[static_cast<std::size_t>(number - 1)];
 
-    const auto descriptions = Shuffled(platform, group.descriptions);
+    const auto descriptions = platform.ShuffledCopy(group.descriptions);
     platform.PauseAndReseed(group.descriptionPauseMs);
     const int i = platform.rand() % kDescriptionPickRange + 1;
 
-    const auto hands = Shuffled(platform, group.hands);
+    const auto hands = platform.ShuffledCopy(group.hands);
     platform.PauseAndReseed(kHandPauseMs);
     const int j = platform.rand() % group.handPickRange + 1;
 

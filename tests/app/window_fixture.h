@@ -3,11 +3,12 @@
 // instead of shown modally, all in a fresh working directory.
 #pragma once
 
-#include "common/clock.h"
 #include "app/qt/trainer_dlg.h"
-#include "shell/trainer_set.h"
 #include "app/qt/window_platform.h"
+#include "common/clock.h"
 #include "common/file_system.h"
+#include "shell/dialog_layout.h"
+#include "shell/trainer_set.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,10 +17,19 @@
 #include <QTest>
 
 #include <memory>
-#include <utility>
 #include <vector>
 
 namespace velmo::test {
+
+// How many rows of the layout table `keep` holds: the counts the window
+// must show come from the table, not from a number written beside it.
+template <typename Predicate> int CountRows(Predicate keep)
+{
+    int n = 0;
+    for (const ControlSpec& row : DialogControls())
+        n += keep(row) ? 1 : 0;
+    return n;
+}
 
 struct ShownMessage {
     QString text;

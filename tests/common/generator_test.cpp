@@ -1,6 +1,9 @@
 #include "common/generator.h"
 #include "common/simulated_platform.h"
 #include "common/situation_clock.h"
+#include "odds/fold_situation_texts.h"
+#include "preflop/preflop_catalogue.h"
+#include "tournament/tournament_tables.h"
 
 #include <gtest/gtest.h>
 
@@ -74,11 +77,25 @@ TEST(Generator, UniformHasNoModuloBias)
     EXPECT_LT(ChiSquare(sevens), 30.0); // 6 degrees of freedom: p < 1e-4 beyond 30
 }
 
-TEST(Generator, UniformBeyondFifteenBitsStaysInRange)
+// One rand() serves every bound up to 32768, and no list a trainer shuffles
+// comes near that.
+TEST(Generator, UniformCoversFifteenBitsAndEveryShuffledList)
 {
     Generator g;
-    for (int i = 0; i < 10000; ++i)
-        ASSERT_LT(g.Uniform(100000), 100000u);
+    bool top = false;
+    for (int i = 0; i < 200000; ++i) {
+        const std::uint32_t r = g.Uniform(32768);
+        ASSERT_LT(r, 32768u);
+        top = top || r == 32767u;
+    }
+    EXPECT_TRUE(top);
+
+    std::size_t longest = kFoldSituationTexts.size();
+    for (int list = 0; list < kPreflopListCount; ++list)
+        longest = std::max(longest, PreflopListEntries(static_cast<PreflopList>(list)).size());
+    for (const TournamentGroup& group : TournamentGroups())
+        longest = std::max({longest, group.descriptions.size(), group.hands.size()});
+    EXPECT_LE(longest, 32768u);
 }
 
 TEST(Shuffle, EveryOrderIsEquallyLikely)

@@ -1,12 +1,17 @@
-#include "shell/event_table.h"
-#include "shell/help_texts.h"
 #include "common/control_ids.h"
 #include "scores/highscore_file.h"
+#include "shell/dialog_layout.h"
+#include "shell/event_table.h"
+#include "shell/help_texts.h"
 #include "support/program_fixture.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <map>
 #include <set>
+#include <string>
+#include <string_view>
 
 namespace velmo::test {
 namespace {
@@ -16,13 +21,35 @@ TEST(EventTable, MapsEveryButtonOnceAndNoBox)
     std::set<int> ids;
     for (const EventRow& row : EventTable()) {
         EXPECT_TRUE(ids.insert(row.controlId).second) << "twice: " << row.controlId;
-        EXPECT_FALSE(ids::IsTextBox(row.controlId)) << row.controlId;
-        EXPECT_NE(row.run, nullptr);
+        EXPECT_FALSE(IsTextBox(row.controlId)) << row.controlId;
     }
-    EXPECT_EQ(ids.size(), 38u) << "the dialog has 38 push buttons";
+    std::set<int> buttons;
+    for (const ControlSpec& row : DialogControls())
+        if (row.kind == ControlKind::Button)
+            buttons.insert(row.id);
+    EXPECT_EQ(ids, buttons) << "each push button of the layout has exactly one operation";
     EXPECT_EQ(FindEvent(1000), nullptr);
     EXPECT_EQ(FindEvent(1047), nullptr);
     EXPECT_EQ(FindEvent(1049), nullptr);
+}
+
+// The panel captions and the box names are read from the rows, so each panel
+// needs exactly one group box and each text box a name of its own.
+TEST(DialogLayout, EachPanelHasOneGroupBoxAndEachTextBoxItsOwnName)
+{
+    std::map<Panel, int> groupBoxes;
+    std::set<std::string_view> boxNames;
+    for (const ControlSpec& row : DialogControls()) {
+        groupBoxes[row.panel] += row.kind == ControlKind::GroupBox;
+        if (IsTextBox(row.id))
+            EXPECT_TRUE(!row.boxName.empty() && boxNames.insert(row.boxName).second) << row.id;
+        else
+            EXPECT_TRUE(row.boxName.empty()) << row.id;
+    }
+    for (const auto& [panel, count] : groupBoxes)
+        EXPECT_EQ(count, 1) << PanelCaption(panel);
+    EXPECT_EQ(PanelCaption(Panel::Odds), "RE/Odds");
+    EXPECT_EQ(AccessibleName(*FindControl(ids::kTourFold)), "Fold, Tournaments");
 }
 
 class HelpButtons : public ProgramFixture, public ::testing::WithParamInterface<int> {};
@@ -40,9 +67,20 @@ TEST_P(HelpButtons, ShowTheirTextCaptionedVelmorandineAndChangeNothing)
     EXPECT_EQ(ReadFile(kHighscoreFileName), before);
 }
 
+// Each case is named for its panel: "Tilt Sensor" gives TiltSensor.
+std::string PanelName(const ::testing::TestParamInfo<int>& info)
+{
+    std::string name;
+    for (char c : PanelCaption(FindControl(info.param)->panel))
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            name += c;
+    return name;
+}
+
 INSTANTIATE_TEST_SUITE_P(All, HelpButtons,
                          ::testing::Values(ids::kRangeHelp, ids::kTiltHelp, ids::kOddsHelp, ids::kFoldHelp,
-                                           ids::kPatienceHelp, ids::kScoresHelp, ids::kTourHelp, ids::kPreflopHelp));
+                                           ids::kPatienceHelp, ids::kScoresHelp, ids::kTourHelp, ids::kPreflopHelp),
+                         PanelName);
 
 TEST(HelpTexts, KeepTheirExactEndings)
 {

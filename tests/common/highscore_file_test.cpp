@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 #include <sstream>
 
 namespace velmo::test {
@@ -65,6 +66,11 @@ struct ParseCase {
     int count;
     HighscoreSlots slots;
 };
+
+void PrintTo(const ParseCase& c, std::ostream* os)
+{
+    *os << ::testing::PrintToString(c.content);
+}
 
 class HighscoreParse : public ::testing::TestWithParam<ParseCase> {};
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 #include <sys/stat.h>
 
 namespace velmo::test {
@@ -19,6 +20,11 @@ struct FormatCase {
     float value;
     const char* text;
 };
+
+void PrintTo(const FormatCase& c, std::ostream* os)
+{
+    *os << ::testing::PrintToString(c.value) << " as \"" << c.text << '"';
+}
 
 class NumberToTextFormat : public ::testing::TestWithParam<FormatCase> {
 protected:

@@ -1,9 +1,10 @@
 #include "common/simulated_platform.h"
 #include "odds/equity_trainer.h"
-#include "odds_draws.h"
+#include "support/odds_draws.h"
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace velmo {
@@ -15,6 +16,11 @@ struct BetRowCase {
     int hundredths; // the fraction as a decimal, in hundredths of the pot
     int requiredEquity;
 };
+
+void PrintTo(const BetRowCase& c, std::ostream* os)
+{
+    *os << "row " << c.row << ": " << c.hundredths << " % of the pot, " << c.requiredEquity << " % equity";
+}
 
 // Row 12 holds 0.67; rows 8 and 9 share 40, rows 10 and 11 share 50.
 constexpr BetRowCase kBetRows[] = {
@@ -75,6 +81,11 @@ struct JudgeCase {
     bool call;
 };
 
+void PrintTo(const JudgeCase& c, std::ostream* os)
+{
+    *os << c.outs << " outs, " << c.streets << " streets against row " << c.row << (c.call ? ": call" : ": fold");
+}
+
 class OddsCallExpectedTest : public ::testing::TestWithParam<JudgeCase> {};
 
 TEST_P(OddsCallExpectedTest, EqualEquityMeansCall)
@@ -112,6 +123,11 @@ struct DrawCase {
     int range;
     int offset;
 };
+
+void PrintTo(const DrawCase& c, std::ostream* os)
+{
+    *os << "draw " << c.kind << ": pause " << c.sleepMs << " ms, rand() % " << c.range << " + " << c.offset;
+}
 
 class DrawOddsValueTest : public ::testing::TestWithParam<DrawCase> {};
 

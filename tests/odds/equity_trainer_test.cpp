@@ -1,7 +1,7 @@
 #include "common/control_ids.h"
 #include "odds/equity_trainer.h"
-#include "odds_draws.h"
 #include "scores/highscore_file.h"
+#include "support/odds_draws.h"
 #include "support/program_fixture.h"
 #include "support/trainer_state_access.h"
 
@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <limits>
+#include <ostream>
 #include <string>
 
 namespace velmo {
@@ -103,6 +104,12 @@ struct JudgeCase {
     bool callExpected;
 };
 
+void PrintTo(const JudgeCase& c, std::ostream* os)
+{
+    *os << "row " << c.row << ", " << c.outs << " outs, " << c.streets
+        << " streets: " << (c.callExpected ? "call" : "fold");
+}
+
 class JudgingTest : public EquityTrainerTest, public ::testing::WithParamInterface<JudgeCase> {};
 
 // Each situation is answered once with Call and, dealt again, once with Fold.
@@ -151,6 +158,12 @@ struct ScoreCase {
     std::int32_t change;
     const char* text;
 };
+
+void PrintTo(const ScoreCase& c, std::ostream* os)
+{
+    *os << (c.answerCall ? "Call" : "Fold") << " in a " << (c.callSituation ? "call" : "fold") << " situation after "
+        << c.elapsedMs << " ms";
+}
 
 class ScoreTableTest : public EquityTrainerTest, public ::testing::WithParamInterface<ScoreCase> {};
 

@@ -1,5 +1,6 @@
 #include "preflop/preflop_catalogue.h"
-#include "preflop_texts.h"
+#include "support/cards.h"
+#include "support/preflop_texts.h"
 
 #include "common/simulated_platform.h"
 
@@ -16,18 +17,6 @@ namespace velmo::test {
 namespace {
 
 using L = PreflopList;
-
-bool IsCard(std::string_view card)
-{
-    return card.size() == 2 && std::string_view("AKQJT98765432").find(card[0]) != std::string_view::npos &&
-           std::string_view("cdhs").find(card[1]) != std::string_view::npos;
-}
-
-bool IsHand(std::string_view hand)
-{
-    return hand.size() == 4 && IsCard(hand.substr(0, 2)) && IsCard(hand.substr(2)) &&
-           hand.substr(0, 2) != hand.substr(2);
-}
 
 enum class Kind { Hands, Prefixes, CompleteTexts };
 

@@ -1,9 +1,9 @@
 #include "preflop/preflop_catalogue.h"
-#include "preflop_texts.h"
+#include "support/preflop_texts.h"
 
 #include "common/control_ids.h"
 #include "common/situation_clock.h"
-#include "support/program_fixture.h"
+#include "support/timed_quiz.h"
 #include "support/trainer_state_access.h"
 
 #include <gtest/gtest.h>
@@ -33,19 +33,11 @@ int ButtonFor(int code)
     }
 }
 
-class PreflopSessionTest : public ProgramFixture {
+class PreflopSessionTest : public TimedQuizFixture {
 protected:
-    explicit PreflopSessionTest(std::uint32_t startTick = 100000) : ProgramFixture(startTick) {}
+    explicit PreflopSessionTest(std::uint32_t startTick = 100000) : TimedQuizFixture(kPreflopStart, startTick) {}
 
     const PreflopSession& session() const { return trainers.preflop; }
-
-    // Presses Start/Next; the tick it was pressed at is the situation's start.
-    std::uint32_t Start()
-    {
-        const std::uint32_t pressedAt = platform.GetTickCount();
-        Press(kPreflopStart);
-        return pressedAt;
-    }
 
     // Answers `ms` after `start`, rightly or with the next code round.
     void AnswerAt(std::uint32_t start, std::uint32_t ms, bool right)
@@ -64,16 +56,6 @@ protected:
     }
 };
 
-struct PointsCase {
-    std::uint32_t elapsedMs;
-    int points;
-};
-
-void PrintTo(const PointsCase& c, std::ostream* os)
-{
-    *os << c.elapsedMs << " ms";
-}
-
 class PreflopPoints : public PreflopSessionTest, public ::testing::WithParamInterface<PointsCase> {};
 
 TEST_P(PreflopPoints, RightAnswerGainsOnePlusTheSpeedBonus)
@@ -89,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(Preflop, PreflopPoints,
                                            PointsCase{1000, 5}, PointsCase{1001, 4}, PointsCase{1333, 4},
                                            PointsCase{1334, 3}, PointsCase{2000, 3}, PointsCase{2001, 2},
                                            PointsCase{4000, 2}, PointsCase{4001, 1}, PointsCase{4500, 1}),
-                         [](const auto& info) { return "After" + std::to_string(info.param.elapsedMs) + "ms"; });
+                         PointsCaseName);
 
 TEST_F(PreflopSessionTest, WrongAnswerLosesOneAtAnySpeed)
 {

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <ostream>
 #include <sstream>
 #include <streambuf>
 #include <sys/wait.h>
@@ -66,6 +67,11 @@ struct BadLine {
     const char* name;
     const char* line;
 };
+
+void PrintTo(const BadLine& c, std::ostream* os)
+{
+    *os << ::testing::PrintToString(std::string(c.line));
+}
 
 class ReplayBadInput : public Replay, public ::testing::WithParamInterface<BadLine> {};
 

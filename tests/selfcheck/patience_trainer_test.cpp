@@ -1,6 +1,6 @@
 #include "common/control_ids.h"
 #include "common/number_to_text.h"
-#include "selfcheck/highscore_slots.h"
+#include "support/highscore_slots.h"
 #include "support/program_fixture.h"
 #include "support/trainer_state_access.h"
 

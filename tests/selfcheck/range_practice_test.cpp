@@ -1,8 +1,9 @@
 #include "common/control_ids.h"
 #include "common/simulated_platform.h"
 #include "scores/highscore_file.h"
-#include "selfcheck/highscore_slots.h"
 #include "selfcheck/range_practice.h"
+#include "support/cards.h"
+#include "support/highscore_slots.h"
 #include "support/program_fixture.h"
 #include "support/trainer_state_access.h"
 
@@ -20,7 +21,6 @@ namespace velmo::test {
 namespace {
 
 constexpr std::uint32_t kDealMs = 454;
-constexpr char kSuits[] = "cdhs";
 
 using SuitLists = std::array<std::vector<std::string>, 4>;
 
@@ -32,31 +32,25 @@ SuitLists ShuffledSuits(const Generator& state)
     shadow.generator() = state;
     SuitLists lists;
     for (std::size_t s = 0; s < lists.size(); ++s) {
-        for (char rank : std::string("AKQJT98765432"))
+        for (char rank : kRanks)
             lists[s].push_back(std::string{rank, kSuits[s]});
         shadow.Shuffle(lists[s]);
     }
     return lists;
 }
 
-bool IsCard(const std::string& card)
-{
-    return card.size() == 2 && std::string("AKQJT98765432").find(card[0]) != std::string::npos &&
-           std::string("cdhs").find(card[1]) != std::string::npos;
-}
-
 // A clock like the real one, whose pauses overrun by a few milliseconds.
 // On an exact clock the seeds of one deal lie at fixed distances, and the
 // first try of the second suit never equals the first suit; with the overrun
 // of a real pause the second card can repeat the first.
-class JitteryPlatform : public SimulatedPlatform {
+class JitteryClock : public SimulatedClock {
 public:
-    explicit JitteryPlatform(std::uint32_t startTick) : SimulatedPlatform(startTick) {}
+    explicit JitteryClock(std::uint32_t startTick) : SimulatedClock(startTick) {}
 
     void Sleep(std::uint32_t ms) override
     {
         pauses.push_back(ms);
-        SimulatedPlatform::Sleep(ms + static_cast<std::uint32_t>(overrun() % 16));
+        SimulatedClock::Sleep(ms + static_cast<std::uint32_t>(overrun() % 16));
         ticksAfterPause.push_back(GetTickCount());
     }
 
@@ -69,12 +63,13 @@ private:
 
 TEST(DealTwoCards, FollowsTheShuffledSuitsAndTheReseeds)
 {
-    JitteryPlatform platform(250000);
+    JitteryClock clock(250000);
+    SimulatedPlatform platform(clock);
     int dealtAgain = 0;
     for (int n = 0; n < 3000; ++n) {
         platform.Advance(static_cast<std::uint32_t>(n * 37 % 1000));
-        platform.pauses.clear();
-        platform.ticksAfterPause.clear();
+        clock.pauses.clear();
+        clock.ticksAfterPause.clear();
         const SuitLists lists = ShuffledSuits(platform.generator());
 
         const std::string hand = DealTwoCards(platform);
@@ -86,7 +81,7 @@ TEST(DealTwoCards, FollowsTheShuffledSuitsAndTheReseeds)
         ASSERT_NE(first, second) << "deal " << n;
 
         // 154, 54, then 15 and 231 for each try of the second card.
-        const auto& pauses = platform.pauses;
+        const auto& pauses = clock.pauses;
         ASSERT_GE(pauses.size(), 4u);
         ASSERT_EQ(pauses.size() % 2, 0u);
         EXPECT_EQ(pauses[0], 154u);
@@ -97,7 +92,7 @@ TEST(DealTwoCards, FollowsTheShuffledSuitsAndTheReseeds)
         }
 
         // Each pause is followed by a reseed from the clock and one draw.
-        const auto& seeds = platform.ticksAfterPause;
+        const auto& seeds = clock.ticksAfterPause;
         const auto card = [&lists, &seeds](std::size_t k) {
             return lists[static_cast<std::size_t>(FirstRand(seeds[k]) % 4)]
                         [static_cast<std::size_t>(FirstRand(seeds[k + 1]) % 11)];

@@ -1,5 +1,5 @@
 #include "common/control_ids.h"
-#include "selfcheck/highscore_slots.h"
+#include "support/highscore_slots.h"
 #include "support/program_fixture.h"
 #include "support/trainer_state_access.h"
 

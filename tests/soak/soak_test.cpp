@@ -7,11 +7,11 @@
 // blank, and only the slot that the pressed button owns ever changed, and
 // only upwards (Reset zeroes them all).  Everything runs on the simulated
 // clock, so the run takes the same course on every machine.
-#include "shell/event_table.h"
-#include "shell/help_texts.h"
 #include "common/control_ids.h"
 #include "common/number_to_text.h"
 #include "scores/highscore_file.h"
+#include "shell/event_table.h"
+#include "shell/help_texts.h"
 #include "support/highscore_format.h"
 #include "support/program_fixture.h"
 

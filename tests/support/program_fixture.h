@@ -2,10 +2,10 @@
 // start-up check has run, and presses go through the event table.
 #pragma once
 
-#include "shell/event_table.h"
-#include "shell/trainer_set.h"
 #include "common/simulated_platform.h"
 #include "scores/highscore_file.h"
+#include "shell/event_table.h"
+#include "shell/trainer_set.h"
 #include "support/faulty_file_system.h"
 #include "support/temp_work_dir.h"
 

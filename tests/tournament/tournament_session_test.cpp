@@ -1,10 +1,10 @@
+#include "support/tournament_texts.h"
 #include "tournament/tournament_session.h"
 #include "tournament/tournament_tables.h"
-#include "tournament_texts.h"
 
 #include "common/control_ids.h"
 #include "common/situation_clock.h"
-#include "support/program_fixture.h"
+#include "support/timed_quiz.h"
 #include "support/trainer_state_access.h"
 
 #include <gtest/gtest.h>
@@ -20,22 +20,14 @@ namespace {
 
 using namespace velmo::ids;
 
-class TournamentSessionTest : public ProgramFixture {
+class TournamentSessionTest : public TimedQuizFixture {
 protected:
-    explicit TournamentSessionTest(std::uint32_t startTick = 100000) : ProgramFixture(startTick) {}
+    explicit TournamentSessionTest(std::uint32_t startTick = 100000) : TimedQuizFixture(kTourStart, startTick) {}
 
     const TournamentSession& session() const { return trainers.tournament; }
 
     int RightButton() const { return IsPushGroup(session().expectedGroup()) ? kTourPush : kTourFold; }
     int WrongButton() const { return RightButton() == kTourPush ? kTourFold : kTourPush; }
-
-    // Presses Start/Next; the tick just before the press is when the clock starts.
-    std::uint32_t Start()
-    {
-        const std::uint32_t pressedAt = platform.GetTickCount();
-        Press(kTourStart);
-        return pressedAt;
-    }
 
     // Answers `ms` after `start`, rightly or wrongly.
     void AnswerAt(std::uint32_t start, std::uint32_t ms, bool right)
@@ -53,16 +45,6 @@ protected:
     }
 };
 
-struct PointsCase {
-    std::uint32_t elapsedMs;
-    int points;
-};
-
-void PrintTo(const PointsCase& c, std::ostream* os)
-{
-    *os << c.elapsedMs << " ms";
-}
-
 class TournamentPoints : public TournamentSessionTest, public ::testing::WithParamInterface<PointsCase> {};
 
 // The clock starts at the press, before the draw's 168 or 178 ms of pauses.
@@ -78,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Tournament, TournamentPoints,
                          ::testing::Values(PointsCase{200, 21}, PointsCase{500, 9}, PointsCase{1000, 5},
                                            PointsCase{1001, 4}, PointsCase{2500, 2}, PointsCase{4000, 2},
                                            PointsCase{4001, 1}, PointsCase{9000, 1}),
-                         [](const auto& info) { return "After" + std::to_string(info.param.elapsedMs) + "ms"; });
+                         PointsCaseName);
 
 TEST_F(TournamentSessionTest, WrongAnswerLosesOneAtAnySpeed)
 {

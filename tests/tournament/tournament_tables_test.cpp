@@ -1,5 +1,5 @@
+#include "support/tournament_texts.h"
 #include "tournament/tournament_tables.h"
-#include "tournament_texts.h"
 
 #include "common/generator.h"
 #include "common/simulated_platform.h"

@@ -1,6 +1,6 @@
 #include "replay_script.h"
 
-#include "common/control_ids.h"
+#include "shell/dialog_layout.h"
 #include "shell/event_table.h"
 #include "utf8_text.h"
 
@@ -71,7 +71,7 @@ ParseResult ParseLine(std::string_view line)
         const auto id = ParseId(idText);
         if (!id)
             return Bad("malformed control id");
-        if (!ids::IsTextBox(*id))
+        if (!IsTextBox(*id))
             return Bad("not a text box: " + std::to_string(*id));
         // Passed on as it is; re-encoding would make the output lie.
         if (!IsValidUtf8(text))

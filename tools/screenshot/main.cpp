@@ -3,12 +3,12 @@
 // of the user's is touched, and runs on a simulated clock.
 //
 //   velmorandine-screenshot OUT.png [--scale F] [--press ID]...
-#include "common/clock.h"
-#include "shell/event_table.h"
 #include "app/qt/trainer_dlg.h"
-#include "shell/trainer_set.h"
 #include "app/qt/window_platform.h"
+#include "common/clock.h"
 #include "common/file_system.h"
+#include "shell/event_table.h"
+#include "shell/trainer_set.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,10 +3,10 @@
 // TrainerSet and the dialog, and runs the dialog modally.
 #pragma once
 
-#include "common/clock.h"
-#include "shell/trainer_set.h"
 #include "app/qt/window_platform.h"
+#include "common/clock.h"
 #include "common/file_system.h"
+#include "shell/trainer_set.h"
 
 namespace velmo {
 

@@ -129,7 +129,7 @@ void CTrainerDlg::BuildControls()
 
 QWidget* CTrainerDlg::BuildControl(const ControlSpec& row)
 {
-    const QString caption = QString::fromUtf8(row.caption.data(), static_cast<qsizetype>(row.caption.size()));
+    const QString caption = QString::fromUtf8(row.caption);
     QWidget* widget = nullptr;
     switch (row.kind) {
     case ControlKind::GroupBox: {

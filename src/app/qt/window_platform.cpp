@@ -7,34 +7,26 @@
 #include <QPlainTextEdit>
 
 namespace velmo {
-namespace {
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 void WindowPlatform::SetWindowText(int boxId, std::string_view text)
 {
     QWidget* box = boxes_.value(boxId);
     if (auto* line = qobject_cast<QLineEdit*>(box)) {
-        line->setText(FromUtf8(text));
+        line->setText(QString::fromUtf8(text));
         line->setCursorPosition(0);
     } else if (auto* multi = qobject_cast<QPlainTextEdit*>(box)) {
-        multi->setPlainText(FromUtf8(text));
+        multi->setPlainText(QString::fromUtf8(text));
     }
 }
 
 void WindowPlatform::MessageBox(std::string_view text, std::optional<std::string_view> caption)
 {
-    const QString title = caption ? FromUtf8(*caption) : QApplication::applicationName();
+    const QString title = caption ? QString::fromUtf8(*caption) : QApplication::applicationName();
     if (presenter_) {
-        presenter_(FromUtf8(text), title);
+        presenter_(QString::fromUtf8(text), title);
         return;
     }
-    BuildMessageBox(FromUtf8(text), title, messageParent_)->exec();
+    BuildMessageBox(QString::fromUtf8(text), title, messageParent_)->exec();
 }
 
 } // namespace velmo

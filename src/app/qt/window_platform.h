@@ -1,8 +1,8 @@
 // The platform of the real window: box texts go to the dialog's widgets,
-// messages to a modal QMessageBox (or to a test's presenter), time to a Clock.
+// messages to a modal QMessageBox (or to a test's presenter); time goes to the
+// Clock it is given (the real one, or a window test's simulated one).
 #pragma once
 
-#include "common/clock.h"
 #include "common/platform.h"
 
 #include <QHash>
@@ -16,7 +16,7 @@ namespace velmo {
 
 class WindowPlatform : public Platform {
 public:
-    WindowPlatform(FileSystem& files, Clock& clock) : Platform(files), clock_(clock) {}
+    WindowPlatform(FileSystem& files, Clock& clock) : Platform(files, clock) {}
 
     // The dialog registers each text box here when it builds it.
     void BindBox(int boxId, QWidget* box) { boxes_.insert(boxId, box); }
@@ -31,11 +31,8 @@ public:
 
     void SetWindowText(int boxId, std::string_view text) override;
     void MessageBox(std::string_view text, std::optional<std::string_view> caption = std::nullopt) override;
-    void Sleep(std::uint32_t ms) override { clock_.Sleep(ms); }
-    std::uint32_t GetTickCount() override { return clock_.GetTickCount(); }
 
 private:
-    Clock& clock_;
     QHash<int, QPointer<QWidget>> boxes_;
     QPointer<QWidget> messageParent_;
     Presenter presenter_;

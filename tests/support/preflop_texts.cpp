@@ -1,4 +1,4 @@
-#include "preflop_texts.h"
+#include "support/preflop_texts.h"
 
 #include <algorithm>
 #include <map>

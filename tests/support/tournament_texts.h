@@ -1,7 +1,9 @@
 // Helpers of the tournament tests: reading a description back into its
-// numbers, checking hand texts, and telling which group a situation text
-// can come from.
+// numbers, and telling which group a situation text can come from (hands
+// are checked with support/cards.h).
 #pragma once
+
+#include "support/cards.h"
 
 #include <cstdint>
 #include <optional>
@@ -20,9 +22,6 @@ struct Description {
 // The numbers of "Blinds A/B, you have S, P p from bubble, with: ", or
 // nullopt when the text has any other form.
 std::optional<Description> ParseDescription(std::string_view text);
-
-// Two different cards, each a rank of AKQJT98765432 and a suit of cdhs.
-bool IsHand(std::string_view hand);
 
 // Whether `text` is one description of `group` followed directly by one of
 // its hands.

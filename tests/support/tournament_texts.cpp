@@ -1,4 +1,4 @@
-#include "tournament_texts.h"
+#include "support/tournament_texts.h"
 
 #include "tournament/tournament_tables.h"
 
@@ -14,22 +14,6 @@ std::optional<Description> ParseDescription(std::string_view text)
     if (!std::regex_match(text.begin(), text.end(), m, form))
         return std::nullopt;
     return Description{std::stoll(m.str(1)), std::stoll(m.str(2)), std::stoll(m.str(3)), std::stoll(m.str(4))};
-}
-
-namespace {
-
-bool IsCard(std::string_view card)
-{
-    return card.size() == 2 && std::string_view("AKQJT98765432").find(card[0]) != std::string_view::npos &&
-           std::string_view("cdhs").find(card[1]) != std::string_view::npos;
-}
-
-} // namespace
-
-bool IsHand(std::string_view hand)
-{
-    return hand.size() == 4 && IsCard(hand.substr(0, 2)) && IsCard(hand.substr(2)) &&
-           hand.substr(0, 2) != hand.substr(2);
 }
 
 bool IsSituationOf(int group, std::string_view text)
