@@ -13,8 +13,9 @@ public:
     virtual std::uint32_t GetTickCount() = 0;
 };
 
-// Milliseconds since system start (CLOCK_BOOTTIME), wrapping at 2^32; Sleep
-// blocks the calling thread, which is the one UI thread.
+// Milliseconds since system start (GetTickCount on Windows, CLOCK_BOOTTIME
+// elsewhere), wrapping at 2^32; Sleep blocks the calling thread, which is the
+// one UI thread.
 class RealClock : public Clock {
 public:
     void Sleep(std::uint32_t ms) override;

@@ -4,10 +4,15 @@
 #include "replay_script.h"
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
-#include <sys/stat.h>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
@@ -65,13 +70,18 @@ int main(int argc, char** argv)
         }
     }
 
+#ifdef _WIN32
+    // Line breaks as "\n" alone, so that the output is the same byte for byte
+    // on every system.
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+#endif
     std::ios::sync_with_stdio(false);
     if (!scriptPath || std::strcmp(scriptPath, "-") == 0)
         return velmo::replay::RunScript(std::cin, tick, std::cout, std::cerr);
 
-    struct stat st {};
+    std::error_code ec;
     std::ifstream file;
-    if (::stat(scriptPath, &st) == 0 && !S_ISDIR(st.st_mode))
+    if (!std::filesystem::is_directory(scriptPath, ec))
         file.open(scriptPath);
     if (!file.is_open()) {
         std::cerr << "velmorandine-replay: cannot read the script " << scriptPath << "\n";
