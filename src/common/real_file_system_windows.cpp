@@ -178,8 +178,8 @@ bool RealFileSystem::ReplaceAtomically(const std::string& path, std::string_view
         // directory) is not replaced either.
         if (attributes & FILE_ATTRIBUTE_DIRECTORY)
             return false;
-        const HANDLE probe =
-            ::CreateFileW(target.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE probe = ::CreateFileW(target.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr);
         if (probe == INVALID_HANDLE_VALUE)
             return false;
         ::CloseHandle(probe);
