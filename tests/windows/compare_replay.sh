@@ -7,7 +7,7 @@
 # stray scratch files) are the same byte for byte.  A script whose first
 # line is "# Highscores.txt: VALUES" starts with that file.
 set -uo pipefail
-linux=$1 windows=$2 scripts=$3 work=$4
+linux=$(realpath "$1") windows=$(realpath "$2") scripts=$(realpath "$3") work=$4
 here=$(cd "$(dirname "$0")" && pwd)
 ticks=(100000 0 4294967000 4294967290)
 

@@ -55,11 +55,11 @@ ControlClass ClassOf(const ControlSpec& row)
     return {kStaticAtom, kChild};
 }
 
-DialogTemplate::DialogTemplate()
+DialogTemplate::DialogTemplate(DWORD style)
 {
     const auto controls = DialogControls();
     Writer out(words_);
-    out.Dword(kDialogStyle);
+    out.Dword(style);
     out.Dword(kDialogExStyle);
     out.Word(static_cast<WORD>(controls.size()));
     out.Word(0); // x, y: where the system puts a dialog without DS_CENTER

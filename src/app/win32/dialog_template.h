@@ -21,7 +21,7 @@ inline constexpr DWORD kDialogExStyle = WS_EX_APPWINDOW;
 // A DLGTEMPLATE with its DLGITEMTEMPLATEs, DWORD-aligned in the vector.
 class DialogTemplate {
 public:
-    DialogTemplate();
+    explicit DialogTemplate(DWORD style = kDialogStyle);
     const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
 
 private:
