@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds Velmorandine and runs every test headless (installing what is
 # missing): the whole suite in a normal build with warnings as errors, the
-# whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and the fuzz targets for a bounded time.
+# Windows build and its tests under Wine, the whole suite again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz targets for a
+# bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,6 +17,9 @@ echo "== build and test"
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Release -DVELMO_WERROR=ON -DVELMO_BUILD_BENCH=ON >/dev/null
 cmake --build build/test -j"$jobs"
 (cd build/test && ctest -j"$jobs" --output-on-failure)
+
+echo "== Windows build and tests under Wine"
+VELMO_LINUX_BUILD=build/test scripts/test-windows.sh
 
 echo "== build and test under ASan+UBSan"
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DVELMO_SANITIZE=ON >/dev/null
