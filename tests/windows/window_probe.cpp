@@ -10,7 +10,8 @@
 //                 the X window instead.)
 //   text ID       the text of control ID, in UTF-8
 //   center ID     the screen position of control ID's centre, "X Y"
-//   message       caption and text of the message box on top of the dialog
+//   message       caption and text of the message box on top of the dialog,
+//                 and the screen position of its OK button
 //
 // Exit status 0 when the window (and for "message", a message box) is there
 // and, for "layout", everything matches; 1 otherwise.
@@ -161,7 +162,7 @@ int Message(HWND dialog)
 {
     HWND box = nullptr;
     while ((box = ::FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr)
-        if (box != dialog && ::GetWindow(box, GW_OWNER) == dialog)
+        if (box != dialog && ::GetWindow(box, GW_OWNER) == dialog && ::IsWindowVisible(box))
             break;
     if (!box)
         return 1;
@@ -169,7 +170,10 @@ int Message(HWND dialog)
     for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
         if (_wcsicmp(ClassNameOf(child).c_str(), L"Static") == 0 && ::GetWindowTextLengthW(child) > 0)
             text += NarrowToUtf8(TextOf(child));
-    std::printf("caption: %s\ntext: %s\n", NarrowToUtf8(TextOf(box)).c_str(), text.c_str());
+    RECT ok{};
+    ::GetWindowRect(::GetDlgItem(box, IDOK), &ok);
+    std::printf("caption: %s\ntext: %s\nok: %ld %ld\n", NarrowToUtf8(TextOf(box)).c_str(), text.c_str(),
+                (ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2);
     return 0;
 }
 

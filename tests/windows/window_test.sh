@@ -33,6 +33,16 @@ wait_for_text() {
     fail "box $1 shows \"$text\", not \"$2\""
     return 1
 }
+# Clicks the OK button of the message box that the probe described in $1,
+# and waits for the box to go.
+press_ok() {
+    # shellcheck disable=SC2046
+    xdotool mousemove --sync $(sed -n 's/^ok: //p' <<<"$1") click 1
+    for _ in $(seq 1 20); do
+        probe message >/dev/null || return 0
+        sleep 0.25
+    done
+}
 click() {
     # shellcheck disable=SC2046
     xdotool mousemove --sync $(probe center "$1") click 1
@@ -43,11 +53,17 @@ mkdir -p "$work"
 cd "$work" || exit 1
 printf '5 7 0 3 11 13 0 0 0 0 ' >Highscores.txt
 
+# A window manager, ready before the first window maps: Wine's message
+# boxes do not end cleanly on a display whose manager is still starting.
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
 started_wm=""
-if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; then
+if ! wm_ready; then
     openbox >/dev/null 2>&1 &
     started_wm=$!
-    sleep 1
+    for _ in $(seq 1 40); do
+        wm_ready && break
+        sleep 0.25
+    done
 fi
 app=""
 cleanup() {
@@ -93,15 +109,14 @@ done
 wait_for_text 1005 "Runs:2, 100 %"
 [[ "$(probe text 1025)" =~ ^0\.[0-9]+$ ]] || fail "the Patience box shows \"$(probe text 1025)\""
 
-# Help: its text in a message box captioned "Velmorandine"; Enter dismisses it.
+# Help: its text in a message box captioned "Velmorandine", until OK.
 click 1001
 sleep 1
 message=$(probe message)
 grep -q "^caption: Velmorandine$" <<<"$message" || fail "Help message: $message"
 grep -q "^text: This is for memorizing standard open charts." <<<"$message" || fail "Help message: $message"
-xdotool key Return
-sleep 1
-probe message >/dev/null && fail "the Help message is still open after Enter"
+press_ok "$message"
+probe message >/dev/null && fail "the Help message is still open after OK"
 
 # A directory in the highscore file's place: the failure message carries
 # the application's name, the executable's.
@@ -111,11 +126,11 @@ sleep 1
 message=$(probe message)
 grep -q "^caption: velmorandine$" <<<"$message" || fail "file failure message: $message"
 grep -q "^text: Highscore list gone?$" <<<"$message" || fail "file failure message: $message"
-xdotool key Return
-sleep 1
+press_ok "$message"
 
 # Escape ends the program, and nothing is written on the way out.
 rmdir Highscores.txt && printf '1 2 3 4 5 6 7 8 9 10 ' >Highscores.txt
+xdotool windowactivate --sync "$window" 2>/dev/null || true
 xdotool key Escape
 for _ in $(seq 1 40); do
     kill -0 "$app" 2>/dev/null || break
