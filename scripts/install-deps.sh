@@ -1,13 +1,25 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing Velmorandine need,
 # only those that are missing.  Runs as root (or through sudo when present).
+#   install-deps.sh            the Linux build and its tests
+#   install-deps.sh --windows  the Windows cross-build and its tests under Wine
+#   install-deps.sh PKG...     just these
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           clang clang-format libclang-rt-dev xvfb xauth openbox xdotool x11-utils imagemagick
           # the package check: building and judging the .deb, starting the menu entry
           dpkg-dev lintian devscripts desktop-file-utils appstream libglib2.0-bin)
-[ "$#" -gt 0 ] && packages=("$@")
+# Wine runs the 32-bit programs with the i386 architecture's libraries;
+# fonts-wine brings "MS Sans Serif"; openbox, xdotool and xprop serve the
+# window test.
+windows=(cmake make g++-mingw-w64-i686-posix libgtest-dev wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool
+         openbox x11-utils unzip)
+if [ "${1:-}" = "--windows" ]; then
+    packages=("${windows[@]}")
+elif [ "$#" -gt 0 ]; then
+    packages=("$@")
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -17,6 +29,10 @@ done
 
 as_root=()
 [ "$(id -u)" -ne 0 ] && as_root=(sudo)
+if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "Adding the i386 architecture"
+    "${as_root[@]}" dpkg --add-architecture i386
+fi
 echo "Installing: ${missing[*]}"
 "${as_root[@]}" apt-get update -qq
 DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

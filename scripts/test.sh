@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds Velmorandine and runs every test headless (installing what is
 # missing): the formatting check, the whole suite in a normal build with
-# warnings as errors, the whole suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and the fuzz targets for a bounded time.  The
-# three builds are the presets of CMakePresets.json.
+# warnings as errors, the Windows build and its tests under Wine, the whole
+# suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and the
+# fuzz targets for a bounded time.  The three Linux builds are the presets of
+# CMakePresets.json.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,6 +21,9 @@ echo "== build and test"
 cmake --preset test >/dev/null
 cmake --build --preset test -j"$jobs"
 ctest --preset test -j"$jobs"
+
+echo "== Windows build and tests under Wine"
+VELMO_LINUX_BUILD=build/test scripts/test-windows.sh
 
 echo "== build and test under ASan+UBSan"
 cmake --preset asan >/dev/null

@@ -14,9 +14,9 @@ public:
     virtual std::uint32_t GetTickCount() = 0;
 };
 
-// Milliseconds since system start, wrapping at 2^32; Sleep blocks the
-// calling thread, which is the one UI thread.  One implementation per
-// operating system (real_clock_posix.cpp).
+// Milliseconds since system start (GetTickCount on Windows, CLOCK_BOOTTIME
+// elsewhere), wrapping at 2^32; Sleep blocks the calling thread, which is the
+// one UI thread.
 class RealClock : public Clock {
 public:
     void Sleep(std::uint32_t ms) override;

@@ -144,10 +144,9 @@ void EquityTrainer::Judge(Answer given)
 
     // The score box follows every change of the score, so that it never
     // lags behind a time bonus or a slow penalty.
-    std::string message;
     const bool credited = given == expected;
+    std::string message(credited ? (given == Answer::Call ? kRightCall : kRightFold) : "");
     if (credited) {
-        message = given == Answer::Call ? kRightCall : kRightFold;
         platform_.SetWindowText(ids::kOddsTextBox, message);
         oddsScore = SaturatingAdd(oddsScore, 1);
         ShowScore();

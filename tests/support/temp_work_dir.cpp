@@ -1,7 +1,7 @@
 #include "support/temp_work_dir.h"
 
-#include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -9,10 +9,19 @@ namespace velmo::test {
 
 TempWorkDir::TempWorkDir() : previous_(std::filesystem::current_path())
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "velmo-test-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
+    // create_directory fails on a name that exists, so the directory is ours
+    // alone, as with mkdtemp (which Windows lacks).
+    std::random_device seed;
+    std::mt19937 names(seed());
+    const auto base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+        const auto candidate = base / ("velmo-test-" + std::to_string(names()));
+        std::error_code ec;
+        if (std::filesystem::create_directory(candidate, ec))
+            path_ = candidate;
+    }
+    if (path_.empty())
         throw std::runtime_error("cannot create a temporary directory");
-    path_ = pattern;
     std::filesystem::current_path(path_);
 }
 

@@ -90,7 +90,7 @@ TEST_P(TournamentGroupTable, DescriptionsHaveTheFixedFormAndBlinds)
     double minRatio = 1e18, maxRatio = 0;
     std::int64_t minBubble = INT64_MAX, maxBubble = 0;
     for (std::size_t k = 0; k < descriptions.size(); ++k) {
-        SCOPED_TRACE("description " + std::to_string(k + 1));
+        SCOPED_TRACE(testing::Message() << "description " << k + 1);
         const std::string_view d = descriptions[k];
         EXPECT_GE(d.size(), 52u);
         EXPECT_LE(d.size(), 62u);

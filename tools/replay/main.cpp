@@ -2,18 +2,15 @@
 // a script and prints every visible effect as JSON lines.
 #include "replay_runner.h"
 #include "replay_script.h"
+#include "standard_streams.h"
 #include "utf8_text.h"
 #include "velmo_version.h"
 
-#include <cerrno>
-#include <csignal>
 #include <cstring>
-#include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -40,30 +37,6 @@ int BadUsage(const std::string& why)
     return velmo::replay::kExitBadInput;
 }
 
-bool IsOpen(int fd)
-{
-    return ::fcntl(fd, F_GETFD) != -1 || errno != EBADF;
-}
-
-// A standard descriptor that the caller closed would go to the next file the
-// trainers open ("Highscores.txt", "studs1.txt"), and what was meant for it
-// would land in that file.  Closed standard input and error are held by
-// /dev/null instead; closed standard output is an error, as the output is the
-// whole point.  False when standard output is closed.
-bool HoldStandardDescriptors(bool& inputClosed)
-{
-    const bool in = IsOpen(STDIN_FILENO), out = IsOpen(STDOUT_FILENO), err = IsOpen(STDERR_FILENO);
-    if (!out)
-        return false;
-    inputClosed = !in;
-    // The lowest free descriptor is taken first, so these land on 0 and 2.
-    if (!in)
-        ::open("/dev/null", O_RDONLY);
-    if (!err)
-        ::open("/dev/null", O_WRONLY);
-    return true;
-}
-
 int OutputFailed()
 {
     std::cerr << "velmorandine-replay: cannot write the output\n";
@@ -74,12 +47,9 @@ int OutputFailed()
 
 int main(int argc, char** argv)
 {
-    bool inputClosed = false;
-    if (!HoldStandardDescriptors(inputClosed))
+    const auto streams = velmo::replay::PrepareStandardStreams();
+    if (!streams.outputOpen)
         return OutputFailed();
-    // A reader that goes away is an output that cannot be written, reported
-    // like a full disk rather than by a silent death.
-    std::signal(SIGPIPE, SIG_IGN);
 
     std::uint32_t tick = 100000;
     const char* scriptPath = nullptr;
@@ -118,16 +88,16 @@ int main(int argc, char** argv)
 
     std::ios::sync_with_stdio(false);
     if (!scriptPath || std::strcmp(scriptPath, "-") == 0) {
-        if (inputClosed) {
+        if (streams.inputClosed) {
             std::cerr << "velmorandine-replay: cannot read the script from standard input\n";
             return velmo::replay::kExitBadInput;
         }
         return velmo::replay::RunScript(std::cin, tick, std::cout, std::cerr);
     }
 
-    struct stat st {};
+    std::error_code ec;
     std::ifstream file;
-    if (::stat(scriptPath, &st) == 0 && !S_ISDIR(st.st_mode))
+    if (!std::filesystem::is_directory(scriptPath, ec))
         file.open(scriptPath);
     if (!file.is_open()) {
         std::cerr << "velmorandine-replay: cannot read the script " << scriptPath << "\n";

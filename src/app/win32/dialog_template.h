@@ -1,0 +1,38 @@
+// The main dialog's template, built in memory from the shell's layout table:
+// the same controls, dialog units, captions and tab order as the Qt window,
+// in the form DialogBoxIndirectParamW takes.
+#pragma once
+
+#include "common/windows_api.h"
+#include "shell/dialog_layout.h"
+
+#include <vector>
+
+namespace velmo {
+
+inline constexpr wchar_t kDialogCaption[] = L"Velmorandine";
+inline constexpr wchar_t kDialogFont[] = L"MS Sans Serif";
+inline constexpr WORD kDialogFontPoints = 8;
+
+inline constexpr DWORD kDialogStyle =
+    WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT;
+inline constexpr DWORD kDialogExStyle = WS_EX_APPWINDOW;
+
+// A DLGTEMPLATE with its DLGITEMTEMPLATEs, DWORD-aligned in the vector.
+class DialogTemplate {
+public:
+    explicit DialogTemplate(DWORD style = kDialogStyle);
+    const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
+
+private:
+    std::vector<WORD> words_;
+};
+
+// The window class atom and style of one row of the layout table.
+struct ControlClass {
+    WORD atom; // 0x0080 button, 0x0081 edit, 0x0082 static
+    DWORD style;
+};
+ControlClass ClassOf(const ControlSpec& row);
+
+} // namespace velmo

@@ -1,0 +1,18 @@
+#include "common/clock.h"
+
+#include "common/windows_api.h"
+
+namespace velmo {
+
+void RealClock::Sleep(std::uint32_t ms)
+{
+    ::Sleep(ms);
+}
+
+std::uint32_t RealClock::GetTickCount()
+{
+    // The 32-bit tick count itself, wrap after 49.7 days included.
+    return ::GetTickCount();
+}
+
+} // namespace velmo

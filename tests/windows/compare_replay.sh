@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# compare_replay.sh LINUX_REPLAY WINDOWS_REPLAY SCRIPT_DIR WORK_DIR
+# Runs every script of SCRIPT_DIR through both replay tools, each from
+# several start ticks (the last ones just before the 32-bit tick count
+# wraps), each in a fresh working directory, and fails unless standard
+# output, exit status and the files left behind ("Highscores.txt", and no
+# stray scratch files) are the same byte for byte.  A script whose first
+# line is "# Highscores.txt: VALUES" starts with that file.
+set -uo pipefail
+linux=$(realpath "$1") windows=$(realpath "$2") scripts=$(realpath "$3") work=$4
+here=$(cd "$(dirname "$0")" && pwd)
+ticks=(100000 0 4294967000 4294967290)
+
+rm -rf "$work"
+mkdir -p "$work"
+runs=0 failures=0
+for script in "$scripts"/*.txt; do
+    name=$(basename "$script" .txt)
+    seed=$(sed -n '1s/^# Highscores.txt: //p' "$script")
+    for tick in "${ticks[@]}"; do
+        for side in linux windows; do
+            dir="$work/$name-$tick/$side"
+            mkdir -p "$dir"
+            [ -n "$seed" ] && printf '%s ' $seed >"$dir/Highscores.txt"
+            if [ "$side" = linux ]; then
+                (cd "$dir" && "$linux" --tick "$tick" "$script" >../$side.out 2>../$side.err)
+            else
+                (cd "$dir" && "$here/wine_run.sh" 60 "$windows" --tick "$tick" "$script" >../$side.out 2>../$side.err)
+            fi
+            echo "exit $?" >>"$work/$name-$tick/$side.out"
+        done
+        runs=$((runs + 1))
+        pair="$work/$name-$tick"
+        if ! cmp -s "$pair/linux.out" "$pair/windows.out"; then
+            echo "FAIL $name --tick $tick: the output differs"
+            diff "$pair/linux.out" "$pair/windows.out" | head -5
+            failures=$((failures + 1))
+        elif ! diff -r "$pair/linux" "$pair/windows" >/dev/null; then
+            echo "FAIL $name --tick $tick: the files left behind differ"
+            diff -r "$pair/linux" "$pair/windows" | head -5
+            failures=$((failures + 1))
+        elif [ "$(wc -l <"$pair/linux.out")" -lt 2 ]; then
+            echo "FAIL $name --tick $tick: no output at all"
+            failures=$((failures + 1))
+        fi
+        grep -h "retrying" "$pair/windows.err" || true
+    done
+done
+echo "$runs runs compared, $failures differ"
+[ "$failures" -eq 0 ]

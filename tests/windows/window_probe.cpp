@@ -1,0 +1,210 @@
+// velmo-window-probe: looks into the running Win32 window from another
+// process, the way a test on Windows would, so that the window test can
+// check what the real controls hold rather than what the program meant to
+// put there.
+//
+//   layout        the dialog against the layout table: control order (= tab
+//                 order), ids, classes, styles, captions, positions; window
+//                 styles; the focus on the card box.  (Wine does not pass
+//                 WM_GETICON between processes; the test reads the icon from
+//                 the X window instead.)
+//   text ID       the text of control ID, in UTF-8
+//   center ID     the screen position of control ID's centre, "X Y"
+//   message       caption and text of the message box on top of the dialog,
+//                 and the screen position of its OK button
+//
+// Exit status 0 when the window (and for "message", a message box) is there
+// and, for "layout", everything matches; 1 otherwise.
+#include "app/win32/dialog_template.h"
+#include "common/windows_api.h"
+#include "common/windows_text.h"
+#include "shell/dialog_layout.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <io.h>
+#include <string>
+
+namespace {
+
+using velmo::NarrowToUtf8;
+
+// The main dialog: of the windows captioned "Velmorandine" (the Help
+// message boxes are too), the one without an owner.
+HWND FindDialog()
+{
+    HWND window = nullptr;
+    while ((window = ::FindWindowExW(nullptr, window, L"#32770", velmo::kDialogCaption)) != nullptr)
+        if (!::GetWindow(window, GW_OWNER))
+            return window;
+    return nullptr;
+}
+
+std::wstring TextOf(HWND window)
+{
+    // WM_GETTEXT crosses processes; GetWindowTextW would not read an edit
+    // control of another process.
+    const auto length = ::SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const auto copied = ::SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied));
+    return text;
+}
+
+std::wstring ClassNameOf(HWND window)
+{
+    wchar_t name[64] = {};
+    ::GetClassNameW(window, name, 64);
+    return name;
+}
+
+// The same template, created hidden in this process, maps dialog units to
+// pixels exactly as the program's dialog does.  The dialog manager converts
+// position and size each on their own, so the size is mapped as a size.
+RECT PixelsOf(HWND reference, const velmo::ControlSpec& row)
+{
+    RECT units{row.x, row.y, row.width, row.height};
+    ::MapDialogRect(reference, &units);
+    return {units.left, units.top, units.left + units.right, units.top + units.bottom};
+}
+
+INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
+HWND HiddenReferenceDialog()
+{
+    const velmo::DialogTemplate hidden(velmo::kDialogStyle & ~static_cast<DWORD>(WS_VISIBLE));
+    return ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), hidden.get(), nullptr, IgnoreMessages, 0);
+}
+
+int Layout(HWND dialog)
+{
+    int faults = 0;
+    const auto fault = [&faults](const std::string& what) {
+        std::printf("%s\n", what.c_str());
+        ++faults;
+    };
+
+    const auto style = static_cast<DWORD>(::GetWindowLongW(dialog, GWL_STYLE));
+    const DWORD wanted = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME;
+    if ((style & wanted) != wanted || (style & (WS_MAXIMIZEBOX | WS_THICKFRAME)) != 0)
+        fault("window style " + std::to_string(style));
+    if ((::GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW) == 0)
+        fault("no WS_EX_APPWINDOW");
+
+    const HWND reference = HiddenReferenceDialog();
+    HWND child = ::GetWindow(dialog, GW_CHILD);
+    for (const velmo::ControlSpec& row : velmo::DialogControls()) {
+        const std::string name = "control " + std::to_string(row.id) + " \"" + std::string(row.caption) + "\": ";
+        if (!child) {
+            fault(name + "missing");
+            break;
+        }
+        const int id = ::GetDlgCtrlID(child);
+        if (id != (row.id ? row.id : 0xFFFF))
+            fault(name + "found id " + std::to_string(id) + " in its place");
+        const velmo::ControlClass cls = velmo::ClassOf(row);
+        const wchar_t* className = cls.atom == 0x0080 ? L"Button" : cls.atom == 0x0081 ? L"Edit" : L"Static";
+        if (_wcsicmp(ClassNameOf(child).c_str(), className) != 0)
+            fault(name + "class " + NarrowToUtf8(ClassNameOf(child)));
+        auto childStyle = static_cast<DWORD>(::GetWindowLongW(child, GWL_STYLE));
+        // A bordered edit control of a dialog takes the sunken 3-D edge in
+        // place of the flat border.
+        if ((::GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0)
+            childStyle |= WS_BORDER;
+        if ((childStyle & cls.style) != cls.style)
+            fault(name + "style " + std::to_string(childStyle));
+        if (row.kind != velmo::ControlKind::LineEdit && row.kind != velmo::ControlKind::MultiLineEdit &&
+            NarrowToUtf8(TextOf(child)) != row.caption)
+            fault(name + "caption \"" + NarrowToUtf8(TextOf(child)) + "\"");
+        RECT actual{};
+        ::GetWindowRect(child, &actual);
+        ::MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&actual), 2);
+        const RECT expected = PixelsOf(reference, row);
+        if (!::EqualRect(&actual, &expected))
+            fault(name + "at " + std::to_string(actual.left) + "," + std::to_string(actual.top) + " " +
+                  std::to_string(actual.right - actual.left) + "x" + std::to_string(actual.bottom - actual.top) +
+                  ", not " + std::to_string(expected.left) + "," + std::to_string(expected.top) + " " +
+                  std::to_string(expected.right - expected.left) + "x" +
+                  std::to_string(expected.bottom - expected.top));
+        child = ::GetWindow(child, GW_HWNDNEXT);
+    }
+    if (child)
+        fault("more controls than the layout table has");
+
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &thread) ||
+        thread.hwndFocus != ::GetDlgItem(dialog, 1000))
+        fault("the focus is not on the card box 1000");
+
+    RECT client{};
+    ::GetClientRect(dialog, &client);
+    RECT size{0, 0, velmo::kDialogWidthDu, velmo::kDialogHeightDu};
+    ::MapDialogRect(reference, &size);
+    if (!::EqualRect(&client, &size))
+        fault("client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
+    ::DestroyWindow(reference);
+
+    RECT window{};
+    ::GetWindowRect(dialog, &window);
+    std::printf("%d controls, client %ldx%ld px, window %ldx%ld px, %d difference(s)\n",
+                static_cast<int>(velmo::DialogControls().size()), client.right, client.bottom,
+                window.right - window.left, window.bottom - window.top, faults);
+    return faults == 0 ? 0 : 1;
+}
+
+// A message box is a dialog of its own, owned by the main dialog.
+int Message(HWND dialog)
+{
+    HWND box = nullptr;
+    while ((box = ::FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr)
+        if (box != dialog && ::GetWindow(box, GW_OWNER) == dialog && ::IsWindowVisible(box))
+            break;
+    if (!box)
+        return 1;
+    std::string text;
+    for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if (_wcsicmp(ClassNameOf(child).c_str(), L"Static") == 0 && ::GetWindowTextLengthW(child) > 0)
+            text += NarrowToUtf8(TextOf(child));
+    RECT ok{};
+    ::GetWindowRect(::GetDlgItem(box, IDOK), &ok);
+    std::printf("caption: %s\ntext: %s\nok: %ld %ld\n", NarrowToUtf8(TextOf(box)).c_str(), text.c_str(),
+                (ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    ::_setmode(::_fileno(stdout), _O_BINARY); // "\n" alone, for the shell that reads it
+    const HWND dialog = FindDialog();
+    if (!dialog || argc < 2) {
+        std::fprintf(stderr, dialog ? "usage: velmo-window-probe layout|text ID|center ID|message\n"
+                                    : "no Velmorandine window\n");
+        return 1;
+    }
+    const std::string command = argv[1];
+    if (command == "layout")
+        return Layout(dialog);
+    if (command == "message")
+        return Message(dialog);
+    if (argc == 3 && (command == "text" || command == "center")) {
+        const HWND control = ::GetDlgItem(dialog, std::atoi(argv[2]));
+        if (!control)
+            return 1;
+        if (command == "text") {
+            std::fputs(NarrowToUtf8(TextOf(control)).c_str(), stdout);
+            return 0;
+        }
+        RECT rect{};
+        ::GetWindowRect(control, &rect);
+        std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        return 0;
+    }
+    return 1;
+}

@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# window_test.sh VELMORANDINE_EXE PROBE_EXE WORK_DIR
+# The real Win32 window under Wine on the X display in $DISPLAY (a virtual
+# one: the driver runs ctest under xvfb-run), with openbox as window manager.
+# Clicks go in through xdotool; what the controls hold is read back with the
+# probe, from outside the program.  Checks: the layout against the table and
+# the focus; the program icon; a click and "Highscores.txt"; clicks made
+# during a pause handled afterwards, in order; a Help text and the nameless
+# file failure message with their captions; Escape ending the program.
+# Exits 77 (skipped) without a display.
+set -uo pipefail
+exe=$(realpath "$1") probe=$(realpath "$2") work=$3
+here=$(cd "$(dirname "$0")" && pwd)
+if [ -z "${DISPLAY:-}" ]; then
+    echo "no X display: run under xvfb-run (scripts/test-windows.sh does)"
+    exit 77
+fi
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+probe() { "$here/wine_run.sh" 30 "$probe" "$@"; }
+# Polls the probe until box $1 holds $2 (a pause may still be running).
+wait_for_text() {
+    local text=""
+    for _ in $(seq 1 60); do
+        text=$(probe text "$1")
+        [ "$text" = "$2" ] && return 0
+        sleep 0.25
+    done
+    fail "box $1 shows \"$text\", not \"$2\""
+    return 1
+}
+# Clicks the OK button of the message box that the probe described in $1,
+# and waits for the box to go.
+press_ok() {
+    # shellcheck disable=SC2046
+    xdotool mousemove --sync $(sed -n 's/^ok: //p' <<<"$1") click 1
+    for _ in $(seq 1 20); do
+        probe message >/dev/null || return 0
+        sleep 0.25
+    done
+}
+click() {
+    # shellcheck disable=SC2046
+    xdotool mousemove --sync $(probe center "$1") click 1
+}
+
+rm -rf "$work"
+mkdir -p "$work"
+cd "$work" || exit 1
+printf '5 7 0 3 11 13 0 0 0 0 ' >Highscores.txt
+
+# A window manager, ready before the first window maps: Wine's message
+# boxes do not end cleanly on a display whose manager is still starting.
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+started_wm=""
+if ! wm_ready; then
+    openbox >/dev/null 2>&1 &
+    started_wm=$!
+    for _ in $(seq 1 40); do
+        wm_ready && break
+        sleep 0.25
+    done
+fi
+app=""
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null
+    [ -n "$started_wm" ] && kill "$started_wm" 2>/dev/null
+}
+trap cleanup EXIT
+
+# The program, with one retry when its window does not come up.
+window=""
+for attempt in 1 2; do
+    timeout --kill-after=5 120 wine "$exe" >wine.log 2>&1 &
+    app=$!
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velmorandine$' 2>/dev/null | head -1)
+    [ -n "$window" ] && break
+    kill "$app" 2>/dev/null
+    wait "$app" 2>/dev/null
+    app=""
+    [ "$attempt" -eq 1 ] && echo "window_test: the window did not appear within 30 s; retrying once"
+done
+[ -n "$window" ] || {
+    echo "FAIL: no window"
+    exit 1
+}
+
+probe layout || fail "the dialog differs from the layout table (above)"
+xprop -id "$window" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "the window has no 32x32 program icon"
+
+# SCORES: the total of the slots, and slot 8 keeps it.
+click 1028
+wait_for_text 1029 39
+[ "$(cat Highscores.txt)" = "5 7 0 3 11 13 0 0 39 0 " ] || fail "Highscores.txt holds \"$(cat Highscores.txt)\""
+
+# HIT freezes the window for 2 s; the three clicks made meanwhile come
+# afterwards, in order.  Incorrect first, then two Correct: 2 runs, 100 %.
+# (In any other order, or with a click lost, the result box reads otherwise.)
+positions=()
+for id in 1022 1004 1003 1003; do positions+=("$(probe center $id)"); done
+for position in "${positions[@]}"; do
+    # shellcheck disable=SC2086
+    xdotool mousemove --sync $position click 1
+done
+wait_for_text 1005 "Runs:2, 100 %"
+[[ "$(probe text 1025)" =~ ^0\.[0-9]+$ ]] || fail "the Patience box shows \"$(probe text 1025)\""
+
+# Help: its text in a message box captioned "Velmorandine", until OK.
+click 1001
+sleep 1
+message=$(probe message)
+grep -q "^caption: Velmorandine$" <<<"$message" || fail "Help message: $message"
+grep -q "^text: This is for memorizing standard open charts." <<<"$message" || fail "Help message: $message"
+press_ok "$message"
+probe message >/dev/null && fail "the Help message is still open after OK"
+
+# A directory in the highscore file's place: the failure message carries
+# the application's name, the executable's.
+rm Highscores.txt && mkdir Highscores.txt
+click 1027
+sleep 1
+message=$(probe message)
+grep -q "^caption: velmorandine$" <<<"$message" || fail "file failure message: $message"
+grep -q "^text: Highscore list gone?$" <<<"$message" || fail "file failure message: $message"
+press_ok "$message"
+
+# Escape ends the program, and nothing is written on the way out.
+rmdir Highscores.txt && printf '1 2 3 4 5 6 7 8 9 10 ' >Highscores.txt
+xdotool windowactivate --sync "$window" 2>/dev/null || true
+xdotool key Escape
+for _ in $(seq 1 40); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.25
+done
+if kill -0 "$app" 2>/dev/null; then
+    fail "the program is still running after Escape"
+else
+    app=""
+fi
+[ "$(cat Highscores.txt)" = "1 2 3 4 5 6 7 8 9 10 " ] || fail "closing changed Highscores.txt"
+
+[ "$failures" -eq 0 ] && echo "window test passed"
+[ "$failures" -eq 0 ]

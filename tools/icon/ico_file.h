@@ -1,0 +1,13 @@
+// The Windows icon file (.ico) of the program icon, made from the same
+// drawing as the Linux icons, for the Win32 window's resource.
+#pragma once
+
+#include <QByteArray>
+
+namespace velmo {
+
+// 16, 24, 32 and 48 pixels as 32-bit bitmaps with a transparency mask,
+// 256 pixels as PNG (the form Windows Vista and later read at that size).
+QByteArray ProgramIconFile();
+
+} // namespace velmo
