@@ -1,10 +1,13 @@
-// Runs whole replay scripts against the program in a scratch working
-// directory.  The input's first line is the content of "Highscores.txt"
-// before the start ("none": no file), the rest is the script.  Checks: the
-// run ends with a known status, leaves no scratch or temporary file, leaves
-// the highscore file either untouched or rewritten as ten integers each
-// followed by one blank, prints only JSON lines, and gives the same output
-// when run again from the same start (everything runs on the simulated clock).
+// Runs whole replay scripts against the program, its files kept in memory so
+// that no press waits for a disk.  The input's first line is the content of
+// "Highscores.txt" before the start ("none": no file), the rest is the
+// script.  Checks: the run ends with a known status, leaves no scratch or
+// other file but the highscore file, writes nothing into the real (scratch)
+// working directory, leaves the highscore file either untouched or rewritten
+// as ten integers each followed by one blank, prints only JSON lines, and
+// gives the same output when run again from the same start (everything runs
+// on the simulated clock).
+#include "common/in_memory_file_system.h"
 #include "replay_runner.h"
 #include "support/highscore_format.h"
 
@@ -13,8 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <unistd.h>
@@ -22,25 +24,15 @@
 namespace {
 
 namespace fs = std::filesystem;
+using Kind = velmo::InMemoryFileSystem::Kind;
 
-// Every press does real file work, so long scripts only slow the search down.
+// Long scripts only slow the search down.
 constexpr int kMaxLines = 120;
 
 [[noreturn]] void Fail(const char* what)
 {
     std::fprintf(stderr, "replay_script_fuzzer: %s\n", what);
     std::abort();
-}
-
-std::string ReadAll(const char* path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteAll(const char* path, const std::string& content)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
 }
 
 bool IsCanonical(const std::string& text)
@@ -65,26 +57,28 @@ struct Run {
     int status;
     std::string out;
     std::string err;
-    std::string highscores;
+    velmo::InMemoryFileSystem files; // as the run left them
 };
 
 Run RunOnce(const std::string& initial, bool haveFile, const std::string& script)
 {
-    fs::remove_all("Highscores.txt");
-    fs::remove_all("studs1.txt");
+    Run run{};
     if (haveFile)
-        WriteAll("Highscores.txt", initial);
+        run.files.SetContent("Highscores.txt", initial);
     std::istringstream in(script);
     std::ostringstream out, err;
-    const int status = velmo::replay::RunScript(in, 100000, out, err);
-    return {status, out.str(), err.str(), ReadAll("Highscores.txt")};
+    run.status = velmo::replay::RunScript(run.files, in, 100000, out, err);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    // The program writes into its working directory: give it one of its own.
+    // Every file should go through the file system in memory; a scratch
+    // working directory of its own shows any that does not.
     char pattern[] = "/tmp/velmo-replay-fuzz-XXXXXX";
     if (!::mkdtemp(pattern) || ::chdir(pattern) != 0)
         Fail("cannot make a scratch working directory");
@@ -115,18 +109,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Fail("a bad script without a reason, or a reason for a good one");
     if (!OnlyJsonLines(first.out))
         Fail("output that is not one JSON object a line");
-    if (fs::exists("studs1.txt"))
+    if (first.files.KindOf("studs1.txt") != Kind::Missing)
         Fail("the scratch file was left behind");
-    for (const auto& entry : fs::directory_iterator("."))
-        if (entry.path().filename().string().rfind(".Highscores.txt.", 0) == 0)
-            Fail("a temporary file of a rewrite was left behind");
-    if (!fs::is_regular_file("Highscores.txt"))
+    for (const std::string& name : first.files.Names())
+        if (name != "Highscores.txt")
+            Fail("a file other than the highscore file was left behind");
+    if (fs::directory_iterator(".") != fs::directory_iterator())
+        Fail("a file was written past the file system in memory");
+    const std::optional<std::string> highscores = first.files.Content("Highscores.txt");
+    if (!highscores)
         Fail("the highscore file is gone");
-    if (!(haveFile && first.highscores == initial) && !IsCanonical(first.highscores))
+    if (!(haveFile && *highscores == initial) && !IsCanonical(*highscores))
         Fail("the highscore file was rewritten in the wrong format");
 
     const Run second = RunOnce(initial, haveFile, script);
-    if (second.status != first.status || second.out != first.out || second.highscores != first.highscores)
+    if (second.status != first.status || second.out != first.out ||
+        second.files.Content("Highscores.txt") != highscores)
         Fail("the same script from the same start gave a different run");
     return 0;
 }

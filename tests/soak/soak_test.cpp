@@ -6,8 +6,11 @@
 // either as it was or rewritten as exactly ten integers each followed by one
 // blank, and only the slot that the pressed button owns ever changed, and
 // only upwards (Reset zeroes them all).  Everything runs on the simulated
-// clock, so the run takes the same course on every machine.
+// clock and on files kept in memory, so the run takes the same course on
+// every machine and no disk slows it down; the real working directory must
+// stay empty throughout.
 #include "common/control_ids.h"
+#include "common/in_memory_file_system.h"
 #include "common/number_to_text.h"
 #include "scores/highscore_file.h"
 #include "shell/event_table.h"
@@ -17,13 +20,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <random>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace velmo::test {
@@ -31,23 +32,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace ids;
-
-// The run rewrites the highscore file some three thousand times, and every
-// rewrite flushes it to disk; on a busy disk those flushes, not the program,
-// take most of the run (half a minute against six seconds here).  Unless
-// TMPDIR says otherwise, the working directory goes into a memory-backed
-// folder where there is one: every open, write, rename and unlink stays
-// real, only the flush costs nothing.
-class MemoryBackedWorkDir : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (!std::getenv("TMPDIR") && ::access("/dev/shm", W_OK | X_OK) == 0)
-            ::setenv("TMPDIR", "/dev/shm", 0);
-    }
-};
-[[maybe_unused]] ::testing::Environment* const kMemoryBackedWorkDir =
-    ::testing::AddGlobalTestEnvironment(new MemoryBackedWorkDir);
 
 constexpr int kPresses = 100000;
 constexpr std::uint32_t kSeed = 20240611;
@@ -111,19 +95,16 @@ struct FileView {
     HighscoreSlots slots{};
 };
 
-FileView Look()
+FileView Look(const InMemoryFileSystem& files)
 {
     FileView view;
-    std::error_code ec;
-    const auto status = fs::symlink_status(kHighscoreFileName, ec);
-    if (!fs::exists(status))
-        return view;
-    if (!fs::is_regular_file(status)) {
-        view.kind = FileView::Kind::Other;
-        return view;
+    switch (files.KindOf(kHighscoreFileName)) {
+    case InMemoryFileSystem::Kind::Missing: return view;
+    case InMemoryFileSystem::Kind::Directory: view.kind = FileView::Kind::Other; return view;
+    case InMemoryFileSystem::Kind::File: break;
     }
     view.kind = FileView::Kind::Regular;
-    view.content = ReadFile(kHighscoreFileName);
+    view.content = *files.Content(kHighscoreFileName);
     std::istringstream in(view.content);
     view.slots = ParseHighscoreValues(in).slots;
     return view;
@@ -140,7 +121,7 @@ struct Tally {
     int damages = 0;
 };
 
-class Soak : public ProgramFixture {
+class Soak : public ProgramOn<FaultyInMemoryFileSystem> {
 protected:
     Soak()
     {
@@ -163,7 +144,7 @@ protected:
             text += "77 88\n";
         if (layout == 3)
             text += "edited by hand";
-        WriteFile(kHighscoreFileName, text);
+        files.SetContent(kHighscoreFileName, text);
         handEdited = text;
     }
 
@@ -175,14 +156,13 @@ protected:
         switch (rng() % 4) {
         case 0:
             // Stays missing until the SCORES Reset creates the file again.
-            fs::remove(kHighscoreFileName);
+            files.Remove(kHighscoreFileName);
             break;
         case 1:
             if (now.kind != FileView::Kind::Regular)
                 return;
             saved = now.content;
-            fs::remove(kHighscoreFileName);
-            fs::create_directory(kHighscoreFileName);
+            files.MakeDirectory(kHighscoreFileName);
             damage = Damage::Directory;
             break;
         case 2:
@@ -194,19 +174,18 @@ protected:
                 EditByHand(now.slots);
             break;
         }
-        known = Look();
+        known = Look(files);
     }
 
     void EndDamage()
     {
         if (damage == Damage::Directory) {
-            fs::remove(kHighscoreFileName);
-            WriteFile(kHighscoreFileName, saved);
+            files.SetContent(kHighscoreFileName, saved);
         } else if (damage == Damage::FailingWrites) {
             files.Heal();
         }
         damage = Damage::None;
-        known = Look();
+        known = Look(files);
     }
 
     // Checks the press's visible effects and clears them, so that memory stays flat.
@@ -240,7 +219,8 @@ protected:
 
     void CheckFile(int id, const FileView& before, const FileView& after)
     {
-        EXPECT_FALSE(fs::exists(kScratchFileName)) << "press " << id << " left the scratch file behind";
+        EXPECT_EQ(files.KindOf(kScratchFileName), InMemoryFileSystem::Kind::Missing)
+            << "press " << id << " left the scratch file behind";
         if (before.kind == FileView::Kind::Missing && id != kScoresReset) {
             EXPECT_EQ(after.kind, FileView::Kind::Missing) << "press " << id << " created the file again";
         }
@@ -273,12 +253,14 @@ protected:
         }
     }
 
+    // Only the highscore file stands, and every file went through the file
+    // system the program was given: the real working directory stays empty.
     void CheckNoTemporaryFiles()
     {
-        for (const auto& entry : fs::directory_iterator(dir.path())) {
-            const std::string name = entry.path().filename().string();
+        for (const std::string& name : files.Names())
             EXPECT_TRUE(name == kHighscoreFileName) << "left in the working directory: " << name;
-        }
+        for (const auto& entry : fs::directory_iterator(dir.path()))
+            ADD_FAILURE() << "written past the file system: " << entry.path().filename().string();
     }
 
     // `known` is what the file was after the last press or damage, so each
@@ -288,7 +270,7 @@ protected:
         const FileView before = known;
         const bool healthy = before.kind == FileView::Kind::Regular && damage == Damage::None;
         Press(id);
-        const FileView after = Look();
+        const FileView after = Look(files);
         CheckEffects(id, healthy);
         CheckFile(id, before, after);
         if (after.content != before.content)
@@ -299,7 +281,7 @@ protected:
     std::mt19937 rng{kSeed};
     std::vector<int> buttons;
     std::vector<int> weights;
-    FileView known = Look();
+    FileView known = Look(files);
     Damage damage = Damage::None;
     int pressesLeft = 0;
     std::string saved;
@@ -341,12 +323,12 @@ TEST_F(Soak, HundredThousandRandomPressesKeepTheFilesSound)
     // After all of it the program still works: Reset recreates the file and a
     // session's score is stored.
     PressOnce(kScoresReset);
-    EXPECT_EQ(ReadFile(kHighscoreFileName), "0 0 0 0 0 0 0 0 0 0 ");
+    EXPECT_EQ(files.Content(kHighscoreFileName), "0 0 0 0 0 0 0 0 0 0 ");
     EXPECT_EQ(Box(kScoresTotalBox), "0");
     for (int i = 0; i < 21; ++i) // the first press only deals: twenty hands judged, all correct
         PressOnce(kRangeCorrect);
     PressOnce(kRangeDone);
-    EXPECT_EQ(Look().slots[slots::kRange], 10);
+    EXPECT_EQ(Look(files).slots[slots::kRange], 10);
     EXPECT_EQ(Box(kRangeResultBox), "Highscore! 10");
 }
 

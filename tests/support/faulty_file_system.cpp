@@ -4,7 +4,7 @@
 
 namespace velmo::test {
 
-std::size_t FaultyFileSystem::WriteAllowance(const std::string& path, std::size_t wanted)
+std::size_t WriteFaults::Allowance(const std::string& path, std::size_t wanted)
 {
     if (refused_ && *refused_ == path)
         return 0;

@@ -1,9 +1,11 @@
-// A real file system whose writes can be made to fail after a number of
-// bytes, like a disk that fills up part-way, or for one file only; and whose
-// scratch file can be made unreadable.
+// File systems whose writes can be made to fail after a number of bytes, like
+// a disk that fills up part-way, or for one file only; and whose scratch file
+// can be made unreadable.  FaultyFileSystem is the real one, in a test's
+// working directory; FaultyInMemoryFileSystem keeps its files in memory.
 #pragma once
 
 #include "common/file_system.h"
+#include "common/in_memory_file_system.h"
 
 #include <cstddef>
 #include <optional>
@@ -11,10 +13,9 @@
 
 namespace velmo::test {
 
-class FaultyFileSystem : public RealFileSystem {
+// The faults asked for, shared by both file systems.
+class WriteFaults {
 public:
-    using RealFileSystem::RealFileSystem;
-
     // Every later write fails once `bytes` bytes have been written in all.
     void FailWritesAfter(std::size_t bytes) { budget_ = bytes; }
     // Every later write for the file `path` fails at once; others go on.
@@ -28,13 +29,26 @@ public:
     }
 
 protected:
-    std::size_t WriteAllowance(const std::string& path, std::size_t wanted) override;
-    bool ReadBackAllowed() override { return !readBackFails_; }
+    // How many of the `wanted` bytes the next write for `path` may take.
+    std::size_t Allowance(const std::string& path, std::size_t wanted);
+    bool ReadBackWorks() const { return !readBackFails_; }
 
 private:
     std::optional<std::size_t> budget_;
     std::optional<std::string> refused_;
     bool readBackFails_ = false;
 };
+
+template <class Files> class Faulty : public Files, public WriteFaults {
+public:
+    using Files::Files;
+
+protected:
+    std::size_t WriteAllowance(const std::string& path, std::size_t wanted) override { return Allowance(path, wanted); }
+    bool ReadBackAllowed() override { return ReadBackWorks(); }
+};
+
+using FaultyFileSystem = Faulty<RealFileSystem>;
+using FaultyInMemoryFileSystem = Faulty<InMemoryFileSystem>;
 
 } // namespace velmo::test

@@ -1,5 +1,7 @@
 // A whole program on the simulated clock in its own working directory: the
 // start-up check has run, and presses go through the event table.
+// ProgramFixture keeps its files on the real file system; ProgramOn with
+// another file system (one in memory) leaves the working directory empty.
 #pragma once
 
 #include "common/simulated_platform.h"
@@ -16,9 +18,9 @@
 
 namespace velmo::test {
 
-class ProgramFixture : public ::testing::Test {
+template <class Files> class ProgramOn : public ::testing::Test {
 protected:
-    explicit ProgramFixture(std::uint32_t startTick = 100000) : platform(files, startTick), trainers(platform)
+    explicit ProgramOn(std::uint32_t startTick = 100000) : platform(files, startTick), trainers(platform)
     {
         StartUp(trainers);
     }
@@ -27,14 +29,19 @@ protected:
     void Wait(std::uint32_t ms) { platform.Advance(ms); }
     std::string Box(int id) const { return platform.BoxText(id); }
 
+    TempWorkDir dir;
+    Files files;
+    SimulatedPlatform platform;
+    TrainerSet trainers;
+};
+
+class ProgramFixture : public ProgramOn<FaultyFileSystem> {
+protected:
+    using ProgramOn::ProgramOn;
+
     std::filesystem::path HighscorePath() const { return dir.path() / kHighscoreFileName; }
     std::string Highscores() const { return ReadFile(HighscorePath()); }
     void SetHighscores(const std::string& text) { WriteFile(HighscorePath(), text); }
-
-    TempWorkDir dir;
-    FaultyFileSystem files;
-    SimulatedPlatform platform;
-    TrainerSet trainers;
 };
 
 } // namespace velmo::test

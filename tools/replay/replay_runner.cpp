@@ -59,7 +59,13 @@ std::string MessageLine(const std::string& text, const std::string& caption)
 
 int RunScript(std::istream& script, std::uint32_t startTick, std::ostream& out, std::ostream& err)
 {
-    SimulatedPlatform platform(startTick);
+    RealFileSystem files;
+    return RunScript(files, script, startTick, out, err);
+}
+
+int RunScript(FileSystem& files, std::istream& script, std::uint32_t startTick, std::ostream& out, std::ostream& err)
+{
+    SimulatedPlatform platform(files, startTick);
     platform.onEffect = [&out](const Effect& e) {
         out << (e.kind == Effect::Kind::Box ? BoxLine(e.box, e.text) : MessageLine(e.text, e.caption)) << '\n';
     };

@@ -8,6 +8,10 @@
 #include <ostream>
 #include <string>
 
+namespace velmo {
+class FileSystem;
+}
+
 namespace velmo::replay {
 
 inline constexpr int kExitOk = 0;
@@ -24,6 +28,8 @@ inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
 // never read.  Output that cannot be written stops the run too, with a
 // message to `err` and kExitOutputFailed.
 int RunScript(std::istream& script, std::uint32_t startTick, std::ostream& out, std::ostream& err);
+// The same with the program's files in `files` rather than the working directory's.
+int RunScript(FileSystem& files, std::istream& script, std::uint32_t startTick, std::ostream& out, std::ostream& err);
 
 // The JSON line of a box text or a message.
 std::string BoxLine(int box, const std::string& text);

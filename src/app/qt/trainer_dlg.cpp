@@ -3,6 +3,7 @@
 #include "app/qt/dialog_group_box.h"
 #include "app/qt/program_icon.h"
 #include "app/qt/window_platform.h"
+#include "common/control_ids.h"
 #include "shell/event_table.h"
 #include "shell/trainer_set.h"
 
@@ -87,7 +88,7 @@ CTrainerDlg::CTrainerDlg(TrainerSet& trainers, WindowPlatform& platform, QWidget
 
     platform_.SetMessageParent(this);
     StartUp(trainers_);
-    if (QWidget* first = Control(1000))
+    if (QWidget* first = Control(ids::kRangeCardBox))
         first->setFocus(Qt::OtherFocusReason);
 }
 

@@ -1,0 +1,157 @@
+// The outcomes the trainers rely on, asked of the real file system and of the
+// one in memory alike, so that the fuzzers and the soak test, which run on
+// the latter, judge the program against the same contract.  Only what those
+// runs cannot see is here: failed writes, a failed read-back, and a directory
+// under the scratch file's name.
+#include "common/file_system.h"
+#include "common/in_memory_file_system.h"
+#include "support/faulty_file_system.h"
+#include "support/temp_work_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+namespace velmo::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Files in a fresh working directory, arranged and read through std::filesystem.
+struct OnDisk {
+    void Put(const std::string& name, const std::string& content) { WriteFile(name, content); }
+    void MakeDirectory(const std::string& name) { fs::create_directory(name); }
+    std::optional<std::string> Content(const std::string& name) const
+    {
+        return fs::is_regular_file(fs::symlink_status(name)) ? std::optional(ReadFile(name)) : std::nullopt;
+    }
+    std::vector<std::string> Names() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir.path()))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    TempWorkDir dir;
+    FaultyFileSystem files;
+};
+
+struct InMemory {
+    void Put(const std::string& name, const std::string& content) { files.SetContent(name, content); }
+    void MakeDirectory(const std::string& name) { files.MakeDirectory(name); }
+    std::optional<std::string> Content(const std::string& name) const { return files.Content(name); }
+    std::vector<std::string> Names() const { return files.Names(); }
+
+    FaultyInMemoryFileSystem files;
+};
+
+template <class Place> class FileSystemContract : public ::testing::Test {
+protected:
+    Place place;
+};
+
+class PlaceNames {
+public:
+    template <class Place> static std::string GetName(int)
+    {
+        return std::is_same_v<Place, OnDisk> ? "OnDisk" : "InMemory";
+    }
+};
+
+using Places = ::testing::Types<OnDisk, InMemory>;
+TYPED_TEST_SUITE(FileSystemContract, Places, PlaceNames);
+
+FileSystem::Change ReplaceWith(const std::string& content)
+{
+    return [content](std::istream&) { return std::optional(content); };
+}
+
+TYPED_TEST(FileSystemContract, AFailedWriteLeavesEveryNameAsItWas)
+{
+    auto& place = this->place;
+    place.Put("old", "1 2 3 ");
+    place.files.FailWritesAfter(3);
+    EXPECT_FALSE(place.files.Rewrite("old", "4 5 6 "));
+    EXPECT_EQ(place.files.Update("old", ReplaceWith("7 8 9 ")), UpdateOutcome::WriteFailed);
+    EXPECT_FALSE(place.files.Rewrite("new", "4 5 6 "));
+    EXPECT_FALSE(place.files.CreateExclusively("new", "0 "));
+    EXPECT_EQ(place.files.RoundTripScratch("scratch", "12.5").status, ScratchRoundTrip::Status::NotWritten);
+    EXPECT_EQ(place.Content("old"), "1 2 3 ");
+    EXPECT_EQ(place.Names(), std::vector<std::string>{"old"});
+
+    place.files.Heal();
+    EXPECT_TRUE(place.files.Rewrite("new", "4 5 6 "));
+    EXPECT_EQ(place.Content("new"), "4 5 6 ");
+}
+
+TYPED_TEST(FileSystemContract, AScratchFileThatCannotBeReadBackStays)
+{
+    auto& place = this->place;
+    place.files.FailReadBack();
+    const ScratchRoundTrip trip = place.files.RoundTripScratch("scratch", "12.5");
+    EXPECT_EQ(trip.status, ScratchRoundTrip::Status::NotReadBack);
+    EXPECT_EQ(place.Content("scratch"), "12.5");
+
+    place.files.Heal();
+    const ScratchRoundTrip again = place.files.RoundTripScratch("scratch", "7");
+    EXPECT_EQ(again.status, ScratchRoundTrip::Status::Done);
+    EXPECT_EQ(again.readBack, "7");
+    EXPECT_TRUE(place.Names().empty());
+}
+
+TYPED_TEST(FileSystemContract, ADirectoryInAFilesPlaceIsNeverReadNorReplaced)
+{
+    auto& place = this->place;
+    place.MakeDirectory("taken");
+    EXPECT_EQ(place.files.OpenForReading("taken"), nullptr);
+    EXPECT_EQ(place.files.RoundTripScratch("taken", "1").status, ScratchRoundTrip::Status::NotWritten);
+    EXPECT_FALSE(place.files.CreateExclusively("taken", "1"));
+    EXPECT_FALSE(place.files.Rewrite("taken", "1"));
+    EXPECT_EQ(place.files.Update("taken", ReplaceWith("1")), UpdateOutcome::Unreadable);
+    EXPECT_EQ(place.Content("taken"), std::nullopt);
+    EXPECT_EQ(place.Names(), std::vector<std::string>{"taken"});
+}
+
+TYPED_TEST(FileSystemContract, OnlyRewriteAndCreateExclusivelyMakeAMissingFile)
+{
+    auto& place = this->place;
+    EXPECT_EQ(place.files.OpenForReading("gone"), nullptr);
+    EXPECT_EQ(place.files.Update("gone", ReplaceWith("1")), UpdateOutcome::Unreadable);
+    EXPECT_TRUE(place.Names().empty());
+
+    EXPECT_TRUE(place.files.CreateExclusively("made", "0 0 "));
+    EXPECT_FALSE(place.files.CreateExclusively("made", "9 9 "));
+    EXPECT_EQ(place.Content("made"), "0 0 ");
+}
+
+TYPED_TEST(FileSystemContract, UpdateShowsTheContentAndWritesOnlyWhatTheChangeAsks)
+{
+    auto& place = this->place;
+    place.Put("file", "1 2 ");
+    std::string seen;
+    const auto look = [&seen](std::istream& in) {
+        seen.assign(std::istreambuf_iterator<char>(in), {});
+        return std::optional<std::string>();
+    };
+    EXPECT_EQ(place.files.Update("file", look), UpdateOutcome::Unchanged);
+    EXPECT_EQ(seen, "1 2 ");
+    EXPECT_EQ(place.files.Update("file", ReplaceWith("3 4 ")), UpdateOutcome::Written);
+    EXPECT_EQ(place.Content("file"), "3 4 ");
+    auto in = place.files.OpenForReading("file");
+    ASSERT_NE(in, nullptr);
+    std::ostringstream read;
+    read << in->rdbuf();
+    EXPECT_EQ(read.str(), "3 4 ");
+}
+
+} // namespace
+} // namespace velmo::test
