@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          clang libclang-rt-14-dev xvfb xauth openbox xdotool x11-utils imagemagick
+          clang libclang-rt-14-dev xvfb xauth openbox xdotool x11-utils x11-apps imagemagick libxcb1-dev
           # the package check: building and judging the .deb, starting the menu entry
           dpkg-dev lintian devscripts desktop-file-utils appstream libglib2.0-bin)
 [ "$#" -gt 0 ] && packages=("$@")
