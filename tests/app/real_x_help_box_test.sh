@@ -2,18 +2,20 @@
 # Starts the real program on a real X server (Xvfb) under a window manager
 # (openbox), opens the first panel's Help box from the keyboard, captures the
 # whole screen and checks that the box's text is drawn there: a light box
-# with dark text, not a black or empty rectangle.  Exits 77 (skipped) where
-# Xvfb or openbox is not installed.
+# with dark text, not a black or empty rectangle.  Two captures of the root
+# window: xwd, which reads every window of its own colormap separately, and
+# ImageMagick's import.  Exits 77 (skipped) where Xvfb or openbox is not
+# installed.
 #
 #   real_x_help_box_test.sh PROGRAM
 set -euo pipefail
 program=$(realpath "$1")
-shot="$PWD/real_x_help_box.png" # kept for a look after a failure
+shot="$PWD/real_x_help_box" # .xwd.png and .import.png, kept for a look after a failure
 
 for tool in Xvfb openbox; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
-for tool in xdotool xwininfo xprop import convert; do
+for tool in xdotool xwininfo xprop xwd import convert; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
 done
 
@@ -67,6 +69,12 @@ box_window() {
 wait_for 20 box_window || fail "no Help box appeared"
 
 # The text lies in the upper part of the box, above the OK button.
+capture() {
+    case $1 in
+    xwd) xwd -root -silent | convert xwd:- "$shot.xwd.png" ;;
+    import) import -window root "$shot.import.png" ;;
+    esac
+}
 text_is_drawn() {
     local info x y w h
     info=$(xwininfo -id "$box") || return 1
@@ -74,11 +82,14 @@ text_is_drawn() {
     y=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$info")
     w=$(awk '/Width:/ {print $NF}' <<<"$info")
     h=$(awk '/Height:/ {print $NF}' <<<"$info")
-    import -window root "$shot" || return 1
-    light=$(convert "$shot" -crop "${w}x$((h * 6 / 10))+$x+$y" +repage -colorspace Gray -threshold 50% \
+    capture "$1" || return 1
+    light=$(convert "$shot.$1.png" -crop "${w}x$((h * 6 / 10))+$x+$y" +repage -colorspace Gray -threshold 50% \
         -format '%[fx:mean]' info:)
     # Mostly light background, and at least one pixel in a hundred dark text.
     awk -v l="$light" 'BEGIN { exit !(l >= 0.5 && l <= 0.99) }'
 }
-wait_for 10 text_is_drawn || fail "the Help box shows no text on the screen (light share $light; see $shot)"
-echo "Help box drawn: light share $light of its text area"
+for tool in xwd import; do
+    wait_for 10 text_is_drawn "$tool" ||
+        fail "in $tool's capture the Help box shows no text (light share $light; see $shot.$tool.png)"
+    echo "Help box drawn in $tool's capture: light share $light of its text area"
+done

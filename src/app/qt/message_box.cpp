@@ -1,5 +1,7 @@
 #include "app/qt/message_box.h"
 
+#include "app/qt/screen_colormap.h"
+
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QSpacerItem>
@@ -42,6 +44,7 @@ std::unique_ptr<QMessageBox> BuildMessageBox(const QString& text, const QString&
     auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box->setTextFormat(Qt::PlainText);
     ReserveTitleWidth(*box);
+    UseScreenColormap(*box);
     return box;
 }
 
