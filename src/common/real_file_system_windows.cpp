@@ -1,13 +1,13 @@
 // RealFileSystem on Windows: wide-character paths, the Win32 file calls, and
 // the guarantees of the POSIX twin.
 //
-// Locking: an Update or Rewrite holds LockFileEx on one byte of the highscore
-// file itself, far beyond its end (Windows locks are mandatory, so a lock
-// over the content would make other programs' reads fail), and no lock file
-// ever appears in the player's folder.  The locked file is opened sharing
-// read, write and delete, so that another program can still rename its new
-// file over it; whoever takes the lock therefore checks that the name still
-// leads to the file it locked, and starts over otherwise.
+// Locking: an Update or Rewrite holds a named mutex, named for the file's
+// full path, so no lock file ever appears in the player's folder, and
+// Windows releases it when its holder dies.  A lock on the file itself
+// (LockFileEx) cannot serve: Windows refuses to move a new file over one that
+// has any open handle, even one shared for deletion, so the handle of the
+// lock would forbid the very replacement it guards.  The file's own handle
+// is therefore closed before the new file is moved over it.
 //
 // Temporary files are named "." + target + ".tmp-velmo-" + six letters or
 // digits and are open without FILE_SHARE_DELETE while they are written, so
@@ -25,6 +25,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
+#include <cwchar>
 #include <random>
 #include <string>
 #include <thread>
@@ -36,8 +38,8 @@ namespace {
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 constexpr std::wstring_view kTemporaryInfix = L".tmp-velmo-";
 constexpr std::size_t kTemporarySuffixLength = 6;
-// The byte the lock between programs covers: far past any real content.
-constexpr DWORD kLockOffsetHigh = 0x7fffffff;
+// How long a replacement waits for a reader that has the file open.
+constexpr auto kReaderWait = std::chrono::milliseconds(200);
 
 class UniqueHandle {
 public:
@@ -133,14 +135,6 @@ bool IsPlainFile(HANDLE file)
     if (::GetFileType(file) != FILE_TYPE_DISK || !::GetFileInformationByHandle(file, &info))
         return false;
     return (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
-}
-
-// True when `path` (a link not followed) names the file with `id`.
-bool NamesFile(const std::wstring& path, const FileId& id)
-{
-    UniqueHandle named(::CreateFileW(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
-                                     FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    return named.valid() && IdOf(named.get()) == id;
 }
 
 // Deletes the file open as `file` (opened with DELETE access), whatever name
@@ -290,7 +284,9 @@ constexpr DWORD kKeptAttributes =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
 // Moves the written and flushed temporary over the target.  The handle is
-// closed first (a file open without FILE_SHARE_DELETE cannot be renamed).
+// closed first (a file open without FILE_SHARE_DELETE cannot be renamed); a
+// program that reads the target at this moment keeps it from being
+// replaced, so that is waited for, briefly.
 bool Publish(Temporary& temp, const std::wstring& target, std::optional<DWORD> attributes)
 {
     temp.file.Reset();
@@ -298,17 +294,117 @@ bool Publish(Temporary& temp, const std::wstring& target, std::optional<DWORD> a
         const DWORD kept = *attributes & kKeptAttributes;
         ::SetFileAttributesW(temp.name.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL);
     }
-    return ::MoveFileExW(temp.name.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    const auto deadline = std::chrono::steady_clock::now() + kReaderWait;
+    for (;;) {
+        if (::MoveFileExW(temp.name.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = ::GetLastError();
+        if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) ||
+            std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
 }
 
-// The target of a Rewrite or Update, opened and locked.
+// The lock of one highscore file between programs: a mutex in the session's
+// namespace, named for a hash of the file's full path in lower case (Windows
+// file names ignore case).  Ownership is per thread, and the program has one.
+class ProgramLock {
+public:
+    // Takes the lock, waiting at most `wait`; nullopt when another program
+    // kept it.  Where no mutex can be made, goes on unlocked rather than
+    // never store.
+    static std::optional<ProgramLock> Take(const std::wstring& target, std::chrono::milliseconds wait)
+    {
+        std::wstring full(MAX_PATH, L'\0');
+        DWORD length = ::GetFullPathNameW(target.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length >= full.size()) {
+            full.resize(length);
+            length = ::GetFullPathNameW(target.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        }
+        full.resize(length < full.size() ? length : 0);
+        if (full.empty())
+            full = target;
+        ::CharLowerBuffW(full.data(), static_cast<DWORD>(full.size()));
+        std::uint64_t hash = 14695981039346656037ull; // FNV-1a
+        for (wchar_t c : full)
+            hash = (hash ^ static_cast<std::uint16_t>(c)) * 1099511628211ull;
+        wchar_t name[64];
+        swprintf(name, sizeof name / sizeof name[0], L"Local\\velmorandine-file-%016llx",
+                 static_cast<unsigned long long>(hash));
+        ProgramLock lock;
+        const HANDLE mutex = ::CreateMutexW(nullptr, FALSE, name);
+        if (mutex == nullptr)
+            return lock;
+        lock.mutex_ = UniqueHandle(mutex);
+        const DWORD waited = ::WaitForSingleObject(mutex, static_cast<DWORD>(wait.count()));
+        // An abandoned mutex is ours now: its holder died, and a rewrite
+        // never leaves a file half-written.
+        if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED)
+            return std::nullopt;
+        lock.owned_ = true;
+        return lock;
+    }
+
+    ProgramLock(ProgramLock&& other) noexcept
+        : mutex_(std::move(other.mutex_)), owned_(std::exchange(other.owned_, false))
+    {
+    }
+    ProgramLock& operator=(ProgramLock&& other) noexcept
+    {
+        if (this != &other) {
+            Release();
+            mutex_ = std::move(other.mutex_);
+            owned_ = std::exchange(other.owned_, false);
+        }
+        return *this;
+    }
+    ~ProgramLock() { Release(); }
+
+private:
+    ProgramLock() = default;
+    void Release()
+    {
+        if (std::exchange(owned_, false))
+            ::ReleaseMutex(mutex_.get());
+    }
+    UniqueHandle mutex_;
+    bool owned_ = false;
+};
+
+// The target of a Rewrite or Update, locked and opened.
 struct LockedTarget {
     enum class State { Locked, Missing, Unusable };
     State state = State::Unusable;
+    std::optional<ProgramLock> lock;
     UniqueHandle file;
     bool writable = false;
     DWORD attributes = 0;
 };
+
+// Opens the existing regular file `target` (a link not followed: links are
+// resolved before) for reading and, where allowed, for writing.
+LockedTarget::State OpenTarget(const std::wstring& target, LockedTarget& locked)
+{
+    const DWORD flags = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT;
+    locked.file = UniqueHandle(
+        ::CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, flags, nullptr));
+    locked.writable = locked.file.valid();
+    if (!locked.file.valid() && ::GetLastError() == ERROR_ACCESS_DENIED) // read-only, maybe
+        locked.file = UniqueHandle(
+            ::CreateFileW(target.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, flags, nullptr));
+    if (!locked.file.valid())
+        return ::GetLastError() == ERROR_FILE_NOT_FOUND ? LockedTarget::State::Missing : LockedTarget::State::Unusable;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!IsPlainFile(locked.file.get()) || !::GetFileInformationByHandle(locked.file.get(), &info))
+        return LockedTarget::State::Unusable;
+    locked.attributes = info.dwFileAttributes;
+    // Windows refuses a read-only file to every writer; so does this program,
+    // even where it runs with the rights to ignore the mark.
+    if ((info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0)
+        locked.writable = false;
+    return LockedTarget::State::Locked;
+}
 
 } // namespace
 
@@ -339,42 +435,16 @@ public:
     bool ReadBackAllowed() { return files_.ReadBackAllowed(); }
     std::chrono::milliseconds LockWait() const { return files_.lockWait_; }
 
-    // Opens the existing regular file `target` and takes its lock, waiting at
-    // most the file system's lock wait for another program to finish.
+    // Takes the lock of `target` and opens the existing regular file,
+    // waiting at most the file system's lock wait for another program.
     LockedTarget Lock(const std::wstring& target)
     {
-        const auto deadline = std::chrono::steady_clock::now() + files_.lockWait_;
-        for (;;) {
-            LockedTarget locked;
-            const DWORD flags = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT; // no link swapped in
-            locked.file = UniqueHandle(::CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
-                                                     OPEN_EXISTING, flags, nullptr));
-            locked.writable = locked.file.valid();
-            if (!locked.file.valid() && ::GetLastError() == ERROR_ACCESS_DENIED) // read-only, maybe
-                locked.file = UniqueHandle(
-                    ::CreateFileW(target.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, flags, nullptr));
-            if (!locked.file.valid()) {
-                const DWORD error = ::GetLastError();
-                const bool missing = error == ERROR_FILE_NOT_FOUND;
-                locked.state = missing ? LockedTarget::State::Missing : LockedTarget::State::Unusable;
-                return locked;
-            }
-            BY_HANDLE_FILE_INFORMATION info{};
-            if (!IsPlainFile(locked.file.get()) || !::GetFileInformationByHandle(locked.file.get(), &info))
-                return LockedTarget{};
-            locked.attributes = info.dwFileAttributes;
-            if (!WaitForLock(locked.file.get(), deadline))
-                return LockedTarget{};
-            const auto id = IdOf(locked.file.get());
-            if (id && NamesFile(target, *id)) {
-                locked.state = LockedTarget::State::Locked;
-                return locked;
-            }
-            // Another program moved a new file over this one while we
-            // waited: that file is the one to lock now.
-            if (std::chrono::steady_clock::now() >= deadline)
-                return LockedTarget{};
-        }
+        LockedTarget locked;
+        locked.lock = ProgramLock::Take(target, files_.lockWait_);
+        if (!locked.lock)
+            return locked;
+        locked.state = OpenTarget(target, locked);
+        return locked;
     }
 
     // Writes `content` over the locked target: a temporary moved over it
@@ -391,10 +461,14 @@ public:
             temp->Discard();
             return false;
         }
+        locked.file.Reset(); // no open handle may stand in the way of the move
         if (Publish(*temp, target, locked.attributes))
             return true;
         temp->Discard();
-        return RewriteInPlace(path, locked, content);
+        LockedTarget reopened;
+        if (OpenTarget(target, reopened) != LockedTarget::State::Locked || !reopened.writable)
+            return false;
+        return RewriteInPlace(path, reopened, content);
     }
 
     // Writes a file where none exists (Reset of a deleted file).
@@ -411,22 +485,6 @@ public:
     }
 
 private:
-    bool WaitForLock(HANDLE file, std::chrono::steady_clock::time_point deadline)
-    {
-        for (;;) {
-            OVERLAPPED where{};
-            where.OffsetHigh = kLockOffsetHigh;
-            if (::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &where))
-                return true;
-            const DWORD error = ::GetLastError();
-            if (error != ERROR_LOCK_VIOLATION && error != ERROR_IO_PENDING)
-                return true; // a file system without locks: go on unlocked rather than never store
-            if (std::chrono::steady_clock::now() >= deadline)
-                return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-    }
-
     // The careful second best for a folder that takes no new file: the whole
     // content in one write, cut to length, flushed.  A failed write puts the
     // old bytes back, which fit where they were.
@@ -509,18 +567,16 @@ ScratchRoundTrip RealFileSystem::RoundTripScratch(const std::string& path, std::
 bool RealFileSystem::CreateExclusively(const std::string& path, std::string_view content)
 {
     const std::wstring name = WidenUtf8(path);
+    Implementation impl(*this);
+    // Under the lock, so that no other program's Update reads the new file
+    // before it holds its whole list.
+    const auto lock = ProgramLock::Take(FinalPath(name).value_or(name), impl.LockWait());
+    if (!lock)
+        return false;
     UniqueHandle file(::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, kShareAll, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid())
         return false;
-    // A second program that opened the new, still empty file first and took
-    // its lock is already writing a whole list: leave the file to it.
-    OVERLAPPED where{};
-    where.OffsetHigh = kLockOffsetHigh;
-    if (!::LockFileEx(file.get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &where) &&
-        ::GetLastError() == ERROR_LOCK_VIOLATION)
-        return true;
-    Implementation impl(*this);
     if (!impl.WriteAll(path, file.get(), content) || !::FlushFileBuffers(file.get())) {
         DeleteThroughHandle(file.get());
         return false;
