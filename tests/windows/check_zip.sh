@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # check_zip.sh BUILD_DIR OBJDUMP: makes the Windows zip with CPack and checks
-# that it holds both programs and the README, and that the programs import
+# that it holds both programs, the README and the licence, and that the programs import
 # only DLLs that every Windows since Vista ships (no compiler runtime DLLs:
 # libgcc, libstdc++ and winpthread are linked in).
 set -euo pipefail
@@ -11,7 +11,7 @@ cpack -G ZIP >/dev/null
 zip=$(ls velmorandine-*-win32.zip)
 top=${zip%.zip}
 listing=$(unzip -Z1 "$zip" | sort)
-expected=$(printf '%s\n' "$top/README.md" "$top/velmorandine-replay.exe" "$top/velmorandine.exe" | sort)
+expected=$(printf '%s\n' "$top/LICENSE" "$top/README.md" "$top/velmorandine-replay.exe" "$top/velmorandine.exe" | sort)
 if [ "$listing" != "$expected" ]; then
     echo "FAIL: $zip holds:"
     echo "$listing"

@@ -5,7 +5,7 @@
 namespace velmo {
 
 Win32Platform::Win32Platform(FileSystem& files, Clock& clock)
-    : Platform(files), clock_(clock), applicationName_(ApplicationName())
+    : Platform(files, clock), applicationName_(ApplicationName())
 {
 }
 

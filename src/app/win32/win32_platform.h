@@ -1,6 +1,6 @@
 // The platform of the Win32 window: box texts go to the dialog's edit
-// controls, messages to a modal MessageBoxW owned by the dialog, time to a
-// Clock (the real one in the program).
+// controls, messages to a modal MessageBoxW owned by the dialog; time goes
+// through the Clock the Platform carries (the real one in the program).
 #pragma once
 
 #include "common/clock.h"
@@ -20,11 +20,8 @@ public:
 
     void SetWindowText(int boxId, std::string_view text) override;
     void MessageBox(std::string_view text, std::optional<std::string_view> caption = std::nullopt) override;
-    void Sleep(std::uint32_t ms) override { clock_.Sleep(ms); }
-    std::uint32_t GetTickCount() override { return clock_.GetTickCount(); }
 
 private:
-    Clock& clock_;
     HWND dialog_ = nullptr;
     std::wstring applicationName_;
 };
