@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 started=$(date +%s)
 
 scripts/install-deps.sh --windows
-jobs=2
+jobs=$(nproc)
 
 # The Linux replay tool that the Windows one must match.
 linux_build=${VELMO_LINUX_BUILD:-build/test}
