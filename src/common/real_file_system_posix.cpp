@@ -12,13 +12,14 @@
 // left by a program that was killed, and start-up may remove it.
 #include "common/file_system.h"
 
+#include "common/chunk_stream.h"
+#include "common/temporary_names.h"
+
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
 #include <filesystem>
-#include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
@@ -30,8 +31,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kTemporaryInfix = ".tmp-velmo-";
-constexpr std::size_t kTemporarySuffixLength = 6;
 constexpr mode_t kNewFileMode = 0644; // before the umask, as a stream would create it
 
 class UniqueFd {
@@ -65,9 +64,8 @@ private:
     int fd_ = -1;
 };
 
-// A read-only stream over a descriptor, so that the file is opened exactly
-// once and checked to be a regular file before anything is read.
-class FdStreamBuf : public std::streambuf {
+// The stream of OpenForReading and Update: reads through the descriptor.
+class FdStreamBuf : public ChunkStreamBuf {
 public:
     FdStreamBuf(int fd, bool owned) : fd_(fd), owned_(owned) {}
     ~FdStreamBuf() override
@@ -75,37 +73,23 @@ public:
         if (owned_)
             ::close(fd_);
     }
-    FdStreamBuf(const FdStreamBuf&) = delete;
-    FdStreamBuf& operator=(const FdStreamBuf&) = delete;
 
 protected:
-    int_type underflow() override
+    std::size_t ReadChunk(char* buffer, std::size_t size) override
     {
-        if (gptr() < egptr())
-            return traits_type::to_int_type(*gptr());
         ssize_t n;
         do {
-            n = ::read(fd_, buffer_, sizeof buffer_);
+            n = ::read(fd_, buffer, size);
         } while (n < 0 && errno == EINTR);
-        if (n <= 0)
-            return traits_type::eof();
-        setg(buffer_, buffer_, buffer_ + n);
-        return traits_type::to_int_type(*gptr());
+        return n > 0 ? static_cast<std::size_t>(n) : 0;
     }
 
 private:
     int fd_;
     bool owned_;
-    char buffer_[4096];
 };
 
-class FdIStream : public std::istream {
-public:
-    FdIStream(int fd, bool owned) : std::istream(nullptr), buf_(fd, owned) { rdbuf(&buf_); }
-
-private:
-    FdStreamBuf buf_;
-};
+using FdIStream = ChunkIStream<FdStreamBuf>;
 
 bool SameFile(const struct stat& a, const struct stat& b)
 {
@@ -163,35 +147,6 @@ fs::path FolderOf(const fs::path& target)
     return target.has_parent_path() ? target.parent_path() : fs::path(".");
 }
 
-std::string TemporaryPrefix(const fs::path& target)
-{
-    std::string prefix(1, '.');
-    prefix += target.filename().string();
-    prefix += kTemporaryInfix;
-    return prefix;
-}
-
-bool IsTemporaryName(const std::string& name, const std::string& prefix)
-{
-    if (name.size() != prefix.size() + kTemporarySuffixLength || name.compare(0, prefix.size(), prefix) != 0)
-        return false;
-    for (std::size_t i = prefix.size(); i < name.size(); ++i)
-        if (!std::isalnum(static_cast<unsigned char>(name[i])))
-            return false;
-    return true;
-}
-
-std::string FreshTemporaryName(const fs::path& target)
-{
-    static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::random_device entropy;
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kChars - 2);
-    std::string name = TemporaryPrefix(target);
-    for (std::size_t i = 0; i < kTemporarySuffixLength; ++i)
-        name += kChars[pick(entropy)];
-    return (FolderOf(target) / name).string();
-}
-
 // Follows symbolic links by hand, so that a dangling link still names the
 // file it would create.  nullopt for a link loop (or a chain too long).
 std::optional<fs::path> ResolveLinks(const fs::path& start)
@@ -233,7 +188,7 @@ std::optional<Temporary> CreateTemporary(const fs::path& target)
     }
 #endif
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = FreshTemporaryName(target);
+        std::string name = FreshTemporaryPath(target).string();
         UniqueFd fd(::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kNewFileMode));
         if (fd.valid()) {
             ::flock(fd.get(), LOCK_EX | LOCK_NB);
@@ -250,7 +205,7 @@ bool NameTemporary(Temporary& temp, const fs::path& target)
 {
     const std::string self = "/proc/self/fd/" + std::to_string(temp.fd.get());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = FreshTemporaryName(target);
+        std::string name = FreshTemporaryPath(target).string();
         // Through /proc where it is mounted, else directly (which needs a
         // capability that ordinary users lack).
         int linked = ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW);
@@ -484,10 +439,9 @@ bool RealFileSystem::CreateExclusively(const std::string& path, std::string_view
 void RealFileSystem::RemoveStaleTemporaries(const std::string& path)
 {
     const fs::path target = ResolveLinks(path).value_or(fs::path(path));
-    const std::string prefix = TemporaryPrefix(target);
     std::error_code ec;
     for (fs::directory_iterator it(FolderOf(target), ec), end; !ec && it != end; it.increment(ec)) {
-        if (!IsTemporaryName(it->path().filename().string(), prefix))
+        if (!IsTemporaryName(it->path().filename(), target))
             continue;
         const std::string name = it->path().string();
         UniqueFd fd(::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));

@@ -20,6 +20,9 @@
 // is read back and finally deleted through that same handle.
 #include "common/file_system.h"
 
+#include "common/chunk_stream.h"
+#include "common/temporary_names.h"
+
 #include "common/windows_api.h"
 #include "common/windows_text.h"
 
@@ -27,7 +30,6 @@
 #include <chrono>
 #include <cstdint>
 #include <cwchar>
-#include <random>
 #include <string>
 #include <thread>
 #include <utility>
@@ -36,8 +38,6 @@ namespace velmo {
 namespace {
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-constexpr std::wstring_view kTemporaryInfix = L".tmp-velmo-";
-constexpr std::size_t kTemporarySuffixLength = 6;
 // How long a replacement waits for a reader that has the file open.
 constexpr auto kReaderWait = std::chrono::milliseconds(200);
 
@@ -72,9 +72,8 @@ private:
     HANDLE handle_ = INVALID_HANDLE_VALUE;
 };
 
-// A read-only stream over a file handle, so that the file is opened exactly
-// once and checked to be a regular file before anything is read.
-class HandleStreamBuf : public std::streambuf {
+// The stream of OpenForReading and Update: reads through the handle.
+class HandleStreamBuf : public ChunkStreamBuf {
 public:
     HandleStreamBuf(HANDLE file, bool owned) : file_(file), owned_(owned) {}
     ~HandleStreamBuf() override
@@ -82,34 +81,22 @@ public:
         if (owned_)
             ::CloseHandle(file_);
     }
-    HandleStreamBuf(const HandleStreamBuf&) = delete;
-    HandleStreamBuf& operator=(const HandleStreamBuf&) = delete;
 
 protected:
-    int_type underflow() override
+    std::size_t ReadChunk(char* buffer, std::size_t size) override
     {
-        if (gptr() < egptr())
-            return traits_type::to_int_type(*gptr());
         DWORD n = 0;
-        if (!::ReadFile(file_, buffer_, sizeof buffer_, &n, nullptr) || n == 0)
-            return traits_type::eof();
-        setg(buffer_, buffer_, buffer_ + n);
-        return traits_type::to_int_type(*gptr());
+        if (!::ReadFile(file_, buffer, static_cast<DWORD>(size), &n, nullptr))
+            return 0;
+        return n;
     }
 
 private:
     HANDLE file_;
     bool owned_;
-    char buffer_[4096];
 };
 
-class HandleIStream : public std::istream {
-public:
-    HandleIStream(HANDLE file, bool owned) : std::istream(nullptr), buf_(file, owned) { rdbuf(&buf_); }
-
-private:
-    HandleStreamBuf buf_;
-};
+using HandleIStream = ChunkIStream<HandleStreamBuf>;
 
 struct FileId {
     DWORD volume = 0;
@@ -184,38 +171,6 @@ std::wstring FolderOf(const std::wstring& target)
     return slash == std::wstring::npos ? std::wstring(L".") : target.substr(0, slash);
 }
 
-std::wstring FileNameOf(const std::wstring& target)
-{
-    const auto slash = target.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? target : target.substr(slash + 1);
-}
-
-std::wstring TemporaryPrefix(const std::wstring& target)
-{
-    return L"." + FileNameOf(target) + std::wstring(kTemporaryInfix);
-}
-
-bool IsTemporaryName(const std::wstring& name, const std::wstring& prefix)
-{
-    if (name.size() != prefix.size() + kTemporarySuffixLength || name.compare(0, prefix.size(), prefix) != 0)
-        return false;
-    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(), [](wchar_t c) {
-        return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
-    });
-}
-
-std::wstring FreshTemporaryName(const std::wstring& target)
-{
-    static constexpr wchar_t kChars[] = L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::random_device entropy;
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kChars / sizeof kChars[0] - 2);
-    std::wstring name = TemporaryPrefix(target);
-    for (std::size_t i = 0; i < kTemporarySuffixLength; ++i)
-        name += kChars[pick(entropy)];
-    const auto slash = target.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? name : target.substr(0, slash + 1) + name;
-}
-
 // The path a link or junction leads to, so that the link itself stays and the
 // file behind it is replaced.  nullopt for a dangling link or a link loop:
 // there is nothing to replace, and the link is not to become a file.
@@ -260,7 +215,7 @@ struct Temporary {
 std::optional<Temporary> CreateTemporary(const std::wstring& target)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::wstring name = FreshTemporaryName(target);
+        std::wstring name = FreshTemporaryPath(target).wstring();
         // CREATE_NEW never opens an existing name, so no link is written through.
         UniqueHandle file(::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, FILE_SHARE_READ, nullptr,
                                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
@@ -594,7 +549,7 @@ void RealFileSystem::RemoveStaleTemporaries(const std::string& path)
     if (search == INVALID_HANDLE_VALUE)
         return;
     do {
-        if (!IsTemporaryName(found.cFileName, prefix))
+        if (!IsTemporaryName(found.cFileName, target))
             continue;
         // Opening without any sharing fails while a running program still
         // writes the file, so only what a killed program left is removed.

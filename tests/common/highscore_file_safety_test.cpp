@@ -33,14 +33,7 @@ protected:
     HighscoreFileSafety() : platform(files, 100000) {}
 
     // Every entry of the folder but the highscore file itself.
-    std::vector<std::string> Strays() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir.path()))
-            if (entry.path().filename() != kHighscoreFileName)
-                names.push_back(entry.path().filename().string());
-        return names;
-    }
+    std::vector<std::string> Strays() const { return dir.OtherEntries(kHighscoreFileName); }
 
     TempWorkDir dir;
     FaultyFileSystem files;

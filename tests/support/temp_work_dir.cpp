@@ -32,6 +32,15 @@ TempWorkDir::~TempWorkDir()
     std::filesystem::remove_all(path_, ec);
 }
 
+std::vector<std::string> TempWorkDir::OtherEntries(const std::filesystem::path& kept) const
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_))
+        if (entry.path().filename() != kept)
+            names.push_back(entry.path().filename().string());
+    return names;
+}
+
 std::string ReadFile(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);

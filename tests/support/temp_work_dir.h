@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace velmo::test {
 
@@ -15,6 +16,9 @@ public:
     TempWorkDir& operator=(const TempWorkDir&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
+
+    // The names of every entry in the directory but `kept`.
+    std::vector<std::string> OtherEntries(const std::filesystem::path& kept) const;
 
 private:
     std::filesystem::path previous_;

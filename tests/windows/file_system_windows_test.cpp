@@ -2,17 +2,19 @@
 // programs in one folder (the lock between them), what start-up leaves
 // alone, temporaries no one is writing, and a rewrite that replaces the file
 // whole and keeps its attributes.
-#include "common/number_to_text.h"
+#include "common/number_to_text.h" // kScratchFileName
 #include "common/simulated_platform.h"
 #include "common/windows_api.h"
 #include "scores/highscore_file.h"
 #include "scores/scores_panel.h"
 #include "support/highscore_format.h"
 #include "support/temp_work_dir.h"
+#include "support/two_program_work.h"
 #include "windows/second_program.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <thread>
@@ -26,36 +28,6 @@ using namespace std::chrono_literals;
 constexpr const char* kStored = "1 2 3 4 5 6 7 8 9 10 ";
 constexpr int kOffers = 300;
 
-// Converts numbers of its own; the count of texts that were not its own.
-int ConvertOwnNumbers(int k)
-{
-    RealFileSystem files;
-    int wrong = 0;
-    for (int i = 0; i < 1000; ++i) {
-        const int value = k * 100000 + i;
-        wrong += NumberToText(files, static_cast<float>(value)) != std::to_string(value);
-    }
-    return std::min(wrong, 97);
-}
-
-// Raises its own slot one point at a time, the second program also summing
-// the list now and then; the count of offers that went wrong.
-int OfferRisingScores(int k)
-{
-    RealFileSystem files;
-    SimulatedPlatform program(files, 100000);
-    const int slot = k == 0 ? slots::kPreflop : slots::kTournament;
-    int faults = 0;
-    for (int score = 1; score <= kOffers; ++score) {
-        const auto before = ReadHighscoreValues(files);
-        faults += !before || before->slots[static_cast<std::size_t>(slot)] != score - 1;
-        faults += UpdateHighscore(program, slot, score).outcome != HighscoreOutcome::NewHighscore;
-        if (k == 1 && score % 10 == 0)
-            ScoresPanel(program).Highscores(); // reads, sums and rewrites the whole list
-    }
-    return std::min(faults + program.MessageCount(), 97);
-}
-
 // Holds the highscore file's lock for three seconds, saying so with a file.
 int HoldTheLock(int)
 {
@@ -68,8 +40,8 @@ int HoldTheLock(int)
     return outcome == UpdateOutcome::Unchanged ? 0 : 1;
 }
 
-const RoleRegistration kConvert("convert-own-numbers", ConvertOwnNumbers);
-const RoleRegistration kOffer("offer-rising-scores", OfferRisingScores);
+const RoleRegistration kConvert("convert-own-numbers", [](int k) { return std::min(ConvertOwnNumbers(k, 1000), 97); });
+const RoleRegistration kOffer("offer-rising-scores", [](int k) { return std::min(OfferRisingScores(k, kOffers), 97); });
 const RoleRegistration kHold("hold-the-lock", HoldTheLock);
 
 void RunTwice(const char* role)
@@ -119,14 +91,7 @@ TEST(WindowsTwoPrograms, LockHeldByTheOtherIsWaitedForOnlyBriefly)
 class WindowsFileSystem : public ::testing::Test {
 protected:
     // Every entry of the folder but the highscore file itself.
-    std::vector<std::string> Strays() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir.path()))
-            if (entry.path().filename() != kHighscoreFileName)
-                names.push_back(entry.path().filename().string());
-        return names;
-    }
+    std::vector<std::string> Strays() const { return dir.OtherEntries(kHighscoreFileName); }
 
     // `path` held open by another program, sharing only what `share` allows.
     static HANDLE OpenSharing(const char* path, DWORD share)
