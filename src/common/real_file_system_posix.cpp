@@ -269,8 +269,6 @@ public:
         return true;
     }
 
-    bool ReadBackAllowed() { return files_.ReadBackAllowed(); }
-
     // Opens the existing regular file `target` and takes its lock, waiting at
     // most the file system's lock wait for another program to finish.
     LockedTarget Lock(const fs::path& target)
@@ -393,14 +391,17 @@ ScratchRoundTrip RealFileSystem::RoundTripScratch(const std::string& path, std::
     using Status = ScratchRoundTrip::Status;
     Implementation impl(*this);
     UniqueFd fd;
-    // Another program may put its own file under the name between our
-    // removal and our creation; then remove that one and try again.
+    // Created afresh; whatever already stands under the name (a link, a
+    // FIFO, another program's file) is removed, never written through, and
+    // the creation tried again.
     for (int attempt = 0; attempt < 10 && !fd.valid(); ++attempt) {
+        fd = UniqueFd(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644));
+        if (fd.valid())
+            break;
+        if (errno != EEXIST)
+            return {Status::NotWritten, {}};
         if (::unlink(path.c_str()) != 0 && errno != ENOENT)
             return {Status::NotWritten, {}}; // a directory, or a folder that refuses
-        fd = UniqueFd(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644));
-        if (!fd.valid() && errno != EEXIST)
-            return {Status::NotWritten, {}};
     }
     if (!fd.valid())
         return {Status::NotWritten, {}};

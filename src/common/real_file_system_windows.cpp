@@ -116,12 +116,14 @@ std::optional<FileId> IdOf(HANDLE file)
 // A plain file on a disk: not a directory, not a link or other reparse point
 // (seen only when opened with FILE_FLAG_OPEN_REPARSE_POINT), not a device or
 // pipe.
-bool IsPlainFile(HANDLE file)
+// `info`, when given, receives what was learnt of the file.
+bool IsPlainFile(HANDLE file, BY_HANDLE_FILE_INFORMATION* info = nullptr)
 {
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (::GetFileType(file) != FILE_TYPE_DISK || !::GetFileInformationByHandle(file, &info))
+    BY_HANDLE_FILE_INFORMATION own{};
+    BY_HANDLE_FILE_INFORMATION& got = info ? *info : own;
+    if (::GetFileType(file) != FILE_TYPE_DISK || !::GetFileInformationByHandle(file, &got))
         return false;
-    return (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
+    return (got.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
 }
 
 // Deletes the file open as `file` (opened with DELETE access), whatever name
@@ -351,7 +353,7 @@ LockedTarget::State OpenTarget(const std::wstring& target, LockedTarget& locked)
     if (!locked.file.valid())
         return ::GetLastError() == ERROR_FILE_NOT_FOUND ? LockedTarget::State::Missing : LockedTarget::State::Unusable;
     BY_HANDLE_FILE_INFORMATION info{};
-    if (!IsPlainFile(locked.file.get()) || !::GetFileInformationByHandle(locked.file.get(), &info))
+    if (!IsPlainFile(locked.file.get(), &info))
         return LockedTarget::State::Unusable;
     locked.attributes = info.dwFileAttributes;
     // Windows refuses a read-only file to every writer; so does this program,
@@ -386,9 +388,6 @@ public:
         }
         return true;
     }
-
-    bool ReadBackAllowed() { return files_.ReadBackAllowed(); }
-    std::chrono::milliseconds LockWait() const { return files_.lockWait_; }
 
     // Takes the lock of `target` and opens the existing regular file,
     // waiting at most the file system's lock wait for another program.
@@ -477,14 +476,23 @@ ScratchRoundTrip RealFileSystem::RoundTripScratch(const std::string& path, std::
     using Status = ScratchRoundTrip::Status;
     Implementation impl(*this);
     const std::wstring name = WidenUtf8(path);
-    const auto deadline = std::chrono::steady_clock::now() + impl.LockWait();
+    const auto deadline = std::chrono::steady_clock::now() + lockWait_;
     UniqueHandle file;
-    // Whatever stands under the name is removed first.  Another program's
-    // scratch file cannot be removed while that program holds it (a moment),
-    // and one deleted but still open keeps its name until it is closed: wait
-    // for those, briefly.
-    while (!file.valid()) {
-        const DWORD attributes = ::GetFileAttributesW(name.c_str());
+    // Created afresh; whatever already stands under the name is removed,
+    // never written through, and the creation tried again.  Another
+    // program's scratch file cannot be removed while that program holds it
+    // (a moment), and one deleted but still open keeps its name until it is
+    // closed: wait for those, briefly.
+    for (;;) {
+        file = UniqueHandle(::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, FILE_SHARE_READ, nullptr,
+                                          CREATE_NEW, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+        if (file.valid())
+            break;
+        const DWORD error = ::GetLastError();
+        const bool standing = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
+        if (!standing && error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)
+            return {Status::NotWritten, {}};
+        const DWORD attributes = standing ? ::GetFileAttributesW(name.c_str()) : INVALID_FILE_ATTRIBUTES;
         if (attributes != INVALID_FILE_ATTRIBUTES) {
             if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
                 return {Status::NotWritten, {}}; // a directory is never removed
@@ -492,19 +500,12 @@ ScratchRoundTrip RealFileSystem::RoundTripScratch(const std::string& path, std::
                 return {Status::NotWritten, {}}; // nor a file someone made read-only
             // DeleteFileW removes a file link itself, RemoveDirectoryW a
             // directory link or junction; neither touches what they lead to.
-            if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-                ::RemoveDirectoryW(name.c_str());
-            else
-                ::DeleteFileW(name.c_str());
+            const bool removed = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? ::RemoveDirectoryW(name.c_str())
+                                                                              : ::DeleteFileW(name.c_str());
+            if (removed)
+                continue;
         }
-        file = UniqueHandle(::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, FILE_SHARE_READ, nullptr,
-                                          CREATE_NEW, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-        if (file.valid())
-            break;
-        const DWORD error = ::GetLastError();
-        const bool busy = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS || error == ERROR_ACCESS_DENIED ||
-                          error == ERROR_SHARING_VIOLATION;
-        if (!busy || std::chrono::steady_clock::now() >= deadline)
+        if (std::chrono::steady_clock::now() >= deadline)
             return {Status::NotWritten, {}};
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
@@ -512,7 +513,7 @@ ScratchRoundTrip RealFileSystem::RoundTripScratch(const std::string& path, std::
         DeleteThroughHandle(file.get());
         return {Status::NotWritten, {}};
     }
-    auto readBack = impl.ReadBackAllowed() ? ReadAll(file.get()) : std::nullopt;
+    auto readBack = ReadBackAllowed() ? ReadAll(file.get()) : std::nullopt;
     if (!readBack)
         return {Status::NotReadBack, {}};
     DeleteThroughHandle(file.get());
@@ -525,7 +526,7 @@ bool RealFileSystem::CreateExclusively(const std::string& path, std::string_view
     Implementation impl(*this);
     // Under the lock, so that no other program's Update reads the new file
     // before it holds its whole list.
-    const auto lock = ProgramLock::Take(FinalPath(name).value_or(name), impl.LockWait());
+    const auto lock = ProgramLock::Take(FinalPath(name).value_or(name), lockWait_);
     if (!lock)
         return false;
     UniqueHandle file(::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, kShareAll, nullptr, CREATE_NEW,
@@ -541,7 +542,8 @@ bool RealFileSystem::CreateExclusively(const std::string& path, std::string_view
 
 void RealFileSystem::RemoveStaleTemporaries(const std::string& path)
 {
-    const std::wstring target = FinalPath(WidenUtf8(path)).value_or(WidenUtf8(path));
+    const std::wstring name = WidenUtf8(path);
+    const std::wstring target = FinalPath(name).value_or(name);
     const std::wstring prefix = TemporaryPrefix(target);
     const std::wstring folder = FolderOf(target) + L"\\";
     WIN32_FIND_DATAW found{};
@@ -583,7 +585,7 @@ UpdateOutcome RealFileSystem::Update(const std::string& path, const Change& chan
         return UpdateOutcome::Unreadable;
     Implementation impl(*this);
     LockedTarget locked = impl.Lock(*target);
-    if (locked.state != LockedTarget::State::Locked || !Rewind(locked.file.get()))
+    if (locked.state != LockedTarget::State::Locked)
         return UpdateOutcome::Unreadable;
     std::optional<std::string> content;
     {

@@ -12,11 +12,17 @@
 
 namespace velmo {
 
+// A wider integer brought into the 32-bit range: the nearest limit where it
+// does not fit.
+inline std::int32_t ClampToInt32(std::int64_t value)
+{
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
+}
+
 inline std::int32_t SaturatingAdd(std::int32_t a, std::int32_t b)
 {
-    const std::int64_t sum = std::int64_t{a} + std::int64_t{b};
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
-                                                              std::numeric_limits<std::int32_t>::max()));
+    return ClampToInt32(std::int64_t{a} + std::int64_t{b});
 }
 
 // A real number truncated toward zero, as a conversion to an integer does;

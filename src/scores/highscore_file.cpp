@@ -27,32 +27,25 @@ bool SkipByteOrderMark(std::istream& in)
     return true;
 }
 
-void ShowGone(Platform& platform)
-{
-    platform.MessageBox(kHighscoreGone);
-}
-
 // The read, the comparison and the rewrite of one offer happen under the
 // file's lock, so another program's offer cannot slip in between.
 template <typename Beats> HighscoreResult Offer(Platform& platform, int slot, std::int32_t toStore, Beats beats)
 {
     std::int32_t current = 0;
-    const UpdateOutcome outcome =
-        platform.files().Update(kHighscoreFileName, [&](std::istream& in) -> std::optional<std::string> {
-            HighscoreSlots slots = ParseHighscoreValues(in).slots;
-            current = slots[static_cast<std::size_t>(slot)];
-            if (!beats(current))
-                return std::nullopt;
-            slots[static_cast<std::size_t>(slot)] = toStore;
-            return FormatHighscoreValues(slots);
-        });
+    const UpdateOutcome outcome = UpdateHighscoreSlots(platform.files(), [&](HighscoreSlots& slots) {
+        current = slots[static_cast<std::size_t>(slot)];
+        if (!beats(current))
+            return false;
+        slots[static_cast<std::size_t>(slot)] = toStore;
+        return true;
+    });
     switch (outcome) {
     case UpdateOutcome::Unchanged: return {HighscoreOutcome::NotBeaten, current};
     case UpdateOutcome::Written: return {HighscoreOutcome::NewHighscore, toStore};
     case UpdateOutcome::Unreadable:
     case UpdateOutcome::WriteFailed: break;
     }
-    ShowGone(platform);
+    platform.MessageBox(kHighscoreGone);
     return {HighscoreOutcome::FileMissing, current};
 }
 
@@ -88,6 +81,16 @@ std::string FormatHighscoreValues(const HighscoreSlots& slots)
         text += ' ';
     }
     return text;
+}
+
+UpdateOutcome UpdateHighscoreSlots(FileSystem& files, const std::function<bool(HighscoreSlots&)>& change)
+{
+    return files.Update(kHighscoreFileName, [&change](std::istream& in) -> std::optional<std::string> {
+        HighscoreSlots slots = ParseHighscoreValues(in).slots;
+        if (!change(slots))
+            return std::nullopt;
+        return FormatHighscoreValues(slots);
+    });
 }
 
 bool WriteHighscoreValues(FileSystem& files, const HighscoreSlots& slots)

@@ -10,14 +10,16 @@
 // reads and rewrites the whole list.
 #pragma once
 
+#include "common/file_system.h"
+
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
 namespace velmo {
 
-class FileSystem;
 class Platform;
 
 inline constexpr const char* kHighscoreFileName = "Highscores.txt";
@@ -51,6 +53,11 @@ std::string FormatHighscoreValues(const HighscoreSlots& slots);
 
 // True when the file was written in full.
 bool WriteHighscoreValues(FileSystem& files, const HighscoreSlots& slots);
+
+// Under the file's lock: reads the slots (missing ones as 0), lets `change`
+// alter them, and rewrites the file when it returns true, so that the read,
+// the decision and the rewrite never interleave with another program's.
+UpdateOutcome UpdateHighscoreSlots(FileSystem& files, const std::function<bool(HighscoreSlots&)>& change);
 
 // At start-up: removes the temporary files of rewrites that were killed, and
 // creates the file with ten zeros where none exists.  An existing file is

@@ -1,13 +1,10 @@
 #include "scores/scores_panel.h"
 
 #include "common/control_ids.h"
-#include "common/file_system.h"
 #include "common/number_to_text.h"
 #include "common/platform.h"
+#include "common/saturating_arithmetic.h"
 #include "scores/highscore_file.h"
-
-#include <algorithm>
-#include <limits>
 
 namespace velmo {
 namespace {
@@ -21,9 +18,7 @@ std::int32_t CombinedTotal(const HighscoreSlots& slots)
     for (int slot = 0; slot < kHighscoreSlotCount; ++slot)
         if (slot != slots::kCombined)
             sum += slots[static_cast<std::size_t>(slot)];
-    sum = std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
-                                   std::numeric_limits<std::int32_t>::max());
-    return static_cast<std::int32_t>(sum);
+    return ClampToInt32(sum);
 }
 
 } // namespace
@@ -34,17 +29,15 @@ void ScoresPanel::Highscores()
 {
     // The read, the sum and the rewrite hold the file's lock together.
     std::int32_t total = 0;
-    const UpdateOutcome outcome =
-        platform_.files().Update(kHighscoreFileName, [&total](std::istream& in) -> std::optional<std::string> {
-            HighscoreSlots slots = ParseHighscoreValues(in).slots;
-            total = CombinedTotal(slots);
-            std::int32_t& best = slots[slots::kCombined];
-            if (best < total)
-                best = total;
-            // Rewritten in every case, so a hand-edited file comes back to one
-            // line of ten values.
-            return FormatHighscoreValues(slots);
-        });
+    const UpdateOutcome outcome = UpdateHighscoreSlots(platform_.files(), [&total](HighscoreSlots& slots) {
+        total = CombinedTotal(slots);
+        std::int32_t& best = slots[slots::kCombined];
+        if (best < total)
+            best = total;
+        // Rewritten in every case, so a hand-edited file comes back to one
+        // line of ten values.
+        return true;
+    });
     if (outcome == UpdateOutcome::Unreadable || outcome == UpdateOutcome::WriteFailed)
         platform_.MessageBox(kHighscoreGone);
     if (outcome == UpdateOutcome::Unreadable)
