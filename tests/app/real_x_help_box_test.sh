@@ -75,16 +75,21 @@ capture() {
     import) import -window root "$shot.import.png" ;;
     esac
 }
-text_is_drawn() {
+# The light share of window $2's area in capture $1, or of its upper part
+# given as a percentage in $3.
+light_share() {
     local info x y w h
-    info=$(xwininfo -id "$box") || return 1
+    info=$(xwininfo -id "$2") || return 1
     x=$(awk '/Absolute upper-left X/ {print $NF}' <<<"$info")
     y=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$info")
     w=$(awk '/Width:/ {print $NF}' <<<"$info")
     h=$(awk '/Height:/ {print $NF}' <<<"$info")
+    convert "$shot.$1.png" -crop "${w}x$((h * ${3:-100} / 100))+$x+$y" +repage -colorspace Gray -threshold 50% \
+        -format '%[fx:mean]' info:
+}
+text_is_drawn() {
     capture "$1" || return 1
-    light=$(convert "$shot.$1.png" -crop "${w}x$((h * 6 / 10))+$x+$y" +repage -colorspace Gray -threshold 50% \
-        -format '%[fx:mean]' info:)
+    light=$(light_share "$1" "$box" 60) || return 1
     # Mostly light background, and at least one pixel in a hundred dark text.
     awk -v l="$light" 'BEGIN { exit !(l >= 0.5 && l <= 0.99) }'
 }
@@ -92,4 +97,10 @@ for tool in xwd import; do
     wait_for 10 text_is_drawn "$tool" ||
         fail "in $tool's capture the Help box shows no text (light share $light; see $shot.$tool.png)"
     echo "Help box drawn in $tool's capture: light share $light of its text area"
+    # While the box is up the dialog's controls are native windows of their
+    # own; drawn black, they would take a third of the dialog.
+    dialog_light=$(light_share "$tool" "$dialog")
+    awk -v l="$dialog_light" 'BEGIN { exit !(l >= 0.8) }' ||
+        fail "in $tool's capture the dialog behind the box is drawn dark (light share $dialog_light; see $shot.$tool.png)"
+    echo "dialog drawn in $tool's capture: light share $dialog_light"
 done

@@ -1,4 +1,5 @@
 // velmorandine: the poker decision trainer's window.
+#include "app/qt/screen_colormap.h"
 #include "app/qt/trainer_app.h"
 #include "velmo_version.h"
 
@@ -52,6 +53,7 @@ int main(int argc, char** argv)
     // Docks and taskbars match the window to its launcher and icon by this
     // name (the Wayland app id; on X11 a window property beside WM_CLASS).
     QGuiApplication::setDesktopFileName("net.velmorandine.Velmorandine");
+    velmo::UseScreenColormapForAllWindows(qt);
     velmo::CTrainerApp app;
     return app.InitInstance();
 }

@@ -1,7 +1,5 @@
 #include "app/qt/message_box.h"
 
-#include "app/qt/screen_colormap.h"
-
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QSpacerItem>
@@ -44,7 +42,6 @@ std::unique_ptr<QMessageBox> BuildMessageBox(const QString& text, const QString&
     auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box->setTextFormat(Qt::PlainText);
     ReserveTitleWidth(*box);
-    UseScreenColormap(*box);
     return box;
 }
 

@@ -1,6 +1,7 @@
 #include "app/qt/screen_colormap.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QEvent>
 #include <QWidget>
 
 #if defined(VELMO_HAVE_XCB) && QT_CONFIG(xcb)
@@ -31,15 +32,8 @@ const xcb_screen_t* ScreenOf(xcb_connection_t* connection, xcb_window_t root)
     return nullptr;
 }
 
-} // namespace
-
-void UseScreenColormap(QWidget& window)
+void UseScreenColormap(xcb_connection_t* connection, xcb_window_t id)
 {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !x11->connection())
-        return;
-    xcb_connection_t* connection = x11->connection();
-    const auto id = static_cast<xcb_window_t>(window.winId());
     const Reply<xcb_get_window_attributes_reply_t> attributes(
         xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, id), nullptr));
     const Reply<xcb_get_geometry_reply_t> geometry(
@@ -55,11 +49,41 @@ void UseScreenColormap(QWidget& window)
     xcb_flush(connection);
 }
 
+// Watches every widget of the application for the moment its native window
+// is made: the top-level windows, and children that Qt makes native later.
+class ScreenColormapFilter : public QObject {
+public:
+    ScreenColormapFilter(QApplication& app, xcb_connection_t* connection) : QObject(&app), connection_(connection) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WinIdChange && watched->isWidgetType()) {
+            if (const WId id = static_cast<QWidget*>(watched)->internalWinId())
+                UseScreenColormap(connection_, static_cast<xcb_window_t>(id));
+        }
+        return false;
+    }
+
+private:
+    xcb_connection_t* connection_;
+};
+
+} // namespace
+
+void UseScreenColormapForAllWindows(QApplication& app)
+{
+    auto* x11 = app.nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return;
+    app.installEventFilter(new ScreenColormapFilter(app, x11->connection()));
+}
+
 #else
 
-void UseScreenColormap(QWidget& window)
+void UseScreenColormapForAllWindows(QApplication& app)
 {
-    static_cast<void>(window);
+    static_cast<void>(app);
 }
 
 #endif

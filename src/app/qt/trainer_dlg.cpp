@@ -2,7 +2,6 @@
 
 #include "app/qt/dialog_group_box.h"
 #include "app/qt/program_icon.h"
-#include "app/qt/screen_colormap.h"
 #include "app/qt/window_platform.h"
 #include "common/control_ids.h"
 #include "shell/event_table.h"
@@ -86,7 +85,6 @@ CTrainerDlg::CTrainerDlg(TrainerSet& trainers, WindowPlatform& platform, QWidget
 
     BuildControls();
     setFixedSize(Scale(kDialogWidthDu, baseX_, 4), Scale(kDialogHeightDu, baseY_, 8));
-    UseScreenColormap(*this);
 
     platform_.SetMessageParent(this);
     StartUp(trainers_);
