@@ -188,7 +188,7 @@ void RealSleepOvershoot(benchmark::State& state)
     std::vector<double> overshoot;
     for (auto _ : state) {
         const auto start = Clock::now();
-        clock.Sleep(ms);
+        clock.Pause(ms);
         const auto end = Clock::now();
         overshoot.push_back(MicrosecondsBetween(start, end) - ms * 1000.0);
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
@@ -218,7 +218,7 @@ void RegisterAll()
         ->Iterations(2000);
     const std::pair<int, int> pauses[] = {{1, 200}, {10, 50}, {133, 10}, {2000, 3}};
     for (const auto& [ms, iterations] : pauses)
-        benchmark::RegisterBenchmark("RealClock/Sleep", RealSleepOvershoot)
+        benchmark::RegisterBenchmark("RealClock/Pause", RealSleepOvershoot)
             ->Arg(ms)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond)

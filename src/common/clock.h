@@ -10,31 +10,31 @@ namespace velmo {
 class Clock {
 public:
     virtual ~Clock() = default;
-    virtual void Sleep(std::uint32_t ms) = 0;
-    virtual std::uint32_t GetTickCount() = 0;
+    virtual void Pause(std::uint32_t ms) = 0;
+    virtual std::uint32_t Ticks() = 0;
 };
 
 // Milliseconds since system start (GetTickCount on Windows, CLOCK_BOOTTIME
-// elsewhere), wrapping at 2^32; Sleep blocks the calling thread, which is the
+// elsewhere), wrapping at 2^32; Pause blocks the calling thread, which is the
 // one UI thread.
 class RealClock : public Clock {
 public:
-    void Sleep(std::uint32_t ms) override;
-    std::uint32_t GetTickCount() override;
+    void Pause(std::uint32_t ms) override;
+    std::uint32_t Ticks() override;
 };
 
-// A millisecond counter that only Sleep and Advance move, wrapping like the
+// A millisecond counter that only Pause and Advance move, wrapping like the
 // real one.  It also sums the pauses, so that tests can tell the time a
 // press spent pausing from the time a user waited.
 class SimulatedClock : public Clock {
 public:
     explicit SimulatedClock(std::uint32_t start = 100000) : tick_(start) {}
-    void Sleep(std::uint32_t ms) override
+    void Pause(std::uint32_t ms) override
     {
         tick_ += ms;
         slept_ += ms;
     }
-    std::uint32_t GetTickCount() override { return tick_; }
+    std::uint32_t Ticks() override { return tick_; }
 
     // Lets time pass without a pause (a user's wait between presses).
     void Advance(std::uint32_t ms) { tick_ += ms; }

@@ -47,7 +47,7 @@ std::string NumberToText(Platform& platform, float value)
 
 void ShowNumber(Platform& platform, int boxId, float value)
 {
-    platform.SetWindowText(boxId, NumberToText(platform, value));
+    platform.SetBoxText(boxId, NumberToText(platform, value));
 }
 
 } // namespace velmo

@@ -4,7 +4,7 @@
 // message boxes), the clock, the pause and the generator only through it.
 // The platform carries the Clock it was given: the program's window gets the
 // real clock (a real blocking pause on the one UI thread); the tests, the
-// replay tool and the window tests a SimulatedClock, whose Sleep costs
+// replay tool and the window tests a SimulatedClock, whose Pause costs
 // nothing.  Files go through the FileSystem that the platform carries, so
 // faults can be injected.
 #pragma once
@@ -31,26 +31,26 @@ public:
     Platform& operator=(const Platform&) = delete;
 
     // Replaces the whole text of text box `boxId` (one of the ids in control_ids.h).
-    virtual void SetWindowText(int boxId, std::string_view text) = 0;
+    virtual void SetBoxText(int boxId, std::string_view text) = 0;
 
     // A modal message with one OK button and no icon.  Without a caption of
     // its own the application's name is shown.
-    virtual void MessageBox(std::string_view text, std::optional<std::string_view> caption = std::nullopt) = 0;
+    virtual void ShowMessage(std::string_view text, std::optional<std::string_view> caption = std::nullopt) = 0;
 
     // Blocks for `ms` milliseconds (a simulated clock only moves on).
-    void Sleep(std::uint32_t ms) { clock_.Sleep(ms); }
+    void Pause(std::uint32_t ms) { clock_.Pause(ms); }
 
     // Milliseconds since system start, unsigned 32-bit, wrapping.
-    std::uint32_t GetTickCount() { return clock_.GetTickCount(); }
+    std::uint32_t Ticks() { return clock_.Ticks(); }
 
     void srand(std::uint32_t seed) { generator_.srand(seed); }
     int rand() { return generator_.rand(); }
 
-    // The reseeding idiom of the trainers: srand(GetTickCount()).
-    void Reseed() { srand(GetTickCount()); }
+    // The reseeding idiom of the trainers: srand(Ticks()).
+    void Reseed() { srand(Ticks()); }
     void PauseAndReseed(std::uint32_t ms)
     {
-        Sleep(ms);
+        Pause(ms);
         Reseed();
     }
 

@@ -5,7 +5,7 @@
 
 namespace velmo {
 
-void RealClock::Sleep(std::uint32_t ms)
+void RealClock::Pause(std::uint32_t ms)
 {
     // An absolute deadline, so that a signal cannot stretch the pause.
     timespec deadline{};
@@ -20,7 +20,7 @@ void RealClock::Sleep(std::uint32_t ms)
     }
 }
 
-std::uint32_t RealClock::GetTickCount()
+std::uint32_t RealClock::Ticks()
 {
     timespec now{};
     clock_gettime(CLOCK_BOOTTIME, &now);

@@ -4,12 +4,12 @@
 
 namespace velmo {
 
-void RealClock::Sleep(std::uint32_t ms)
+void RealClock::Pause(std::uint32_t ms)
 {
     ::Sleep(ms);
 }
 
-std::uint32_t RealClock::GetTickCount()
+std::uint32_t RealClock::Ticks()
 {
     // The 32-bit tick count itself, wrap after 49.7 days included.
     return ::GetTickCount();

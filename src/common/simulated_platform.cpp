@@ -14,7 +14,7 @@ SimulatedPlatform::SimulatedPlatform(FileSystem& files, std::uint32_t startTick)
 
 SimulatedPlatform::SimulatedPlatform(SimulatedClock& clock) : Platform(ownFiles_, clock), clock_(clock) {}
 
-void SimulatedPlatform::SetWindowText(int boxId, std::string_view text)
+void SimulatedPlatform::SetBoxText(int boxId, std::string_view text)
 {
     boxes_[boxId] = std::string(text);
     effects_.push_back({Effect::Kind::Box, boxId, std::string(text), {}});
@@ -22,7 +22,7 @@ void SimulatedPlatform::SetWindowText(int boxId, std::string_view text)
         onEffect(effects_.back());
 }
 
-void SimulatedPlatform::MessageBox(std::string_view text, std::optional<std::string_view> caption)
+void SimulatedPlatform::ShowMessage(std::string_view text, std::optional<std::string_view> caption)
 {
     effects_.push_back(
         {Effect::Kind::Message, 0, std::string(text), std::string(caption ? *caption : kApplicationName)});

@@ -32,8 +32,8 @@ public:
     SimulatedPlatform(FileSystem& files, std::uint32_t startTick);
     explicit SimulatedPlatform(SimulatedClock& clock);
 
-    void SetWindowText(int boxId, std::string_view text) override;
-    void MessageBox(std::string_view text, std::optional<std::string_view> caption = std::nullopt) override;
+    void SetBoxText(int boxId, std::string_view text) override;
+    void ShowMessage(std::string_view text, std::optional<std::string_view> caption = std::nullopt) override;
 
     // Lets time pass between presses (a user's wait).
     void Advance(std::uint32_t ms) { clock_.Advance(ms); }

@@ -1,8 +1,6 @@
 // <windows.h> for the Windows files of this program, included through here
-// only.  windows.h defines MessageBox and SetWindowText as macros (naming
-// their A or W variants), which would rename Platform's methods of the same
-// names in every file that sees both; the program calls the W functions by
-// their full names, so the two macros are taken back once, here.
+// only, lean and without the min and max macros.  The program calls the W
+// functions by their full names.
 #pragma once
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -12,6 +10,3 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
-
-#undef MessageBox
-#undef SetWindowText

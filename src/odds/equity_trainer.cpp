@@ -106,10 +106,10 @@ void EquityTrainer::StartNext()
     const std::string streetsText = Text(platform_, oddsStreetsLeft);
 
     // The answer clock starts only after the pauses of the draws.
-    clock_.situationStartTick = platform_.GetTickCount();
+    clock_.situationStartTick = platform_.Ticks();
 
-    platform_.SetWindowText(ids::kOddsTextBox, "Pot size: " + potText + ". V bets: " + betText +
-                                                   ". Hero outs: " + outsText + ". Streets left: " + streetsText + ".");
+    platform_.SetBoxText(ids::kOddsTextBox, "Pot size: " + potText + ". V bets: " + betText +
+                                                ". Hero outs: " + outsText + ". Streets left: " + streetsText + ".");
 }
 
 void EquityTrainer::Fold()
@@ -124,8 +124,8 @@ void EquityTrainer::Call()
 
 void EquityTrainer::Reset()
 {
-    platform_.SetWindowText(ids::kOddsTextBox, "");
-    platform_.SetWindowText(ids::kOddsScoreBox, "");
+    platform_.SetBoxText(ids::kOddsTextBox, "");
+    platform_.SetBoxText(ids::kOddsScoreBox, "");
     oddsScore = 0;
     oddsSituationCount = 0;
 }
@@ -136,7 +136,7 @@ void EquityTrainer::Judge(Answer given)
     if (oddsAnswerCount >= 2)
         return;
     if (oddsSituationCount > kSituationsPerSession) {
-        platform_.SetWindowText(ids::kOddsTextBox, kSessionOver);
+        platform_.SetBoxText(ids::kOddsTextBox, kSessionOver);
         return;
     }
 
@@ -147,26 +147,26 @@ void EquityTrainer::Judge(Answer given)
     const bool credited = given == expected;
     std::string message(credited ? (given == Answer::Call ? kRightCall : kRightFold) : "");
     if (credited) {
-        platform_.SetWindowText(ids::kOddsTextBox, message);
+        platform_.SetBoxText(ids::kOddsTextBox, message);
         oddsScore = SaturatingAdd(oddsScore, 1);
         ShowScore();
     }
 
-    const std::int32_t elapsed = ElapsedMs(clock_.situationStartTick, platform_.GetTickCount());
+    const std::int32_t elapsed = ElapsedMs(clock_.situationStartTick, platform_.Ticks());
     if (elapsed > kSlowMs) {
         message += kSlowSuffix;
-        platform_.SetWindowText(ids::kOddsTextBox, message);
+        platform_.SetBoxText(ids::kOddsTextBox, message);
         oddsScore = SaturatingAdd(oddsScore, -3);
         ShowScore();
     }
     if (elapsed < kFastMs && credited) {
-        platform_.SetWindowText(ids::kOddsTextBox, message);
+        platform_.SetBoxText(ids::kOddsTextBox, message);
         oddsScore = SaturatingAdd(oddsScore, 1 + SpeedBonus(elapsed));
         ShowScore();
     }
     if (!credited) {
         message = kIncorrect;
-        platform_.SetWindowText(ids::kOddsTextBox, message);
+        platform_.SetBoxText(ids::kOddsTextBox, message);
         oddsScore = SaturatingAdd(oddsScore, -2);
         ShowScore();
     }
@@ -174,18 +174,18 @@ void EquityTrainer::Judge(Answer given)
 
 void EquityTrainer::EndSession()
 {
-    platform_.SetWindowText(ids::kOddsTextBox, kSessionOver);
+    platform_.SetBoxText(ids::kOddsTextBox, kSessionOver);
     const HighscoreResult result = UpdateHighscore(platform_, slots::kOdds, oddsScore);
     // A missing file or a failed rewrite has already been announced there.
     if (result.outcome != HighscoreOutcome::NewHighscore)
         return;
-    platform_.SetWindowText(ids::kOddsTextBox, "Session over. " + HighscoreText(platform_, result));
-    platform_.SetWindowText(ids::kOddsScoreBox, "");
+    platform_.SetBoxText(ids::kOddsTextBox, "Session over. " + HighscoreText(platform_, result));
+    platform_.SetBoxText(ids::kOddsScoreBox, "");
 }
 
 void EquityTrainer::ShowScore()
 {
-    platform_.SetWindowText(ids::kOddsScoreBox, Text(platform_, oddsScore));
+    platform_.SetBoxText(ids::kOddsScoreBox, Text(platform_, oddsScore));
 }
 
 } // namespace velmo

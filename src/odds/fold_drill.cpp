@@ -22,7 +22,7 @@ FoldDrill::FoldDrill(Platform& platform) : platform_(platform) {}
 
 void FoldDrill::Fold()
 {
-    platform_.SetWindowText(ids::kFoldTextBox, "");
+    platform_.SetBoxText(ids::kFoldTextBox, "");
 
     auto foldSituationTexts = platform_.ShuffledCopy(kFoldSituationTexts);
 
@@ -33,7 +33,7 @@ void FoldDrill::Fold()
 
     platform_.PauseAndReseed(133);
     const int i = platform_.rand() % kDrawnPlaces;
-    platform_.SetWindowText(ids::kFoldTextBox, foldSituationTexts[static_cast<std::size_t>(i)]);
+    platform_.SetBoxText(ids::kFoldTextBox, foldSituationTexts[static_cast<std::size_t>(i)]);
 
     foldScore = SaturatingAdd(foldScore, 1);
     ShowScore();

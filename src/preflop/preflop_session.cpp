@@ -36,14 +36,14 @@ void PreflopSession::StartNext()
         return;
     }
     // The clock starts before the pauses, so they count in the response time.
-    clock_.situationStartTick = platform_.GetTickCount();
+    clock_.situationStartTick = platform_.Ticks();
     platform_.PauseAndReseed(static_cast<std::uint32_t>(preflopSituationCount * 3 + 1));
     preflopExpectedAnswer = platform_.rand() % kAnswerCodeCount + 1;
     if (preflopExpectedAnswer < 1 || preflopExpectedAnswer > kAnswerCodeCount) {
-        platform_.SetWindowText(ids::kPreflopTextBox, "You take a break.");
+        platform_.SetBoxText(ids::kPreflopTextBox, "You take a break.");
         return;
     }
-    platform_.SetWindowText(ids::kPreflopTextBox, GeneratePreflopSituation(platform_, preflopExpectedAnswer));
+    platform_.SetBoxText(ids::kPreflopTextBox, GeneratePreflopSituation(platform_, preflopExpectedAnswer));
 }
 
 // Offered again on every press until Reset.  A missing file or a failed
@@ -59,7 +59,7 @@ void PreflopSession::Answer(int code)
     preflopAnswerCount = SaturatingAdd(preflopAnswerCount, 1);
     if (preflopAnswerCount >= 2)
         return;
-    const std::int32_t elapsed = ElapsedMs(clock_.situationStartTick, platform_.GetTickCount());
+    const std::int32_t elapsed = ElapsedMs(clock_.situationStartTick, platform_.Ticks());
     if (code == preflopExpectedAnswer)
         preflopScore = SaturatingAdd(preflopScore, 1 + PreflopSpeedBonus(elapsed));
     else
@@ -71,8 +71,8 @@ void PreflopSession::Reset()
 {
     preflopSituationCount = 0;
     preflopScore = 0;
-    platform_.SetWindowText(ids::kPreflopScoreBox, "");
-    platform_.SetWindowText(ids::kPreflopTextBox, "");
+    platform_.SetBoxText(ids::kPreflopScoreBox, "");
+    platform_.SetBoxText(ids::kPreflopTextBox, "");
 }
 
 } // namespace velmo

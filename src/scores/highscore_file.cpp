@@ -45,7 +45,7 @@ template <typename Beats> HighscoreResult Offer(Platform& platform, int slot, st
     case UpdateOutcome::Unreadable:
     case UpdateOutcome::WriteFailed: break;
     }
-    platform.MessageBox(kHighscoreGone);
+    platform.ShowMessage(kHighscoreGone);
     return {HighscoreOutcome::FileMissing, current};
 }
 
@@ -129,9 +129,9 @@ void OfferSessionScore(Platform& platform, int slot, std::int32_t score, int tex
     switch (result.outcome) {
     case HighscoreOutcome::FileMissing: break;
     case HighscoreOutcome::NewHighscore:
-        platform.SetWindowText(textBox, "Session over. " + HighscoreText(platform, result));
+        platform.SetBoxText(textBox, "Session over. " + HighscoreText(platform, result));
         break;
-    case HighscoreOutcome::NotBeaten: platform.SetWindowText(textBox, "Session over"); break;
+    case HighscoreOutcome::NotBeaten: platform.SetBoxText(textBox, "Session over"); break;
     }
 }
 

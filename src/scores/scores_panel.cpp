@@ -39,7 +39,7 @@ void ScoresPanel::Highscores()
         return true;
     });
     if (outcome == UpdateOutcome::Unreadable || outcome == UpdateOutcome::WriteFailed)
-        platform_.MessageBox(kHighscoreGone);
+        platform_.ShowMessage(kHighscoreGone);
     if (outcome == UpdateOutcome::Unreadable)
         return; // the box and the file stay as they are
 
@@ -51,10 +51,10 @@ void ScoresPanel::Highscores()
 void ScoresPanel::Reset()
 {
     if (!WriteHighscoreValues(platform_.files(), HighscoreSlots{})) {
-        platform_.MessageBox(kHighscoreGone);
+        platform_.ShowMessage(kHighscoreGone);
         return;
     }
-    platform_.SetWindowText(ids::kScoresTotalBox, "0");
+    platform_.SetBoxText(ids::kScoresTotalBox, "0");
 }
 
 } // namespace velmo

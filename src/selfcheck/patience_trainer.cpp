@@ -60,16 +60,16 @@ void PatienceTrainer::Hit()
     }
 
     ShowNumber(platform_, ids::kPatiencePointsBox, patiencePoints);
-    platform_.Sleep(kFreezeMs);
+    platform_.Pause(kFreezeMs);
 }
 
 void PatienceTrainer::Done()
 {
-    platform_.SetWindowText(ids::kPatiencePointsBox, "");
+    platform_.SetBoxText(ids::kPatiencePointsBox, "");
 
     const HighscoreResult result = UpdateHighscore(platform_, slots::kPatience, patiencePoints);
     if (result.outcome == HighscoreOutcome::NewHighscore)
-        platform_.SetWindowText(ids::kPatiencePointsBox, HighscoreText(platform_, result));
+        platform_.SetBoxText(ids::kPatiencePointsBox, HighscoreText(platform_, result));
 
     patienceHitCount = 0;
     patiencePoints = 0.0f;

@@ -76,7 +76,7 @@ void RangePractice::IncorrectNext()
 
 void RangePractice::Next(bool correct)
 {
-    platform_.SetWindowText(ids::kRangeCardBox, DealTwoCards(platform_));
+    platform_.SetBoxText(ids::kRangeCardBox, DealTwoCards(platform_));
 
     // The first press after the start or after Done has no hand to judge.
     if (correct && rangePressCount > 0)
@@ -88,8 +88,8 @@ void RangePractice::Next(bool correct)
     if (rangePressCount == 1)
         rangeAnsweredCount = 0.0f;
 
-    platform_.SetWindowText(ids::kRangeResultBox, "Runs:" + NumberToText(platform_, rangeAnsweredCount) + ", " +
-                                                      NumberToText(platform_, rangePercent) + " %");
+    platform_.SetBoxText(ids::kRangeResultBox, "Runs:" + NumberToText(platform_, rangeAnsweredCount) + ", " +
+                                                   NumberToText(platform_, rangePercent) + " %");
 }
 
 void RangePractice::Done()
@@ -100,13 +100,13 @@ void RangePractice::Done()
 
     const HighscoreResult result = UpdateHighscore(platform_, slots::kRange, score);
     if (result.outcome == HighscoreOutcome::NewHighscore)
-        platform_.SetWindowText(ids::kRangeResultBox, HighscoreText(platform_, result));
+        platform_.SetBoxText(ids::kRangeResultBox, HighscoreText(platform_, result));
 
     rangePressCount = 0;
     rangeCorrectCount = 0.0f;
     rangeAnsweredCount = 0.0f;
     rangePercent = 0.0f;
-    platform_.SetWindowText(ids::kRangeCardBox, "");
+    platform_.SetBoxText(ids::kRangeCardBox, "");
 }
 
 } // namespace velmo

@@ -76,14 +76,14 @@ void TiltSensor::StartNext()
         const TiltQuestion& question = kQuestions[static_cast<std::size_t>(tiltQuestionIndex)];
         platform_.PauseAndReseed(question.delayMs);
         const int v = platform_.rand() % 3;
-        platform_.SetWindowText(ids::kTiltTextBox, question.texts[static_cast<std::size_t>(v)]);
+        platform_.SetBoxText(ids::kTiltTextBox, question.texts[static_cast<std::size_t>(v)]);
     } else if (tiltQuestionIndex < kQuestionCount) {
-        platform_.SetWindowText(ids::kTiltTextBox, kQuestions[static_cast<std::size_t>(tiltQuestionIndex)].texts[0]);
+        platform_.SetBoxText(ids::kTiltTextBox, kQuestions[static_cast<std::size_t>(tiltQuestionIndex)].texts[0]);
     } else if (tiltQuestionIndex == kQuestionCount) {
-        platform_.SetWindowText(ids::kTiltTextBox, std::string(Verdict(tiltLevel)) + "Level: " +
-                                                       NumberToText(platform_, static_cast<float>(tiltLevel)));
+        platform_.SetBoxText(ids::kTiltTextBox, std::string(Verdict(tiltLevel)) +
+                                                    "Level: " + NumberToText(platform_, static_cast<float>(tiltLevel)));
     } else {
-        platform_.SetWindowText(ids::kTiltTextBox, "Test over.");
+        platform_.SetBoxText(ids::kTiltTextBox, "Test over.");
     }
 
     tiltQuestionIndex = SaturatingAdd(tiltQuestionIndex, 1);
@@ -109,7 +109,7 @@ void TiltSensor::Answer(bool yes)
         const TiltQuestion& question = kQuestions[static_cast<std::size_t>(tiltQuestionIndex - 1)];
         tiltLevel = SaturatingAdd(tiltLevel, yes ? question.yes : question.no);
     } else if (tiltQuestionIndex != kQuestionCount + 1) {
-        platform_.SetWindowText(ids::kTiltTextBox, "test over");
+        platform_.SetBoxText(ids::kTiltTextBox, "test over");
     }
 }
 
@@ -117,7 +117,7 @@ void TiltSensor::Reset()
 {
     tiltLevel = kStartLevel;
     tiltQuestionIndex = 0;
-    platform_.SetWindowText(ids::kTiltTextBox, "");
+    platform_.SetBoxText(ids::kTiltTextBox, "");
 }
 
 } // namespace velmo

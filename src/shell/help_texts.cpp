@@ -61,7 +61,7 @@ std::string_view HelpText(int helpButtonId)
 
 void ShowHelp(Platform& platform, int helpButtonId)
 {
-    platform.MessageBox(HelpText(helpButtonId), kHelpCaption);
+    platform.ShowMessage(HelpText(helpButtonId), kHelpCaption);
 }
 
 } // namespace velmo

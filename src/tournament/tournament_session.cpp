@@ -17,7 +17,7 @@ void TournamentSession::StartNext()
     // The clock starts before the draw, so its pauses count in the response
     // time; a press that ends the session restarts it too, which reopens the
     // last situation for one answer.
-    tourStartTick = platform_.GetTickCount();
+    tourStartTick = platform_.Ticks();
     tourAnswerCount = 0;
     tourSituationCount = SaturatingAdd(tourSituationCount, 1);
     if (tourSituationCount > kSituationsPerSession) {
@@ -25,7 +25,7 @@ void TournamentSession::StartNext()
         return;
     }
     TournamentDraw draw = DrawTournamentSituation(platform_);
-    platform_.SetWindowText(ids::kTourTextBox, draw.text);
+    platform_.SetBoxText(ids::kTourTextBox, draw.text);
     tourExpectedGroup = draw.group;
 }
 
@@ -53,7 +53,7 @@ void TournamentSession::Answer(bool right)
     if (tourAnswerCount >= 2)
         return;
     if (right)
-        tourScore = SaturatingAdd(tourScore, 1 + SpeedBonus(ElapsedMs(tourStartTick, platform_.GetTickCount())));
+        tourScore = SaturatingAdd(tourScore, 1 + SpeedBonus(ElapsedMs(tourStartTick, platform_.Ticks())));
     else
         tourScore = SaturatingAdd(tourScore, -1);
     ShowNumber(platform_, ids::kTourScoreBox, static_cast<float>(tourScore));
@@ -63,8 +63,8 @@ void TournamentSession::Reset()
 {
     tourSituationCount = 0;
     tourScore = 0;
-    platform_.SetWindowText(ids::kTourScoreBox, "");
-    platform_.SetWindowText(ids::kTourTextBox, "");
+    platform_.SetBoxText(ids::kTourScoreBox, "");
+    platform_.SetBoxText(ids::kTourTextBox, "");
 }
 
 } // namespace velmo

@@ -144,12 +144,12 @@ TEST(Shuffle, KeepsEntriesAndContinuesTheSequence)
 TEST(SimulatedClock, SleepAdvancesAndWraps)
 {
     SimulatedPlatform platform(0xFFFFFFF0u);
-    platform.Sleep(0x20);
-    EXPECT_EQ(platform.GetTickCount(), 0x10u);
+    platform.Pause(0x20);
+    EXPECT_EQ(platform.Ticks(), 0x10u);
     EXPECT_EQ(platform.sleptMs(), 0x20u);
     platform.Advance(5);
-    EXPECT_EQ(platform.GetTickCount(), 0x15u);
-    EXPECT_EQ(ElapsedMs(0xFFFFFFF0u, platform.GetTickCount()), 0x25) << "a wrap in between still measures right";
+    EXPECT_EQ(platform.Ticks(), 0x15u);
+    EXPECT_EQ(ElapsedMs(0xFFFFFFF0u, platform.Ticks()), 0x25) << "a wrap in between still measures right";
 }
 
 // Truncating division on the signed time; only 0 ms is guarded.

@@ -138,7 +138,7 @@ TEST_P(DrawOddsValueTest, SleepsReseedsAndDrawsInRange)
         SimulatedPlatform platform(start);
         const int value = DrawOddsValue(platform, c.kind);
         EXPECT_EQ(platform.sleptMs(), c.sleepMs);
-        EXPECT_EQ(platform.GetTickCount(), start + c.sleepMs);
+        EXPECT_EQ(platform.Ticks(), start + c.sleepMs);
         EXPECT_EQ(value, test::FirstRand(start + c.sleepMs) % c.range + c.offset) << "start " << start;
     }
 }

@@ -27,7 +27,7 @@ protected:
     // Waits until a Start/Next press deals exactly this situation, then presses.
     void Deal(std::int32_t row, std::int32_t outs, std::int32_t streets, std::optional<std::int32_t> pot = {})
     {
-        const auto wait = test::WaitForDeal(platform.GetTickCount(), row, outs, streets, pot);
+        const auto wait = test::WaitForDeal(platform.Ticks(), row, outs, streets, pot);
         ASSERT_TRUE(wait.has_value()) << "no tick deals row " << row << ", " << outs << " outs, " << streets;
         Wait(*wait);
         Press(ids::kOddsStart);
@@ -70,7 +70,7 @@ TEST_F(EquityTrainerTest, EveryDealMatchesItsText)
 {
     for (int n = 0; n < 10; ++n) {
         Wait(static_cast<std::uint32_t>(977 * n + 31));
-        const test::OddsDeal expected = test::DealAt(platform.GetTickCount());
+        const test::OddsDeal expected = test::DealAt(platform.Ticks());
         Press(ids::kOddsStart);
         ASSERT_EQ(odds().potSize(), expected.pot);
         ASSERT_EQ(odds().betRow(), expected.row);
@@ -87,11 +87,11 @@ TEST_F(EquityTrainerTest, EveryDealMatchesItsText)
 TEST_F(EquityTrainerTest, StartNextPauses514AndStartsTheClockAfterwards)
 {
     const std::uint32_t before = platform.sleptMs();
-    const std::uint32_t pressTick = platform.GetTickCount();
+    const std::uint32_t pressTick = platform.Ticks();
     Press(ids::kOddsStart);
     EXPECT_EQ(platform.sleptMs() - before, 514u);
     EXPECT_EQ(trainers.clock.situationStartTick, pressTick + 514);
-    EXPECT_EQ(trainers.clock.situationStartTick, platform.GetTickCount());
+    EXPECT_EQ(trainers.clock.situationStartTick, platform.Ticks());
 }
 
 // ---- judging -------------------------------------------------------------
@@ -283,7 +283,7 @@ TEST_F(EquityTrainerTest, FoldBeforeAnySituationIsWrong)
 
 TEST_F(EquityTrainerTest, AnswerBeforeAnySituationTimedFromTheSharedClock)
 {
-    trainers.clock.situationStartTick = platform.GetTickCount();
+    trainers.clock.situationStartTick = platform.Ticks();
     Wait(2500);
     Press(ids::kOddsCall);
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
@@ -303,7 +303,7 @@ TEST_F(EquityTrainerTest, PreflopStartRestartsTheOddsClock)
     Wait(2500);
     Press(ids::kOddsCall);
     // Timed from the preflop start: fast, not slow (19000 + 2500 from the odds start).
-    const std::int32_t elapsed = ElapsedMs(preflopStart, platform.GetTickCount());
+    const std::int32_t elapsed = ElapsedMs(preflopStart, platform.Ticks());
     ASSERT_LT(elapsed, 10000);
     EXPECT_EQ(odds().score(), 2 + 4000 / elapsed);
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
@@ -313,7 +313,7 @@ TEST_F(EquityTrainerTest, AnswerIsTimedFromWhateverSetTheSharedClockLast)
 {
     DealCallSituation();
     Wait(19000);
-    trainers.clock.situationStartTick = platform.GetTickCount(); // another panel's Start/Next
+    trainers.clock.situationStartTick = platform.Ticks(); // another panel's Start/Next
     Wait(2500);
     Press(ids::kOddsCall);
     EXPECT_EQ(odds().score(), 3);

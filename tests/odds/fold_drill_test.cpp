@@ -114,7 +114,7 @@ TEST_F(FoldDrillTest, DrawFollowsTheShufflesAndTheTwoReseeds)
     std::set<int> branches;
     for (int n = 0; n < 40; ++n) {
         Wait(static_cast<std::uint32_t>(n * 113 + 7));
-        SimulatedPlatform replay(platform.GetTickCount());
+        SimulatedPlatform replay(platform.Ticks());
         replay.generator() = platform.generator();
         std::vector<std::string> list(kExpectedTexts.begin(), kExpectedTexts.end());
         replay.Shuffle(list);
@@ -128,7 +128,7 @@ TEST_F(FoldDrillTest, DrawFollowsTheShufflesAndTheTwoReseeds)
 
         Press(ids::kFoldFold);
         ASSERT_EQ(Box(ids::kFoldTextBox), list[static_cast<std::size_t>(i)]) << "press " << n << ", m " << m;
-        ASSERT_EQ(platform.GetTickCount(), replay.GetTickCount());
+        ASSERT_EQ(platform.Ticks(), replay.Ticks());
     }
     EXPECT_EQ(branches.size(), 4u) << "not every number of shuffles was tried";
 }

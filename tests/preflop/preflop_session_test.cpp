@@ -42,7 +42,7 @@ protected:
     // Answers `ms` after `start`, rightly or with the next code round.
     void AnswerAt(std::uint32_t start, std::uint32_t ms, bool right)
     {
-        const std::uint32_t now = platform.GetTickCount();
+        const std::uint32_t now = platform.Ticks();
         ASSERT_GT(ElapsedMs(now, start + ms), 0) << "the pauses alone took longer";
         Wait(start + ms - now);
         const int expected = session().expectedAnswer();
@@ -255,7 +255,7 @@ TEST_F(PreflopSessionTest, AfterTheSessionEachPressLetsOneAnswerIn)
     Wait(2000);
     Start();
     EXPECT_EQ(session().answerCount(), 0);
-    const std::uint32_t elapsed = platform.GetTickCount() - lastStart;
+    const std::uint32_t elapsed = platform.Ticks() - lastStart;
     Press(ButtonFor(session().expectedAnswer()));
     Press(ButtonFor(session().expectedAnswer()));
     const int expected = 1 + 4000 / static_cast<int>(elapsed);
@@ -298,7 +298,7 @@ TEST_F(PreflopSessionTest, AnswerIsTimedFromTheSharedClock)
 {
     Start();
     Wait(3000);
-    trainers.clock.situationStartTick = platform.GetTickCount() - 500;
+    trainers.clock.situationStartTick = platform.Ticks() - 500;
     Press(ButtonFor(session().expectedAnswer()));
     EXPECT_EQ(session().score(), 9);
 }
@@ -312,7 +312,7 @@ TEST_F(PreflopSessionAcrossTheWrap, ElapsedTimeSurvivesTheTickCountWrap)
 {
     const auto start = Start();
     AnswerAt(start, 500, true);
-    ASSERT_LT(platform.GetTickCount(), start); // the tick count wrapped in between
+    ASSERT_LT(platform.Ticks(), start); // the tick count wrapped in between
     EXPECT_EQ(session().score(), 9);
 }
 
@@ -324,13 +324,13 @@ TEST_F(PreflopSessionTest, TimesThatAreNotPositiveAreGuarded)
     for (std::uint32_t late : {0x80000000u + 5000u, 0xFFFFF448u /* -3000 ms */}) {
         const std::int32_t before = session().score();
         const auto start = Start();
-        Wait(start + late - platform.GetTickCount());
+        Wait(start + late - platform.Ticks());
         Press(ButtonFor(session().expectedAnswer()));
         EXPECT_EQ(session().score() - before, 1) << late << " ms late";
     }
     const std::int32_t before = session().score();
     Start();
-    trainers.clock.situationStartTick = platform.GetTickCount();
+    trainers.clock.situationStartTick = platform.Ticks();
     Press(ButtonFor(session().expectedAnswer()));
     EXPECT_EQ(session().score() - before, 4001);
 }

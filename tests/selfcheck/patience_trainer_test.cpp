@@ -40,7 +40,7 @@ protected:
     // Waits until the gain of the next press, drawn 20 ms into it, is `gain`.
     void WaitForGain(int gain)
     {
-        while (FirstRand(platform.GetTickCount() + 20) % 15 + 1 != gain)
+        while (FirstRand(platform.Ticks() + 20) % 15 + 1 != gain)
             Wait(1);
     }
 
@@ -81,7 +81,7 @@ TEST_F(PatienceTest, FirstHitLiesBetweenOneAndFifteenGains)
 TEST_F(PatienceTest, EveryPressAddsByItsBand)
 {
     for (int press = 1; press <= 450; ++press) {
-        const std::uint32_t t = platform.GetTickCount();
+        const std::uint32_t t = platform.Ticks();
         const std::uint32_t slept = platform.sleptMs();
         const float before = Points();
         Hit();
@@ -106,12 +106,12 @@ TEST_F(PatienceTest, EveryPressAddsByItsBand)
 TEST_F(PatienceTest, SetbackTakesTwoThirds)
 {
     // The setback draw of press 51 comes 55 ms into it, after fifty presses of 2020 ms.
-    while (FirstRand(platform.GetTickCount() + 50 * kPressMs + 55) % 100 + 1 != 3)
+    while (FirstRand(platform.Ticks() + 50 * kPressMs + 55) % 100 + 1 != 3)
         Wait(1);
     for (int press = 1; press <= 50; ++press)
         Hit();
     const float before = Points();
-    const int gain = FirstRand(platform.GetTickCount() + 20) % 15 + 1;
+    const int gain = FirstRand(platform.Ticks() + 20) % 15 + 1;
     Hit();
     const float gained = static_cast<float>(static_cast<double>(before) + gain / static_cast<double>(80.335f));
     EXPECT_EQ(Points(), static_cast<float>(static_cast<double>(gained) / 3.0));

@@ -47,11 +47,11 @@ class JitteryClock : public SimulatedClock {
 public:
     explicit JitteryClock(std::uint32_t startTick) : SimulatedClock(startTick) {}
 
-    void Sleep(std::uint32_t ms) override
+    void Pause(std::uint32_t ms) override
     {
         pauses.push_back(ms);
-        SimulatedClock::Sleep(ms + static_cast<std::uint32_t>(overrun() % 16));
-        ticksAfterPause.push_back(GetTickCount());
+        SimulatedClock::Pause(ms + static_cast<std::uint32_t>(overrun() % 16));
+        ticksAfterPause.push_back(Ticks());
     }
 
     std::vector<std::uint32_t> pauses;

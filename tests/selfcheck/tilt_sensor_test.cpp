@@ -53,7 +53,7 @@ protected:
 TEST_F(TiltSensorTest, EachQuestionShowsOneOfItsVariantsAfterItsDelay)
 {
     for (std::size_t q = 0; q < kQuestionTexts.size(); ++q) {
-        const std::uint32_t t = platform.GetTickCount();
+        const std::uint32_t t = platform.Ticks();
         const std::uint32_t slept = platform.sleptMs();
         const std::size_t effects = platform.effects().size();
         Press(ids::kTiltStart);

@@ -20,7 +20,7 @@ protected:
     // Presses Start/Next and returns the tick it was pressed at.
     std::uint32_t Start()
     {
-        const std::uint32_t pressedAt = platform.GetTickCount();
+        const std::uint32_t pressedAt = platform.Ticks();
         Press(startButton_);
         return pressedAt;
     }

@@ -32,7 +32,7 @@ protected:
     // Answers `ms` after `start`, rightly or wrongly.
     void AnswerAt(std::uint32_t start, std::uint32_t ms, bool right)
     {
-        const std::uint32_t now = platform.GetTickCount();
+        const std::uint32_t now = platform.Ticks();
         ASSERT_GE(ElapsedMs(now, start + ms), 0) << "the pauses alone took longer";
         Wait(start + ms - now);
         Press(right ? RightButton() : WrongButton());
@@ -89,7 +89,7 @@ TEST_F(TournamentSessionTest, EveryGroupIsJudgedByItsAnswer)
         Wait(5000);
         Press(right == (group <= 4) ? kTourPush : kTourFold);
         EXPECT_EQ(session().score() - before, right ? 1 : -1)
-            << "group " << group << (right ? " right" : " wrong") << " after " << platform.GetTickCount() - start;
+            << "group " << group << (right ? " right" : " wrong") << " after " << platform.Ticks() - start;
         (right ? rightSeen : wrongSeen).insert(group);
     }
     EXPECT_EQ(rightSeen, (std::set<int>{1, 2, 3, 4, 5, 6, 7}));
@@ -367,7 +367,7 @@ TEST_F(TournamentSessionAcrossTheWrap, ElapsedTimeSurvivesTheTickCountWrap)
 {
     const auto start = Start();
     AnswerAt(start, 500, true);
-    ASSERT_LT(platform.GetTickCount(), start); // the tick count wrapped in between
+    ASSERT_LT(platform.Ticks(), start); // the tick count wrapped in between
     EXPECT_EQ(session().score(), 9);
 }
 
@@ -379,7 +379,7 @@ TEST_F(TournamentSessionTest, AnswerMoreThanTwoToTheThirtyOneMsLate)
     for (auto [late, points] : {std::pair{0x80000000u + 5000u, 1}, std::pair{0xFFFFF448u /* -3000 ms */, 0}}) {
         const std::int32_t before = session().score();
         const auto start = Start();
-        Wait(start + late - platform.GetTickCount());
+        Wait(start + late - platform.Ticks());
         Press(RightButton());
         EXPECT_EQ(session().score() - before, points) << late << " ms late";
     }

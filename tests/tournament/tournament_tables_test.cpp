@@ -300,7 +300,7 @@ TEST(TournamentDraw, LeavesTheGeneratorSeededFromItsLastReseeding)
         SimulatedPlatform platform(start);
         DrawTournamentSituation(platform);
         Generator expected;
-        expected.srand(platform.GetTickCount());
+        expected.srand(platform.Ticks());
         expected.rand();
         EXPECT_EQ(platform.rand(), expected.rand()) << "start " << start;
     }

@@ -96,7 +96,7 @@ int RunScript(FileSystem& files, std::istream& script, std::uint32_t startTick, 
         else if (const auto* wait = std::get_if<WaitCommand>(&*parsed.command))
             platform.Advance(wait->ms);
         else if (const auto* type = std::get_if<TypeCommand>(&*parsed.command))
-            platform.SetWindowText(type->id, type->text);
+            platform.SetBoxText(type->id, type->text);
         // The effects list is only needed for printing; keep memory flat on long scripts.
         platform.ClearEffects();
         // Stop at the first failed write rather than run on unseen.

@@ -8,7 +8,7 @@
 
 namespace velmo {
 
-void WindowPlatform::SetWindowText(int boxId, std::string_view text)
+void WindowPlatform::SetBoxText(int boxId, std::string_view text)
 {
     QWidget* box = boxes_.value(boxId);
     if (auto* line = qobject_cast<QLineEdit*>(box)) {
@@ -19,7 +19,7 @@ void WindowPlatform::SetWindowText(int boxId, std::string_view text)
     }
 }
 
-void WindowPlatform::MessageBox(std::string_view text, std::optional<std::string_view> caption)
+void WindowPlatform::ShowMessage(std::string_view text, std::optional<std::string_view> caption)
 {
     const QString title = caption ? QString::fromUtf8(*caption) : QApplication::applicationName();
     if (presenter_) {

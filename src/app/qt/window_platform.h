@@ -29,8 +29,8 @@ public:
     using Presenter = std::function<void(const QString& text, const QString& caption)>;
     void SetPresenter(Presenter presenter) { presenter_ = std::move(presenter); }
 
-    void SetWindowText(int boxId, std::string_view text) override;
-    void MessageBox(std::string_view text, std::optional<std::string_view> caption = std::nullopt) override;
+    void SetBoxText(int boxId, std::string_view text) override;
+    void ShowMessage(std::string_view text, std::optional<std::string_view> caption = std::nullopt) override;
 
 private:
     QHash<int, QPointer<QWidget>> boxes_;

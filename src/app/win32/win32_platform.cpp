@@ -9,12 +9,12 @@ Win32Platform::Win32Platform(FileSystem& files, Clock& clock)
 {
 }
 
-void Win32Platform::SetWindowText(int boxId, std::string_view text)
+void Win32Platform::SetBoxText(int boxId, std::string_view text)
 {
     ::SetDlgItemTextW(dialog_, boxId, WidenUtf8(text).c_str());
 }
 
-void Win32Platform::MessageBox(std::string_view text, std::optional<std::string_view> caption)
+void Win32Platform::ShowMessage(std::string_view text, std::optional<std::string_view> caption)
 {
     const std::wstring title = caption ? WidenUtf8(*caption) : applicationName_;
     ::MessageBoxW(dialog_, WidenUtf8(text).c_str(), title.c_str(), MB_OK);

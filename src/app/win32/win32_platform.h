@@ -15,11 +15,11 @@ class Win32Platform : public Platform {
 public:
     Win32Platform(FileSystem& files, Clock& clock);
 
-    // The dialog whose boxes SetWindowText fills and that owns the message boxes.
+    // The dialog whose boxes SetBoxText fills and that owns the message boxes.
     void AttachDialog(HWND dialog) { dialog_ = dialog; }
 
-    void SetWindowText(int boxId, std::string_view text) override;
-    void MessageBox(std::string_view text, std::optional<std::string_view> caption = std::nullopt) override;
+    void SetBoxText(int boxId, std::string_view text) override;
+    void ShowMessage(std::string_view text, std::optional<std::string_view> caption = std::nullopt) override;
 
 private:
     HWND dialog_ = nullptr;
