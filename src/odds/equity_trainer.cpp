@@ -8,6 +8,7 @@
 #include "odds/bet_size_table.h"
 #include "scores/highscore_file.h"
 
+#include <iterator>
 #include <string>
 
 namespace velmo {
@@ -29,7 +30,7 @@ struct DrawRule {
     int offset;
 };
 
-// Kinds 1 to 4: pot size, bet-size row, outs, streets left.
+// Indexed by OddsValue - 1: pot size, bet-size row, outs, streets left.
 constexpr DrawRule kDrawRules[] = {
     {155, 5000, 10},
     {13, 12, 1},
@@ -44,11 +45,12 @@ std::string Text(Platform& platform, std::int32_t value)
 
 } // namespace
 
-int DrawOddsValue(Platform& platform, int kind)
+int DrawOddsValue(Platform& platform, OddsValue value)
 {
-    if (kind < 1 || kind > 4)
+    const int index = static_cast<int>(value) - 1;
+    if (index < 0 || index >= static_cast<int>(std::size(kDrawRules)))
         return 0;
-    const DrawRule& rule = kDrawRules[kind - 1];
+    const DrawRule& rule = kDrawRules[index];
     platform.PauseAndReseed(rule.sleepMs);
     return platform.rand() % rule.range + rule.offset;
 }
@@ -91,18 +93,18 @@ void EquityTrainer::StartNext()
         return;
     }
 
-    oddsPotSize = DrawOddsValue(platform_, 1);
+    oddsPotSize = DrawOddsValue(platform_, OddsValue::PotSize);
     const std::string potText = Text(platform_, oddsPotSize);
 
-    oddsBetRow = DrawOddsValue(platform_, 2);
+    oddsBetRow = DrawOddsValue(platform_, OddsValue::BetRow);
     oddsBetFraction = BetFractionForRow(oddsBetRow);
     oddsBetAmount = OddsBetAmount(oddsPotSize, oddsBetFraction);
     const std::string betText = Text(platform_, oddsBetAmount);
 
-    oddsOuts = DrawOddsValue(platform_, 3);
+    oddsOuts = DrawOddsValue(platform_, OddsValue::Outs);
     const std::string outsText = Text(platform_, oddsOuts);
 
-    oddsStreetsLeft = DrawOddsValue(platform_, 4);
+    oddsStreetsLeft = DrawOddsValue(platform_, OddsValue::StreetsLeft);
     const std::string streetsText = Text(platform_, oddsStreetsLeft);
 
     // The answer clock starts only after the pauses of the draws.

@@ -10,8 +10,17 @@ namespace velmo {
 class Platform;
 struct SituationClock;
 
-// Kind 1 pot size, 2 bet-size row, 3 outs, 4 streets left; others give 0.
-int DrawOddsValue(Platform& platform, int kind);
+// The four values a situation is dealt from, in the order they are drawn.
+enum class OddsValue {
+    PotSize = 1,     // 10 to 5009
+    BetRow = 2,      // 1 to 12, a row of the bet-size table
+    Outs = 3,        // 2 to 21
+    StreetsLeft = 4, // 1 or 2
+};
+
+// Pauses, reseeds from the clock and draws one `value`; a value outside the
+// four gives 0 without pausing or drawing.
+int DrawOddsValue(Platform& platform, OddsValue value);
 // The bet as a fraction of the pot for rows 1 to 12; others give 0.
 float BetFractionForRow(int row);
 // The equity in percent that a call of a bet of `fraction` requires (0 for 0).

@@ -146,7 +146,7 @@ std::string OpenFoldToThreeBetSituation(Platform& platform)
 
 } // namespace
 
-std::string GeneratePreflopSituation(Platform& platform, int answer)
+std::string GeneratePreflopSituation(Platform& platform, PreflopAnswer answer)
 {
     switch (answer) {
     case PreflopAnswer::Open: return OpenSituation(platform);

@@ -6,6 +6,7 @@
 // only lasting effect is on the generator, which it pauses for and reseeds.
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -14,20 +15,25 @@ namespace velmo {
 
 class Platform;
 
-// Answer codes; 0 is the session's value before any situation is drawn.
-namespace PreflopAnswer {
-inline constexpr int Open = 1;
-inline constexpr int Fold = 2;
-inline constexpr int Call = 3;
-inline constexpr int ThreeBet = 4;
-inline constexpr int OpenCallThreeBet = 5;
-inline constexpr int OpenFoldToThreeBet = 6;
-inline constexpr int OpenFourBet = 7;
-} // namespace PreflopAnswer
+// The right answer of a situation, one per answer button, numbered as the
+// session draws them (rand() % 7 + 1).  None is the session's value before
+// any situation is drawn; no button gives it.
+enum class PreflopAnswer : std::int32_t {
+    None = 0,
+    Open = 1,
+    Fold = 2,
+    Call = 3,
+    ThreeBet = 4,
+    OpenCallThreeBet = 5,
+    OpenFoldToThreeBet = 6,
+    OpenFourBet = 7,
+};
+inline constexpr int kPreflopAnswerCount = 7;
 
-// A situation whose only right answer is `answer` (1 to 7); any other code
-// gives "default sw sel".  Pauses and reseeds through the platform.
-std::string GeneratePreflopSituation(Platform& platform, int answer);
+// A situation whose only right answer is `answer`; None, or any value
+// outside Open to OpenFourBet, gives "default sw sel".  Pauses and reseeds
+// through the platform.
+std::string GeneratePreflopSituation(Platform& platform, PreflopAnswer answer);
 
 // Every constant list of the catalogue, in the order of the sections.  Hand
 // lists hold four-character entries; prefixes end with a blank and take one

@@ -11,8 +11,6 @@
 namespace velmo {
 namespace {
 
-constexpr int kAnswerCodeCount = 7;
-
 // This trainer's guard on the response time.  A time that reads negative
 // means more than 2^31 ms have passed since the situation started (the
 // signed difference wrapped): a late answer, which earns no bonus rather than
@@ -38,8 +36,9 @@ void PreflopSession::StartNext()
     // The clock starts before the pauses, so they count in the response time.
     clock_.situationStartTick = platform_.Ticks();
     platform_.PauseAndReseed(static_cast<std::uint32_t>(preflopSituationCount * 3 + 1));
-    preflopExpectedAnswer = platform_.rand() % kAnswerCodeCount + 1;
-    if (preflopExpectedAnswer < 1 || preflopExpectedAnswer > kAnswerCodeCount) {
+    const int drawn = platform_.rand() % kPreflopAnswerCount + 1;
+    preflopExpectedAnswer = static_cast<PreflopAnswer>(drawn);
+    if (drawn < 1 || drawn > kPreflopAnswerCount) {
         platform_.SetBoxText(ids::kPreflopTextBox, "You take a break.");
         return;
     }
@@ -54,13 +53,13 @@ void PreflopSession::EndSession()
     OfferSessionScore(platform_, slots::kPreflop, preflopScore, ids::kPreflopTextBox);
 }
 
-void PreflopSession::Answer(int code)
+void PreflopSession::Answer(PreflopAnswer given)
 {
     preflopAnswerCount = SaturatingAdd(preflopAnswerCount, 1);
     if (preflopAnswerCount >= 2)
         return;
     const std::int32_t elapsed = ElapsedMs(clock_.situationStartTick, platform_.Ticks());
-    if (code == preflopExpectedAnswer)
+    if (given == preflopExpectedAnswer)
         preflopScore = SaturatingAdd(preflopScore, 1 + PreflopSpeedBonus(elapsed));
     else
         preflopScore = SaturatingAdd(preflopScore, -1);

@@ -3,6 +3,8 @@
 // with the session score offered to highscore slot 4.
 #pragma once
 
+#include "preflop/preflop_catalogue.h"
+
 #include <cstdint>
 
 namespace velmo {
@@ -15,12 +17,12 @@ public:
     PreflopSession(Platform& platform, SituationClock& clock);
 
     void StartNext();      // 1042
-    void Answer(int code); // 1043, 1044, 1045, 1046, 1050, 1048, 1051 give 1..7
+    void Answer(PreflopAnswer given); // 1043, 1044, 1045, 1046, 1050, 1048, 1051
     void Reset();          // 1039
 
     std::int32_t situationCount() const { return preflopSituationCount; }
     std::int32_t answerCount() const { return preflopAnswerCount; }
-    std::int32_t expectedAnswer() const { return preflopExpectedAnswer; }
+    PreflopAnswer expectedAnswer() const { return preflopExpectedAnswer; }
     std::int32_t score() const { return preflopScore; }
 
 private:
@@ -34,7 +36,7 @@ private:
     SituationClock& clock_;
     std::int32_t preflopSituationCount = 0;
     std::int32_t preflopAnswerCount = 0;
-    std::int32_t preflopExpectedAnswer = 0;
+    PreflopAnswer preflopExpectedAnswer = PreflopAnswer::None;
     std::int32_t preflopScore = 0;
 };
 

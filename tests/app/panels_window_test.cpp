@@ -56,7 +56,7 @@ void PanelsWindowTest::preflopSessionThroughTheWindow()
         w.Click(ids::kPreflopStart);
         QVERIFY(!w.Text(ids::kPreflopTextBox).isEmpty());
         w.Wait(5000); // slow answers: one point each
-        w.Click(PreflopButton(w.trainers().preflop.expectedAnswer()));
+        w.Click(PreflopButton(static_cast<int>(w.trainers().preflop.expectedAnswer())));
         QCOMPARE(w.Text(ids::kPreflopScoreBox), QString::number(i + 1));
     }
     w.Click(ids::kPreflopStart);

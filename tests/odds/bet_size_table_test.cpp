@@ -1,77 +1,80 @@
 #include "common/simulated_platform.h"
 #include "odds/equity_trainer.h"
-#include "support/odds_draws.h"
+#include "support/first_rand.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <map>
 #include <ostream>
 #include <string>
 
 namespace velmo {
 namespace {
 
-struct BetRowCase {
-    int row;
-    float fraction;
-    int hundredths; // the fraction as a decimal, in hundredths of the pot
-    int requiredEquity;
-};
-
-void PrintTo(const BetRowCase& c, std::ostream* os)
+// The rows the panel's own description names: a third of the pot needs 20 %,
+// 5 and 12 pots need 50, rows 8 and 9 share 40, row 12 holds 0.67.
+TEST(BetSizeTable, RowsNamedInWords)
 {
-    *os << "row " << c.row << ": " << c.hundredths << " % of the pot, " << c.requiredEquity << " % equity";
+    EXPECT_EQ(BetFractionForRow(4), 0.33f);
+    EXPECT_EQ(RequiredEquityForFraction(0.33f), 20);
+    EXPECT_EQ(BetFractionForRow(10), 5.0f);
+    EXPECT_EQ(BetFractionForRow(11), 12.0f);
+    EXPECT_EQ(RequiredEquityForFraction(5.0f), 50);
+    EXPECT_EQ(RequiredEquityForFraction(12.0f), 50);
+    EXPECT_EQ(BetFractionForRow(12), 0.67f);
+    EXPECT_EQ(RequiredEquityForFraction(0.67f), 29);
+    EXPECT_NE(BetFractionForRow(8), BetFractionForRow(9));
+    EXPECT_EQ(RequiredEquityForFraction(BetFractionForRow(8)), 40);
+    EXPECT_EQ(RequiredEquityForFraction(BetFractionForRow(9)), 40);
+    EXPECT_EQ(OddsBetAmount(1234, BetFractionForRow(4)), 407);
 }
 
-// Row 12 holds 0.67; rows 8 and 9 share 40, rows 10 and 11 share 50.
-constexpr BetRowCase kBetRows[] = {
-    {1, 0.1f, 10, 9},   {2, 0.2f, 20, 14},   {3, 0.25f, 25, 17},    {4, 0.33f, 33, 20},
-    {5, 0.5f, 50, 25},  {6, 0.75f, 75, 30},  {7, 1.0f, 100, 33},    {8, 1.2f, 120, 40},
-    {9, 1.5f, 150, 40}, {10, 5.0f, 500, 50}, {11, 12.0f, 1200, 50}, {12, 0.67f, 67, 29},
-};
-
-class BetSizeRowTest : public ::testing::TestWithParam<BetRowCase> {};
-
-TEST_P(BetSizeRowTest, FractionAndRequiredEquity)
+// Twelve different bets, from a tenth of the pot to twelve pots; a larger
+// bet never needs less equity, and none needs more than half.
+TEST(BetSizeTable, LargerBetsNeedAtLeastAsMuchEquity)
 {
-    const BetRowCase& c = GetParam();
-    EXPECT_EQ(BetFractionForRow(c.row), c.fraction);
-    EXPECT_EQ(RequiredEquityForFraction(c.fraction), c.requiredEquity);
+    std::map<float, int> equityByFraction;
+    for (int row = 1; row <= 12; ++row)
+        equityByFraction[BetFractionForRow(row)] = RequiredEquityForFraction(BetFractionForRow(row));
+    ASSERT_EQ(equityByFraction.size(), 12u);
+    EXPECT_EQ(equityByFraction.begin()->first, 0.1f);
+    EXPECT_EQ(equityByFraction.rbegin()->first, 12.0f);
+    int previous = 1;
+    for (const auto& [fraction, equity] : equityByFraction) {
+        EXPECT_GE(equity, previous) << "a bet of " << fraction << " pots";
+        EXPECT_LE(equity, 50) << "a bet of " << fraction << " pots";
+        previous = equity;
+    }
+}
+
+TEST(BetSizeTable, OutsideTheTable)
+{
+    for (int row : {0, 13, -1, 100})
+        EXPECT_EQ(BetFractionForRow(row), 0.0f) << "row " << row;
+    EXPECT_EQ(RequiredEquityForFraction(0.0f), 0) << "no situation dealt yet";
 }
 
 // The bet shown is the whole part of pot times the decimal fraction, for
 // every pot that can be drawn.
-TEST_P(BetSizeRowTest, BetAmountIsWholePartOfDecimalProductForEveryPot)
+class BetAmountTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(BetAmountTest, WholePartOfTheDecimalProductForEveryPot)
 {
-    const BetRowCase& c = GetParam();
-    const float fraction = BetFractionForRow(c.row);
+    const float fraction = BetFractionForRow(GetParam());
+    const auto hundredths = static_cast<std::int32_t>(std::lround(fraction * 100.0));
     int mismatches = 0;
     for (std::int32_t pot = 10; pot <= 5009; ++pot) {
-        const std::int32_t expected = pot * c.hundredths / 100;
+        const std::int32_t expected = pot * hundredths / 100;
         if (OddsBetAmount(pot, fraction) != expected && ++mismatches <= 5)
-            ADD_FAILURE() << "pot " << pot << " row " << c.row << ": " << OddsBetAmount(pot, fraction) << " instead of "
-                          << expected;
+            ADD_FAILURE() << "pot " << pot << " at " << fraction << ": " << OddsBetAmount(pot, fraction)
+                          << " instead of " << expected;
     }
     EXPECT_EQ(mismatches, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, BetSizeRowTest, ::testing::ValuesIn(kBetRows),
-                         [](const auto& info) { return "Row" + std::to_string(info.param.row); });
-
-TEST(BetSizeTable, RowsOutsideTheTableGiveZero)
-{
-    for (int row : {0, 13, -1, 100})
-        EXPECT_EQ(BetFractionForRow(row), 0.0f) << "row " << row;
-}
-
-TEST(BetSizeTable, NoSituationYetRequiresNoEquity)
-{
-    EXPECT_EQ(RequiredEquityForFraction(0.0f), 0);
-}
-
-TEST(BetSizeTable, ExampleBet)
-{
-    EXPECT_EQ(OddsBetAmount(1234, BetFractionForRow(4)), 407);
-}
+INSTANTIATE_TEST_SUITE_P(Rows, BetAmountTest, ::testing::Range(1, 13),
+                         [](const auto& info) { return "Row" + std::to_string(info.param); });
 
 struct JudgeCase {
     const char* name;
@@ -118,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(Edges, OddsCallExpectedTest,
 
 struct DrawCase {
     const char* name;
-    int kind;
+    OddsValue kind;
     std::uint32_t sleepMs;
     int range;
     int offset;
@@ -126,7 +129,7 @@ struct DrawCase {
 
 void PrintTo(const DrawCase& c, std::ostream* os)
 {
-    *os << "draw " << c.kind << ": pause " << c.sleepMs << " ms, rand() % " << c.range << " + " << c.offset;
+    *os << c.name << ": pause " << c.sleepMs << " ms, rand() % " << c.range << " + " << c.offset;
 }
 
 class DrawOddsValueTest : public ::testing::TestWithParam<DrawCase> {};
@@ -162,15 +165,17 @@ TEST_P(DrawOddsValueTest, CoversItsWholeRange)
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, DrawOddsValueTest,
-                         ::testing::Values(DrawCase{"PotSize", 1, 155, 5000, 10}, DrawCase{"BetRow", 2, 13, 12, 1},
-                                           DrawCase{"Outs", 3, 213, 20, 2}, DrawCase{"StreetsLeft", 4, 133, 2, 1}),
+                         ::testing::Values(DrawCase{"PotSize", OddsValue::PotSize, 155, 5000, 10},
+                                           DrawCase{"BetRow", OddsValue::BetRow, 13, 12, 1},
+                                           DrawCase{"Outs", OddsValue::Outs, 213, 20, 2},
+                                           DrawCase{"StreetsLeft", OddsValue::StreetsLeft, 133, 2, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DrawOddsValue, OtherKindsGiveZeroWithoutPauseOrDraw)
 {
     for (int kind : {0, 5, -1, 1000}) {
         SimulatedPlatform platform(100000);
-        EXPECT_EQ(DrawOddsValue(platform, kind), 0) << "kind " << kind;
+        EXPECT_EQ(DrawOddsValue(platform, static_cast<OddsValue>(kind)), 0) << "kind " << kind;
         EXPECT_EQ(platform.sleptMs(), 0u);
         Generator untouched;
         EXPECT_EQ(platform.rand(), untouched.rand()) << "kind " << kind << " drew from the generator";

@@ -1,7 +1,9 @@
 #include "common/control_ids.h"
+#include "common/in_memory_file_system.h"
+#include "common/simulated_platform.h"
+#include "common/situation_clock.h"
 #include "odds/equity_trainer.h"
 #include "scores/highscore_file.h"
-#include "support/odds_draws.h"
 #include "support/program_fixture.h"
 #include "support/trainer_state_access.h"
 
@@ -9,6 +11,7 @@
 
 #include <filesystem>
 #include <limits>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -20,14 +23,35 @@ using test::WriteFile;
 
 constexpr const char* kZeroFile = "0 0 0 0 0 0 0 0 0 0 ";
 
+// The wait from `now` after which a Start/Next press deals this row, outs
+// and streets, found by rehearsing the press on a panel of its own: every
+// draw reseeds from the clock, so a press at the same tick deals the same.
+// Draws this close together move almost in step, so only some combinations
+// can be dealt at all (row 4 with 5 outs on two streets can, row 4 with 10
+// outs on one street cannot).
+std::optional<std::uint32_t> WaitForDeal(std::uint32_t now, std::int32_t row, std::int32_t outs,
+                                         std::int32_t streets)
+{
+    InMemoryFileSystem files;
+    for (std::uint32_t wait = 0; wait < 2'000'000; ++wait) {
+        SimulatedPlatform platform(files, now + wait);
+        SituationClock clock;
+        EquityTrainer rehearsal(platform, clock);
+        rehearsal.StartNext();
+        if (rehearsal.betRow() == row && rehearsal.outs() == outs && rehearsal.streetsLeft() == streets)
+            return wait;
+    }
+    return std::nullopt;
+}
+
 class EquityTrainerTest : public test::ProgramFixture {
 protected:
     const EquityTrainer& odds() const { return trainers.odds; }
 
     // Waits until a Start/Next press deals exactly this situation, then presses.
-    void Deal(std::int32_t row, std::int32_t outs, std::int32_t streets, std::optional<std::int32_t> pot = {})
+    void Deal(std::int32_t row, std::int32_t outs, std::int32_t streets)
     {
-        const auto wait = test::WaitForDeal(platform.Ticks(), row, outs, streets, pot);
+        const auto wait = WaitForDeal(platform.Ticks(), row, outs, streets);
         ASSERT_TRUE(wait.has_value()) << "no tick deals row " << row << ", " << outs << " outs, " << streets;
         Wait(*wait);
         Press(ids::kOddsStart);
@@ -66,21 +90,25 @@ TEST_F(EquityTrainerTest, ShowsTheSituationInWords)
                                           std::to_string(pot * 33 / 100) + ". Hero outs: 9. Streets left: 2.");
 }
 
-TEST_F(EquityTrainerTest, EveryDealMatchesItsText)
+// Whatever is dealt lies in its range and is shown as dealt.
+TEST_F(EquityTrainerTest, EveryDealIsInRangeAndMatchesItsText)
 {
-    for (int n = 0; n < 10; ++n) {
+    for (int n = 0; n < 40; ++n) {
         Wait(static_cast<std::uint32_t>(977 * n + 31));
-        const test::OddsDeal expected = test::DealAt(platform.Ticks());
         Press(ids::kOddsStart);
-        ASSERT_EQ(odds().potSize(), expected.pot);
-        ASSERT_EQ(odds().betRow(), expected.row);
-        ASSERT_EQ(odds().outs(), expected.outs);
-        ASSERT_EQ(odds().streetsLeft(), expected.streets);
-        EXPECT_EQ(odds().betFraction(), BetFractionForRow(expected.row));
-        EXPECT_EQ(Box(ids::kOddsTextBox), "Pot size: " + std::to_string(expected.pot) +
+        EXPECT_GE(odds().potSize(), 10);
+        EXPECT_LE(odds().potSize(), 5009);
+        EXPECT_GE(odds().outs(), 2);
+        EXPECT_LE(odds().outs(), 21);
+        EXPECT_GE(odds().streetsLeft(), 1);
+        EXPECT_LE(odds().streetsLeft(), 2);
+        EXPECT_EQ(odds().betFraction(), BetFractionForRow(odds().betRow()));
+        EXPECT_GT(odds().betFraction(), 0.0f) << "row " << odds().betRow();
+        EXPECT_EQ(Box(ids::kOddsTextBox), "Pot size: " + std::to_string(odds().potSize()) +
                                               ". V bets: " + std::to_string(odds().betAmount()) +
-                                              ". Hero outs: " + std::to_string(expected.outs) +
-                                              ". Streets left: " + std::to_string(expected.streets) + ".");
+                                              ". Hero outs: " + std::to_string(odds().outs()) +
+                                              ". Streets left: " + std::to_string(odds().streetsLeft()) + ".");
+        Press(ids::kOddsReset);
     }
 }
 
@@ -130,7 +158,7 @@ TEST_P(JudgingTest, EqualEquityMeansCall)
     EXPECT_EQ(odds().score() - afterCall, c.callExpected ? -2 : 3);
 }
 
-// Combinations that a press can deal (see odds_draws.h); the equality edges
+// Combinations that a press can deal (see WaitForDeal); the equality edges
 // the panel cannot reach are judged in bet_size_table_test.cpp.
 INSTANTIATE_TEST_SUITE_P(Dealt, JudgingTest,
                          ::testing::Values(JudgeCase{"FiveOutsTwoStreetsAgainstThird", 4, 5, 2, true},

@@ -1,6 +1,6 @@
 #include "preflop/preflop_catalogue.h"
 #include "support/cards.h"
-#include "support/preflop_texts.h"
+#include "support/preflop_draws.h"
 
 #include "common/simulated_platform.h"
 
@@ -11,7 +11,9 @@
 #include <map>
 #include <ostream>
 #include <set>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace velmo::test {
 namespace {
@@ -177,21 +179,55 @@ TEST(CatalogueDraw, LateOpenFoldPrefixesTakeOnlyFoldHands)
     EXPECT_GT(utgOnlyHandsAfterUtg, 500); // those hands do come up, after UTG prefixes
 }
 
+// A spot of a section word for word: its prefix ("" for the complete texts
+// of a list), the list its hands or texts come from, the pauses it takes.
+struct Spot {
+    std::string_view prefix;
+    L tails;
+    std::uint32_t pauseMs;
+};
+
 struct CodeCase {
     const char* name;
-    int code;
+    PreflopAnswer code;
     int draws;
     bool continuesSequence; // the first shuffle runs before any pause or reseed
+    std::vector<Spot> spots;
 };
 
 const CodeCase kCodeCases[] = {
-    {"Open", PreflopAnswer::Open, 12000, false},
-    {"Fold", PreflopAnswer::Fold, 20000, true},
-    {"Call", PreflopAnswer::Call, 60000, false},
-    {"ThreeBet", PreflopAnswer::ThreeBet, 4000, true},
-    {"OpenCallThreeBet", PreflopAnswer::OpenCallThreeBet, 2000, true},
-    {"OpenFoldToThreeBet", PreflopAnswer::OpenFoldToThreeBet, 2000, true},
-    {"OpenFourBet", PreflopAnswer::OpenFourBet, 2000, true},
+    {"Open",
+     PreflopAnswer::Open,
+     12000,
+     false,
+     {{"You are in the HJ, with ", L::HijackOpenHands, 25},
+      {"You are UTG, full ring, with ", L::UtgFullRingOpenHands, 25}}},
+    {"Fold",
+     PreflopAnswer::Fold,
+     20000,
+     true,
+     {{"You are in BB facing BU 2x open, with ", L::FoldHands, 86},
+      {"You are UTG (full ring), with ", L::FoldHandsAgainstUtg, 111},
+      {"", L::CompleteFoldTexts, 12}}},
+    {"Call",
+     PreflopAnswer::Call,
+     60000,
+     false,
+     {{"CO opens 3x BB, folds to you in BB with: ", L::CallList1Hands, 61},
+      {"BU opens 2,5x BB, folds to you in BB with: ", L::CallList3Hands, 87},
+      {"BU opens 3x BB, you are in SB with: ", L::CallList10Hands, 100}}},
+    {"ThreeBet", PreflopAnswer::ThreeBet, 30000, true, {{"UTG opens 2x BB. You are UTG+2 with: ", L::ThreeBetHands, 42}}},
+    {"OpenCallThreeBet",
+     PreflopAnswer::OpenCallThreeBet,
+     2000,
+     true,
+     {{"You in SB, open/defend? with: ", L::OpenCallHands, 62}}},
+    {"OpenFoldToThreeBet", PreflopAnswer::OpenFoldToThreeBet, 2000, true, {{"", L::OpenFoldToThreeBetTexts, 16}}},
+    {"OpenFourBet",
+     PreflopAnswer::OpenFourBet,
+     2000,
+     true,
+     {{"You are in SB, open/defend? with: ", L::FourBetHands, 31}}},
 };
 
 void PrintTo(const CodeCase& c, std::ostream* os)
@@ -199,56 +235,50 @@ void PrintTo(const CodeCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class CatalogueCode : public ::testing::TestWithParam<CodeCase> {};
-
-// Every text is one of the code's own situations and of no other code's, and
-// the pauses of the call are those of the path it took.
-TEST_P(CatalogueCode, DrawsOnlyFromItsSectionWithThePathsPauses)
+bool Holds(std::span<const std::string_view> list, std::string_view entry)
 {
-    const CodeCase& c = GetParam();
-    SessionLikeDrawer drawer;
-    std::map<std::string, int> pathsTaken;
-    for (int i = 0; i < c.draws / 4; ++i) {
-        const std::string text = drawer.Draw(c.code);
-        const auto paths = PathsGiving(c.code, text);
-        ASSERT_FALSE(paths.empty()) << "not a situation of code " << c.code << ": \"" << text << '"';
-        for (int other = 1; other <= 7; ++other)
-            if (other != c.code) {
-                EXPECT_TRUE(PathsGiving(other, text).empty()) << "also code " << other << ": " << text;
-            }
-        EXPECT_EQ(drawer.lastPauseMs(), paths.front()->pauseMs) << text;
-        ++pathsTaken[paths.front()->name];
-    }
-    EXPECT_EQ(pathsTaken.size(), PathsOf(c.code).size());
+    return std::find(list.begin(), list.end(), entry) != list.end();
 }
 
-// Every prefix and every entry of every list the code draws from comes up,
-// the first stored ones included.
-TEST_P(CatalogueCode, CanDrawEveryEntryOfItsLists)
+class CatalogueCode : public ::testing::TestWithParam<CodeCase> {};
+
+// Every text ends with a hand (a complete fold text with a full stop after
+// it), every draw pauses as one of the section's paths does, and each spot
+// named here shows its own list's hands with its own pauses, every entry of
+// the list in turn, the first stored one included.
+TEST_P(CatalogueCode, DrawsItsSpotsWithTheirHandsAndPauses)
 {
     const CodeCase& c = GetParam();
-    SessionLikeDrawer drawer(11);
-    std::map<std::string, std::set<std::string_view>> prefixesSeen;
-    std::map<std::string, std::set<std::string_view>> tailsSeen;
+    const std::set<std::uint32_t> pauses = PreflopPausesOf(c.code);
+    std::set<std::uint32_t> pausesSeen;
+    std::vector<std::set<std::string>> tailsSeen(c.spots.size());
+    SessionLikeDrawer drawer;
     for (int i = 0; i < c.draws; ++i) {
         const std::string text = drawer.Draw(c.code);
-        for (const DrawPath* path : PathsGiving(c.code, text))
-            for (std::string_view prefix : path->prefixes) {
-                if (!text.starts_with(prefix))
-                    continue;
-                const auto tail = std::find(path->tails.begin(), path->tails.end(), text.substr(prefix.size()));
-                if (tail == path->tails.end())
-                    continue;
-                prefixesSeen[path->name].insert(prefix);
-                tailsSeen[path->name].insert(*tail);
-            }
+        const std::string_view body = std::string_view(text).substr(0, text.size() - (text.ends_with('.') ? 1 : 0));
+        ASSERT_GT(body.size(), 5u) << text;
+        EXPECT_TRUE(IsHand(body.substr(body.size() - 4))) << text;
+        EXPECT_EQ(body[body.size() - 5], ' ') << text;
+        EXPECT_TRUE(pauses.contains(drawer.lastPauseMs())) << drawer.lastPauseMs() << " ms: " << text;
+        pausesSeen.insert(drawer.lastPauseMs());
+        for (std::size_t k = 0; k < c.spots.size(); ++k) {
+            const Spot& spot = c.spots[k];
+            const auto tails = PreflopListEntries(spot.tails);
+            const bool mine = spot.prefix.empty() ? Holds(tails, text) : text.starts_with(spot.prefix);
+            if (!mine)
+                continue;
+            const std::string tail = text.substr(spot.prefix.size());
+            EXPECT_TRUE(Holds(tails, tail)) << text;
+            EXPECT_EQ(drawer.lastPauseMs(), spot.pauseMs) << text;
+            tailsSeen[k].insert(tail);
+        }
     }
-    for (const DrawPath& path : PathsOf(c.code)) {
-        EXPECT_TRUE(prefixesSeen[path.name].contains(path.prefixes.front())) << path.name;
-        EXPECT_EQ(prefixesSeen[path.name].size(), std::set(path.prefixes.begin(), path.prefixes.end()).size())
-            << path.name;
-        EXPECT_TRUE(tailsSeen[path.name].contains(path.tails.front())) << path.name << " first entry";
-        EXPECT_EQ(tailsSeen[path.name].size(), std::set(path.tails.begin(), path.tails.end()).size()) << path.name;
+    EXPECT_EQ(pausesSeen, pauses);
+    for (std::size_t k = 0; k < c.spots.size(); ++k) {
+        const auto tails = PreflopListEntries(c.spots[k].tails);
+        EXPECT_TRUE(tailsSeen[k].contains(std::string(tails.front()))) << '"' << c.spots[k].prefix << "\" first entry";
+        EXPECT_EQ(tailsSeen[k].size(), std::set<std::string_view>(tails.begin(), tails.end()).size())
+            << '"' << c.spots[k].prefix << '"';
     }
 }
 
@@ -285,7 +315,7 @@ class CatalogueImpossibleCode : public ::testing::TestWithParam<int> {};
 TEST_P(CatalogueImpossibleCode, GivesTheDefaultText)
 {
     SimulatedPlatform platform(100000);
-    EXPECT_EQ(GeneratePreflopSituation(platform, GetParam()), "default sw sel");
+    EXPECT_EQ(GeneratePreflopSituation(platform, static_cast<PreflopAnswer>(GetParam())), "default sw sel");
     EXPECT_EQ(platform.sleptMs(), 0u);
     EXPECT_TRUE(platform.effects().empty());
 }
