@@ -167,9 +167,6 @@ static_assert(std::size(kGroup1Descriptions) == kTournamentDescriptionCount &&
               std::size(kGroup5Descriptions) == kTournamentDescriptionCount &&
               std::size(kGroup6Descriptions) == kTournamentDescriptionCount &&
               std::size(kGroup7Descriptions) == kTournamentDescriptionCount);
-static_assert(std::size(kGroup1Hands) == 36 && std::size(kGroup2Hands) == 14 && std::size(kGroup3Hands) == 14 &&
-              std::size(kGroup4Hands) == 6 && std::size(kGroup5Hands) == 54 && std::size(kGroup6Hands) == 42 &&
-              std::size(kGroup7Hands) == 42);
 
 constexpr std::array<TournamentGroup, kTournamentGroupCount> kGroups{{
     {1, kGroup1Descriptions, kGroup1Hands, 10, 26, TournamentAnswer::Push},

@@ -31,60 +31,34 @@ std::vector<std::string_view> Hands(int number)
     return {hands.begin(), hands.end()};
 }
 
-// What the summary of the groups says: sizes, pick range, pause, answer, the
-// stack in big blinds (rounded to `ratioScale`ths) and the distance to the
-// bubble, each from least to most, and the first and last hand listed.
-struct GroupCase {
+// The stacks in big blinds (rounded to `ratioScale`ths) and the distances
+// to the bubble that each group's descriptions span, least and most.
+struct SpanCase {
     int number;
-    std::size_t handCount;
-    int pickRange;
-    std::uint32_t pauseMs;
-    TournamentAnswer answer;
     int ratioScale;
     long minRatio, maxRatio;
     std::int64_t minBubble, maxBubble;
-    std::string_view firstHand, lastHand;
 };
 
-void PrintTo(const GroupCase& c, std::ostream* os)
+void PrintTo(const SpanCase& c, std::ostream* os)
 {
     *os << "group " << c.number;
 }
 
-const GroupCase kGroupCases[] = {
-    {1, 36, 10, 26, TournamentAnswer::Push, 100, 188, 1362, 2, 1054, "Ah7d", "Th7s"},
-    {2, 14, 10, 26, TournamentAnswer::Push, 100, 1893, 8250, 2, 1054, "AcKc", "AdKd"},
-    {3, 14, 10, 26, TournamentAnswer::Push, 1, 193, 628, 162, 5340, "AcKc", "AdKd"},
-    {4, 6, 4, 26, TournamentAnswer::Push, 1, 212, 868, 1, 21, "AhAd", "AsAh"},
-    {5, 54, 4, 26, TournamentAnswer::Fold, 1, 212, 868, 1, 15, "7h7c", "JcQs"},
-    {6, 42, 10, 26, TournamentAnswer::Fold, 100, 1895, 8625, 2, 1054, "3h3d", "AhTs"},
-    {7, 42, 10, 36, TournamentAnswer::Fold, 1, 220, 728, 385, 8760, "4h4d", "AhTs"},
+const SpanCase kSpanCases[] = {
+    {1, 100, 188, 1362, 2, 1054}, {2, 100, 1893, 8250, 2, 1054}, {3, 1, 193, 628, 162, 5340},
+    {4, 1, 212, 868, 1, 21},      {5, 1, 212, 868, 1, 15},       {6, 100, 1895, 8625, 2, 1054},
+    {7, 1, 220, 728, 385, 8760},
 };
 
-class TournamentGroupTable : public ::testing::TestWithParam<GroupCase> {};
-
-TEST_P(TournamentGroupTable, SizesRangeAndAnswer)
-{
-    const GroupCase& c = GetParam();
-    const TournamentGroup& g = Group(c.number);
-    EXPECT_EQ(g.number, c.number);
-    EXPECT_EQ(g.descriptions.size(), 13u);
-    EXPECT_EQ(g.hands.size(), c.handCount);
-    EXPECT_EQ(g.handPickRange, c.pickRange);
-    EXPECT_EQ(g.descriptionPauseMs, c.pauseMs);
-    EXPECT_EQ(g.expected, c.answer);
-    // The pick never reaches past the end of the shuffled list.
-    EXPECT_LT(static_cast<std::size_t>(g.handPickRange), g.hands.size());
-    EXPECT_EQ(g.hands.front(), c.firstHand);
-    EXPECT_EQ(g.hands.back(), c.lastHand);
-}
+class TournamentGroupTable : public ::testing::TestWithParam<SpanCase> {};
 
 TEST_P(TournamentGroupTable, DescriptionsHaveTheFixedFormAndBlinds)
 {
     const std::pair<std::int64_t, std::int64_t> blinds[] = {
         {2000, 4000}, {3000, 3000}, {4000, 8000}, {1000, 2000}, {5000, 10000}, {200, 400},  {200, 400},
         {400, 800},   {20, 40},     {250, 500},   {250, 500},   {5000, 10000}, {2000, 4000}};
-    const GroupCase& c = GetParam();
+    const SpanCase& c = GetParam();
     const auto descriptions = Group(c.number).descriptions;
     ASSERT_EQ(descriptions.size(), std::size(blinds));
     double minRatio = 1e18, maxRatio = 0;
@@ -110,14 +84,40 @@ TEST_P(TournamentGroupTable, DescriptionsHaveTheFixedFormAndBlinds)
     EXPECT_EQ(maxBubble, c.maxBubble);
 }
 
-TEST_P(TournamentGroupTable, EveryHandIsTwoDifferentCards)
+INSTANTIATE_TEST_SUITE_P(Tournament, TournamentGroupTable, ::testing::ValuesIn(kSpanCases),
+                         [](const auto& info) { return "Group" + std::to_string(info.param.number); });
+
+// Every hand is two different cards, and the pick stays inside the list:
+// groups 4 and 5 pick among positions 1 to 4, the others 1 to 10.
+TEST(TournamentTables, HandsAndTheirPickRange)
 {
-    for (std::string_view hand : Group(GetParam().number).hands)
-        EXPECT_TRUE(IsHand(hand)) << '"' << hand << '"';
+    for (int number = 1; number <= 7; ++number) {
+        const TournamentGroup& g = Group(number);
+        EXPECT_EQ(g.number, number);
+        EXPECT_EQ(g.handPickRange, number == 4 || number == 5 ? 4 : 10) << "group " << number;
+        EXPECT_LT(static_cast<std::size_t>(g.handPickRange), g.hands.size()) << "group " << number;
+        for (std::string_view hand : g.hands)
+            EXPECT_TRUE(IsHand(hand)) << "group " << number << ": \"" << hand << '"';
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tournament, TournamentGroupTable, ::testing::ValuesIn(kGroupCases),
-                         [](const auto& info) { return "Group" + std::to_string(info.param.number); });
+// The lists as their descriptions put them: group 1 holds 36 different
+// hands from Ah7d to Th7s, group 5 54 entries from 7h7c to JcQs, groups 6
+// and 7 42 each, ending in AhTs.
+TEST(TournamentTables, ListLengthsAndEnds)
+{
+    EXPECT_EQ(Hands(1).size(), 36u);
+    EXPECT_EQ(Hands(1).front(), "Ah7d");
+    EXPECT_EQ(Hands(1).back(), "Th7s");
+    EXPECT_EQ(Hands(5).size(), 54u);
+    EXPECT_EQ(Hands(5).front(), "7h7c");
+    EXPECT_EQ(Hands(5).back(), "JcQs");
+    EXPECT_EQ(Hands(6).size(), 42u);
+    EXPECT_EQ(Hands(6).front(), "3h3d");
+    EXPECT_EQ(Hands(7).size(), 42u);
+    EXPECT_EQ(Hands(7).front(), "4h4d");
+    EXPECT_EQ(Hands(7).back(), "AhTs");
+}
 
 // The entries listed more than once, with their one-based positions.
 std::map<std::string_view, std::vector<int>> Repeats(int number)
