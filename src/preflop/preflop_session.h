@@ -16,9 +16,9 @@ class PreflopSession {
 public:
     PreflopSession(Platform& platform, SituationClock& clock);
 
-    void StartNext();      // 1042
+    void StartNext();                 // 1042
     void Answer(PreflopAnswer given); // 1043, 1044, 1045, 1046, 1050, 1048, 1051
-    void Reset();          // 1039
+    void Reset();                     // 1039
 
     std::int32_t situationCount() const { return preflopSituationCount; }
     std::int32_t answerCount() const { return preflopAnswerCount; }

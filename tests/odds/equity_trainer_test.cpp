@@ -29,8 +29,7 @@ constexpr const char* kZeroFile = "0 0 0 0 0 0 0 0 0 0 ";
 // Draws this close together move almost in step, so only some combinations
 // can be dealt at all (row 4 with 5 outs on two streets can, row 4 with 10
 // outs on one street cannot).
-std::optional<std::uint32_t> WaitForDeal(std::uint32_t now, std::int32_t row, std::int32_t outs,
-                                         std::int32_t streets)
+std::optional<std::uint32_t> WaitForDeal(std::uint32_t now, std::int32_t row, std::int32_t outs, std::int32_t streets)
 {
     InMemoryFileSystem files;
     for (std::uint32_t wait = 0; wait < 2'000'000; ++wait) {

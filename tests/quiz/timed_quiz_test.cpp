@@ -50,8 +50,13 @@ protected:
     {
         if (!preflop())
             return {kTourPush, kTourFold};
-        return {kPreflopOpen,     kPreflopFold,           kPreflopCall,          kPreflopThreeBet,
-                kPreflopOpenCallThreeBet, kPreflopOpenFoldToThreeBet, kPreflopOpenFourBet};
+        return {kPreflopOpen,
+                kPreflopFold,
+                kPreflopCall,
+                kPreflopThreeBet,
+                kPreflopOpenCallThreeBet,
+                kPreflopOpenFoldToThreeBet,
+                kPreflopOpenFourBet};
     }
 
     std::int32_t& ScoreField()
@@ -178,19 +183,17 @@ TEST_P(TimedQuizPoints, RightAnswerGainsOnePlusTheSpeedBonus)
     EXPECT_EQ(Box(ScoreBox()), std::to_string(c.points));
 }
 
-INSTANTIATE_TEST_SUITE_P(Both, TimedQuizPoints,
-                         ::testing::Combine(::testing::Values(Panel::Preflop, Panel::Tournaments),
-                                            ::testing::Values(PointsCase{250, 17}, PointsCase{500, 9},
-                                                              PointsCase{800, 6}, PointsCase{1000, 5},
-                                                              PointsCase{1001, 4}, PointsCase{1333, 4},
-                                                              PointsCase{1334, 3}, PointsCase{2000, 3},
-                                                              PointsCase{2001, 2}, PointsCase{2500, 2},
-                                                              PointsCase{4000, 2}, PointsCase{4001, 1},
-                                                              PointsCase{4500, 1})),
-                         [](const auto& info) {
-                             return PanelName(std::get<0>(info.param)) + "After" +
-                                    std::to_string(std::get<1>(info.param).elapsedMs) + "ms";
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Both, TimedQuizPoints,
+    ::testing::Combine(::testing::Values(Panel::Preflop, Panel::Tournaments),
+                       ::testing::Values(PointsCase{250, 17}, PointsCase{500, 9}, PointsCase{800, 6},
+                                         PointsCase{1000, 5}, PointsCase{1001, 4}, PointsCase{1333, 4},
+                                         PointsCase{1334, 3}, PointsCase{2000, 3}, PointsCase{2001, 2},
+                                         PointsCase{2500, 2}, PointsCase{4000, 2}, PointsCase{4001, 1},
+                                         PointsCase{4500, 1})),
+    [](const auto& info) {
+        return PanelName(std::get<0>(info.param)) + "After" + std::to_string(std::get<1>(info.param).elapsedMs) + "ms";
+    });
 
 TEST_P(TimedQuizTest, WrongAnswerLosesOneAtAnySpeed)
 {

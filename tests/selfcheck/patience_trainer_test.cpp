@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <limits>
 #include <optional>
+#include <ostream>
 #include <string>
 
 namespace velmo::test {
@@ -87,6 +88,11 @@ struct BandCase {
     std::optional<Band> orBand;
 };
 
+void PrintTo(const BandCase& c, std::ostream* os)
+{
+    *os << "press " << c.press;
+}
+
 class PatienceBand : public PatienceTest, public ::testing::WithParamInterface<BandCase> {};
 
 TEST_P(PatienceBand, GainOverTheBandsDivisorAndItsSetback)
@@ -108,13 +114,14 @@ TEST_P(PatienceBand, GainOverTheBandsDivisorAndItsSetback)
     EXPECT_EQ(Box(ids::kPatiencePointsBox), FormatGeneral(Points()));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Presses, PatienceBand,
-    ::testing::Values(BandCase{1, kSlow, {}}, BandCase{49, kSlow, {}}, BandCase{50, kSlow, kSetbackBand},
-                      BandCase{51, kSetbackBand, {}}, BandCase{199, kSetbackBand, {}},
-                      BandCase{200, kSetbackBand, kFaster}, BandCase{201, kFaster, {}}, BandCase{399, kFaster, {}},
-                      BandCase{400, kFaster, kFastest}, BandCase{401, kFastest, {}}, BandCase{100000, kFastest, {}}),
-    [](const auto& info) { return "Press" + std::to_string(info.param.press); });
+INSTANTIATE_TEST_SUITE_P(Presses, PatienceBand,
+                         ::testing::Values(BandCase{1, kSlow, {}}, BandCase{49, kSlow, {}},
+                                           BandCase{50, kSlow, kSetbackBand}, BandCase{51, kSetbackBand, {}},
+                                           BandCase{199, kSetbackBand, {}}, BandCase{200, kSetbackBand, kFaster},
+                                           BandCase{201, kFaster, {}}, BandCase{399, kFaster, {}},
+                                           BandCase{400, kFaster, kFastest}, BandCase{401, kFastest, {}},
+                                           BandCase{100000, kFastest, {}}),
+                         [](const auto& info) { return "Press" + std::to_string(info.param.press); });
 
 TEST_F(PatienceTest, SetbackTakesTwoThirds)
 {
