@@ -1,6 +1,6 @@
+#include "common/generator.h"
 #include "common/simulated_platform.h"
 #include "odds/equity_trainer.h"
-#include "support/first_rand.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace velmo {
 namespace {
@@ -119,56 +120,69 @@ INSTANTIATE_TEST_SUITE_P(Edges, OddsCallExpectedTest,
                                            JudgeCase{"NoSituationYet", 0, 0, 0, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Each value: its pause, and the least and most it can be.
 struct DrawCase {
     const char* name;
-    OddsValue kind;
+    OddsValue value;
     std::uint32_t sleepMs;
-    int range;
-    int offset;
+    int least;
+    int most;
 };
 
 void PrintTo(const DrawCase& c, std::ostream* os)
 {
-    *os << c.name << ": pause " << c.sleepMs << " ms, rand() % " << c.range << " + " << c.offset;
+    *os << c.name << ": pause " << c.sleepMs << " ms, " << c.least << " to " << c.most;
 }
 
 class DrawOddsValueTest : public ::testing::TestWithParam<DrawCase> {};
 
-TEST_P(DrawOddsValueTest, SleepsReseedsAndDrawsInRange)
+// The value depends on the clock after the pause alone, whatever the
+// generator held before; the generator is left seeded from that tick with
+// one value taken.
+TEST_P(DrawOddsValueTest, PausesThenDrawsFromTheClockAlone)
 {
     const DrawCase& c = GetParam();
     for (std::uint32_t start : {100000u, 123457u, 4000000000u, 4294967290u}) {
         SimulatedPlatform platform(start);
-        const int value = DrawOddsValue(platform, c.kind);
+        SimulatedPlatform other(start);
+        other.srand(start * 7919u);
+        const int value = DrawOddsValue(platform, c.value);
+        EXPECT_EQ(DrawOddsValue(other, c.value), value) << "start " << start;
         EXPECT_EQ(platform.sleptMs(), c.sleepMs);
         EXPECT_EQ(platform.Ticks(), start + c.sleepMs);
-        EXPECT_EQ(value, test::FirstRand(start + c.sleepMs) % c.range + c.offset) << "start " << start;
+        Generator expected;
+        expected.srand(start + c.sleepMs);
+        expected.rand();
+        EXPECT_EQ(platform.rand(), expected.rand()) << "start " << start;
     }
 }
 
 TEST_P(DrawOddsValueTest, CoversItsWholeRange)
 {
     const DrawCase& c = GetParam();
+    const int range = c.most - c.least + 1;
     SimulatedPlatform platform(100000);
-    std::vector<int> seen(static_cast<std::size_t>(c.range), 0);
-    for (int n = 0; n < c.range * 40; ++n) {
+    std::vector<int> seen(static_cast<std::size_t>(range), 0);
+    for (int n = 0; n < range * 40; ++n) {
         platform.Advance(static_cast<std::uint32_t>(n % 7));
-        const int value = DrawOddsValue(platform, c.kind);
-        ASSERT_GE(value, c.offset);
-        ASSERT_LT(value, c.offset + c.range);
-        ++seen[static_cast<std::size_t>(value - c.offset)];
+        const int value = DrawOddsValue(platform, c.value);
+        ASSERT_GE(value, c.least);
+        ASSERT_LE(value, c.most);
+        ++seen[static_cast<std::size_t>(value - c.least)];
     }
-    if (c.range <= 20) {
-        for (int v = 0; v < c.range; ++v)
-            EXPECT_GT(seen[static_cast<std::size_t>(v)], 0) << "value " << v + c.offset << " never drawn";
+    EXPECT_GT(seen.front(), 0) << c.least << " never drawn";
+    EXPECT_GT(seen.back(), 0) << c.most << " never drawn";
+    if (range <= 20) {
+        for (int v = 0; v < range; ++v)
+            EXPECT_GT(seen[static_cast<std::size_t>(v)], 0) << "value " << v + c.least << " never drawn";
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, DrawOddsValueTest,
-                         ::testing::Values(DrawCase{"PotSize", OddsValue::PotSize, 155, 5000, 10},
-                                           DrawCase{"BetRow", OddsValue::BetRow, 13, 12, 1},
-                                           DrawCase{"Outs", OddsValue::Outs, 213, 20, 2},
-                                           DrawCase{"StreetsLeft", OddsValue::StreetsLeft, 133, 2, 1}),
+                         ::testing::Values(DrawCase{"PotSize", OddsValue::PotSize, 155, 10, 5009},
+                                           DrawCase{"BetRow", OddsValue::BetRow, 13, 1, 12},
+                                           DrawCase{"Outs", OddsValue::Outs, 213, 2, 21},
+                                           DrawCase{"StreetsLeft", OddsValue::StreetsLeft, 133, 1, 2}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DrawOddsValue, OtherKindsGiveZeroWithoutPauseOrDraw)
