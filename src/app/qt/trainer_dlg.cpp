@@ -7,38 +7,20 @@
 #include "shell/event_table.h"
 #include "shell/trainer_set.h"
 
-#include <QApplication>
-#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QWindow>
 
 #include <algorithm>
 
 namespace velmo {
 namespace {
-
-// The dialog font: the desktop's own font, never smaller than the 8 points
-// the layout was drawn for.  A player who enlarged the desktop font gets a
-// window that grows in proportion, as dialog units follow the font.
-QFont DialogFont()
-{
-    QFont font = QApplication::font();
-    // A desktop font given in pixels has no point size of its own.
-    const qreal desktop = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
-    font.setPointSizeF(std::max<qreal>(8.0, desktop));
-    return font;
-}
-
-// Rounded like MulDiv, as dialog units always were.
-int Scale(int units, int base, int divisor)
-{
-    return (units * base + divisor / 2) / divisor;
-}
 
 // Dialog units give a caption the room of the font's average letter; a
 // caption of wider letters ("Open, fold to 3b" in DejaVu Sans) can need a
@@ -47,6 +29,7 @@ int Scale(int units, int base, int divisor)
 // than being clipped.
 void FitCaption(QPushButton* button)
 {
+    button->setFont(QFont()); // back to the dialog's font after a refit
     QStyleOptionButton option;
     option.initFrom(button);
     option.rect = button->rect();
@@ -74,17 +57,9 @@ CTrainerDlg::CTrainerDlg(TrainerSet& trainers, WindowPlatform& platform, QWidget
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(ProgramIcon());
-    setFont(DialogFont());
-
-    // Base units from the dialog font, as a dialog template computes them:
-    // the average width of the alphabet and the font's height.
-    const QFontMetrics metrics(font());
-    const int alphabet = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    baseX_ = (alphabet / 26 + 1) / 2;
-    baseY_ = metrics.height();
 
     BuildControls();
-    setFixedSize(Scale(kDialogWidthDu, baseX_, 4), Scale(kDialogHeightDu, baseY_, 8));
+    FitToScreen(screen());
 
     platform_.SetMessageParent(this);
     StartUp(trainers_);
@@ -97,8 +72,8 @@ QRect CTrainerDlg::ToPixels(const ControlSpec& row) const
     // Each edge is rounded on its own, so that controls which meet in dialog
     // units (FOLD above CALL/OPEN, a Reset on its panel's bottom edge) also
     // meet in pixels, instead of overlapping by one at some font sizes.
-    const QPoint topLeft(Scale(row.x, baseX_, 4), Scale(row.y, baseY_, 8));
-    const QPoint end(Scale(row.x + row.width, baseX_, 4), Scale(row.y + row.height, baseY_, 8));
+    const QPoint topLeft(UnitsToPixels(row.x, base_.x, 4), UnitsToPixels(row.y, base_.y, 8));
+    const QPoint end(UnitsToPixels(row.x + row.width, base_.x, 4), UnitsToPixels(row.y + row.height, base_.y, 8));
     return QRect(topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y()));
 }
 
@@ -107,6 +82,25 @@ void CTrainerDlg::BuildControls()
     QWidget* previousStop = nullptr;
     for (const ControlSpec& row : DialogControls()) {
         QWidget* widget = BuildControl(row);
+        widgets_.append(widget);
+        if (row.id != 0)
+            controls_.insert(row.id, widget);
+        if (widget->focusPolicy() & Qt::TabFocus) {
+            if (previousStop)
+                QWidget::setTabOrder(previousStop, widget);
+            previousStop = widget;
+        }
+    }
+}
+
+void CTrainerDlg::LayOut(const QFont& font)
+{
+    setFont(font);
+    base_ = MeasureBaseUnits(font, this);
+    const auto rows = DialogControls();
+    for (qsizetype i = 0; i < widgets_.size(); ++i) {
+        QWidget* widget = widgets_[i];
+        const ControlSpec& row = rows[static_cast<std::size_t>(i)];
         QRect geometry = ToPixels(row);
         if (row.kind == ControlKind::Label) {
             // A wider desktop font may need a few more pixels than the
@@ -117,15 +111,67 @@ void CTrainerDlg::BuildControls()
         widget->setGeometry(geometry);
         if (auto* button = qobject_cast<QPushButton*>(widget))
             FitCaption(button);
-        widgets_.append(widget);
-        if (row.id != 0)
-            controls_.insert(row.id, widget);
-        if (widget->focusPolicy() & Qt::TabFocus) {
-            if (previousStop)
-                QWidget::setTabOrder(previousStop, widget);
-            previousStop = widget;
-        }
     }
+    setFixedSize(DialogPixelSize(base_));
+}
+
+QMargins CTrainerDlg::FrameMargins() const
+{
+    // Until the window manager has framed the window, room for a title bar
+    // and borders as most window managers draw them.
+    const QMargins estimate(5, 30, 5, 10);
+    const QWindow* window = windowHandle();
+    if (!window || !isVisible() || window->frameMargins().isNull())
+        return estimate;
+    return window->frameMargins();
+}
+
+void CTrainerDlg::FitToScreen(QScreen* screen)
+{
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QMargins frame = FrameMargins();
+    fittedFrame_ = frame;
+    const QFont font = FittingDialogFont(DesktopDialogFont(), area, frame, this);
+    if (font != this->font() || base_.x == 0)
+        LayOut(font);
+
+    // A window opening for the first time is centred by QDialog, inside the
+    // area when it fits; one already placed is moved back inside.  When not
+    // even the smallest font fits, the title bar stays reachable at the
+    // area's top left, and the window can be moved from there.
+    const QRect outer =
+        QRect(pos(), size()).marginsAdded(QMargins(0, 0, frame.left() + frame.right(), frame.top() + frame.bottom()));
+    if (outer.width() > area.width() || outer.height() > area.height()) {
+        move(area.topLeft());
+    } else if (isVisible() || testAttribute(Qt::WA_Moved)) {
+        move(std::clamp(outer.left(), area.left(), area.right() + 1 - outer.width()),
+             std::clamp(outer.top(), area.top(), area.bottom() + 1 - outer.height()));
+    }
+}
+
+void CTrainerDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (QWindow* window = windowHandle(); window && !screenWatched_) {
+        screenWatched_ = true;
+        connect(window, &QWindow::screenChanged, this, &CTrainerDlg::FitToScreen);
+    }
+}
+
+bool CTrainerDlg::event(QEvent* event)
+{
+    // The window manager frames the window after it is shown, and moves it
+    // while doing so; once the real frame is known, fit again for it.
+    const bool result = QDialog::event(event);
+    if (event->type() == QEvent::Move && isVisible() && !framed_ && windowHandle() &&
+        !windowHandle()->frameMargins().isNull()) {
+        framed_ = true;
+        if (windowHandle()->frameMargins() != fittedFrame_)
+            FitToScreen(screen());
+    }
+    return result;
 }
 
 QWidget* CTrainerDlg::BuildControl(const ControlSpec& row)
