@@ -22,20 +22,29 @@
 namespace velmo {
 namespace {
 
+// A caption that does not fit its button shrinks down to this size at most.
+constexpr qreal kCaptionFloorPoints = 5.0;
+
 // Dialog units give a caption the room of the font's average letter; a
 // caption of wider letters ("Open, fold to 3b" in DejaVu Sans) can need a
 // few pixels more than its button offers inside the style's margins, which
-// are wider than a dialog button's.  It gets a slightly smaller font rather
-// than being clipped.
+// are wider than a dialog button's, and below 8 points the style's margins
+// leave less height than the letters need.  It gets a slightly smaller font
+// rather than being clipped.
 void FitCaption(QPushButton* button)
 {
     button->setFont(QFont()); // back to the dialog's font after a refit
     QStyleOptionButton option;
     option.initFrom(button);
     option.rect = button->rect();
-    const int room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+    const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const auto tooLarge = [&](const QFont& font) {
+        const QFontMetrics metrics(font, button);
+        return metrics.horizontalAdvance(button->text()) > room.width() ||
+               metrics.tightBoundingRect(button->text()).height() > room.height();
+    };
     QFont font = button->font();
-    while (QFontMetrics(font).horizontalAdvance(button->text()) > room && font.pointSizeF() > 6.0)
+    while (tooLarge(font) && font.pointSizeF() > kCaptionFloorPoints)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     if (font != button->font())
         button->setFont(font);
