@@ -4,7 +4,8 @@
 # whole screen and checks that the box's text is drawn there: a light box
 # with dark text, not a black or empty rectangle.  Two captures of the root
 # window: xwd, which reads every window of its own colormap separately, and
-# ImageMagick's import.  Exits 77 (skipped) where Xvfb or openbox is not
+# ImageMagick's import.  Then copies the box with Ctrl+C and reads the
+# clipboard back with xclip.  Exits 77 (skipped) where Xvfb or openbox is not
 # installed.
 #
 #   real_x_help_box_test.sh PROGRAM
@@ -13,7 +14,7 @@ program=$(realpath "$1")
 shot="$PWD/real_x_help_box" # .xwd.png and .import.png, kept for a look after a failure
 
 source "$(dirname "$0")/real_x_session.sh"
-need_tools xdotool xwininfo xprop xwd import convert
+need_tools xdotool xwininfo xprop xwd import convert xclip
 start_x_session 1280x1024
 
 mkdir "$scratch/work"
@@ -67,3 +68,19 @@ for tool in xwd import; do
         fail "in $tool's capture the dialog behind the box is drawn dark (light share $dialog_light; see $shot.$tool.png)"
     echo "dialog drawn in $tool's capture: light share $dialog_light"
 done
+
+# Ctrl+C in the box puts its caption, text and button on the X server's
+# clipboard, between dashed lines.
+dashes=---------------------------
+printf '%s\n' "$dashes" Velmorandine "$dashes" "This is for memorizing standard open charts." \
+    "Press Correct/Next to start. Two random cards will show." \
+    "Make your decision, and check your own chart if it was correct." \
+    "Score your own performance by pressing Correct/next or Incorrect/next." \
+    "Points increase with long runs of correct answers, not speed." \
+    "Press 'Done' to log result to Highscore list and reset variables." "$dashes" OK "$dashes" >"$scratch/expected"
+printf 'nothing yet' | xclip -selection clipboard
+timeout 10 xdotool windowactivate --sync "$box" >/dev/null 2>&1 || true
+xdotool key ctrl+c
+copied() { xclip -o -selection clipboard >"$scratch/copied" 2>/dev/null && cmp -s "$scratch/expected" "$scratch/copied"; }
+wait_for 10 copied || fail "Ctrl+C in the Help box copied: $(cat "$scratch/copied")"
+echo "Ctrl+C copied the Help box: $(wc -l <"$scratch/copied") lines"
