@@ -142,45 +142,59 @@ void CTrainerDlg::FitToScreen(QScreen* screen)
     const QRect area = screen->availableGeometry();
     const QMargins frame = FrameMargins();
     fittedFrame_ = frame;
+    fittedScreen_ = screen;
     const QFont font = FittingDialogFont(DesktopDialogFont(), area, frame, this);
     if (font != this->font() || base_.x == 0)
         LayOut(font);
 
     // A window opening for the first time is centred by QDialog, inside the
-    // area when it fits; one already placed is moved back inside.  When not
+    // area when it fits; one already shown is moved back inside.  When not
     // even the smallest font fits, the title bar stays reachable at the
-    // area's top left, and the window can be moved from there.
-    const QRect outer =
-        QRect(pos(), size()).marginsAdded(QMargins(0, 0, frame.left() + frame.right(), frame.top() + frame.bottom()));
-    if (outer.width() > area.width() || outer.height() > area.height()) {
-        move(area.topLeft());
-    } else if (isVisible() || testAttribute(Qt::WA_Moved)) {
-        move(std::clamp(outer.left(), area.left(), area.right() + 1 - outer.width()),
-             std::clamp(outer.top(), area.top(), area.bottom() + 1 - outer.height()));
-    }
+    // area's top left, and the window can be moved from there.  A shown
+    // window is placed by its frame through its QWindow, as the widget's
+    // own idea of its frame can lag behind the window manager's.
+    QWindow* window = isVisible() ? windowHandle() : nullptr;
+    const QRect outer(window ? window->framePosition() : pos(),
+                      size().grownBy(QMargins(0, 0, frame.left() + frame.right(), frame.top() + frame.bottom())));
+    QPoint target = outer.topLeft();
+    if (outer.width() > area.width() || outer.height() > area.height())
+        target = area.topLeft();
+    else if (window || testAttribute(Qt::WA_Moved))
+        target = QPoint(std::clamp(outer.left(), area.left(), area.right() + 1 - outer.width()),
+                        std::clamp(outer.top(), area.top(), area.bottom() + 1 - outer.height()));
+    else
+        return;
+    if (window)
+        window->setFramePosition(target);
+    else
+        move(target);
 }
 
 void CTrainerDlg::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (QWindow* window = windowHandle(); window && !screenWatched_) {
-        screenWatched_ = true;
-        connect(window, &QWindow::screenChanged, this, &CTrainerDlg::FitToScreen);
-    }
-}
-
-bool CTrainerDlg::event(QEvent* event)
-{
-    // The window manager frames the window after it is shown, and moves it
-    // while doing so; once the real frame is known, fit again for it.
-    const bool result = QDialog::event(event);
-    if (event->type() == QEvent::Move && isVisible() && !framed_ && windowHandle() &&
-        !windowHandle()->frameMargins().isNull()) {
-        framed_ = true;
-        if (windowHandle()->frameMargins() != fittedFrame_)
+    if (!windowHandle())
+        return;
+    // The window may open on another screen than the one it was built for.
+    if (windowHandle()->screen() != fittedScreen_)
+        FitToScreen(windowHandle()->screen());
+    if (screenWatched_)
+        return;
+    screenWatched_ = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, &CTrainerDlg::FitToScreen);
+    // The window manager frames the window some moments after it is shown,
+    // and no event says when: look for the frame for up to two seconds, and
+    // fit once more for the real one.
+    frameWatch_.setInterval(50);
+    connect(&frameWatch_, &QTimer::timeout, this, [this] {
+        const QMargins frame = windowHandle()->frameMargins();
+        if (frame.isNull() && ++frameChecks_ < 40)
+            return;
+        frameWatch_.stop();
+        if (!frame.isNull() && frame != fittedFrame_)
             FitToScreen(screen());
-    }
-    return result;
+    });
+    frameWatch_.start();
 }
 
 QWidget* CTrainerDlg::BuildControl(const ControlSpec& row)

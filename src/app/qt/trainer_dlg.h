@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QHash>
 #include <QList>
+#include <QTimer>
 
 class QScreen;
 
@@ -39,7 +40,6 @@ public:
     void FitToScreen(QScreen* screen);
 
 protected:
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -55,8 +55,10 @@ private:
     WindowPlatform& platform_;
     BaseUnits base_;
     QMargins fittedFrame_;
+    QScreen* fittedScreen_ = nullptr;
     bool screenWatched_ = false;
-    bool framed_ = false;
+    QTimer frameWatch_;
+    int frameChecks_ = 0;
     QHash<int, QWidget*> controls_;
     QList<QWidget*> widgets_;
 };
