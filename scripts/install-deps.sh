@@ -7,7 +7,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          clang clang-format libclang-rt-dev xvfb xauth openbox xdotool x11-utils x11-apps imagemagick libxcb1-dev
+          clang clang-format libclang-rt-dev xvfb xauth openbox xdotool x11-utils x11-apps imagemagick libxcb1-dev xclip
           # the package check: building and judging the .deb, starting the menu entry
           dpkg-dev lintian devscripts desktop-file-utils appstream libglib2.0-bin)
 # Wine runs the 32-bit programs with the i386 architecture's libraries;

@@ -1,6 +1,7 @@
 #include "app/qt/message_box.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QTest>
@@ -14,6 +15,8 @@ private slots:
     void plainTextWithOneOkButtonAndNoIcon();
     void wideEnoughForTheWholeTitle_data();
     void wideEnoughForTheWholeTitle();
+    void copyKeysPutTheBoxOnTheClipboard_data();
+    void copyKeysPutTheBoxOnTheClipboard();
 };
 
 void MessageBoxTest::plainTextWithOneOkButtonAndNoIcon()
@@ -57,6 +60,39 @@ void MessageBoxTest::wideEnoughForTheWholeTitle()
     const int needed = metrics.horizontalAdvance(title) + 5 * metrics.height();
     QVERIFY2(box->width() >= needed, qPrintable(QString("%1 px for %2").arg(box->width()).arg(needed)));
     QVERIFY(box->width() < needed * 3); // and no wider than it must be
+}
+
+void MessageBoxTest::copyKeysPutTheBoxOnTheClipboard_data()
+{
+    QTest::addColumn<QKeyCombination>("key");
+    QTest::newRow("Ctrl+C") << QKeyCombination(Qt::ControlModifier, Qt::Key_C);
+    QTest::newRow("Ctrl+Insert") << QKeyCombination(Qt::ControlModifier, Qt::Key_Insert);
+}
+
+void MessageBoxTest::copyKeysPutTheBoxOnTheClipboard()
+{
+    QFETCH(QKeyCombination, key);
+    QGuiApplication::clipboard()->setText("before");
+    const auto box = BuildMessageBox("Beginners typically overcall.\nThis trainer will condition you to fold more "
+                                     "often.\n",
+                                     "Velmorandine", nullptr);
+    box->show();
+    QVERIFY(QTest::qWaitForWindowActive(box.get()));
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus); // the OK button: the key goes where a player's would
+    QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("---------------------------\n"
+                                                           "Velmorandine\n"
+                                                           "---------------------------\n"
+                                                           "Beginners typically overcall.\n"
+                                                           "This trainer will condition you to fold more often.\n"
+                                                           "---------------------------\n"
+                                                           "OK\n"
+                                                           "---------------------------\n"));
+    QVERIFY(box->isVisible()); // copying leaves the box up
+    QCOMPARE(ClipboardText("Velmorandine", "Highscore list gone?", {"OK", "Cancel"}),
+             QString("---------------------------\nVelmorandine\n---------------------------\nHighscore list gone?\n"
+                     "---------------------------\nOK   Cancel\n---------------------------\n"));
 }
 
 } // namespace velmo::test

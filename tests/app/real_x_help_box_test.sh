@@ -4,7 +4,8 @@
 # whole screen and checks that the box's text is drawn there: a light box
 # with dark text, not a black or empty rectangle.  Two captures of the root
 # window: xwd, which reads every window of its own colormap separately, and
-# ImageMagick's import.  Exits 77 (skipped) where Xvfb or openbox is not
+# ImageMagick's import.  Then copies the box with Ctrl+C and reads the
+# clipboard back with xclip.  Exits 77 (skipped) where Xvfb or openbox is not
 # installed.
 #
 #   real_x_help_box_test.sh PROGRAM
@@ -12,46 +13,9 @@ set -euo pipefail
 program=$(realpath "$1")
 shot="$PWD/real_x_help_box" # .xwd.png and .import.png, kept for a look after a failure
 
-for tool in Xvfb openbox; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-for tool in xdotool xwininfo xprop xwd import convert; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
-done
-
-scratch=$(mktemp -d)
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        wait "${pids[i]}" 2>/dev/null || true
-    done
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-# Runs a condition every 0.2 s until it holds or the seconds run out.
-wait_for() {
-    local seconds=$1
-    shift
-    for ((n = 0; n < seconds * 5; n++)); do
-        "$@" && return 0
-        sleep 0.2
-    done
-    return 1
-}
-
-# Xvfb picks a free display itself and writes its number.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
-pids+=($!)
-wait_for 20 test -s "$scratch/display" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$scratch/display")"
-export XAUTHORITY=/dev/null
-
-openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
-pids+=($!)
-wait_for 20 eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
-    fail "openbox did not start: $(cat "$scratch/openbox.log")"
+source "$(dirname "$0")/real_x_session.sh"
+need_tools xdotool xwininfo xprop xwd import convert xclip
+start_x_session 1280x1024
 
 mkdir "$scratch/work"
 (cd "$scratch/work" && exec env QT_QPA_PLATFORM=xcb "$program" >"$scratch/program.log" 2>&1) &
@@ -104,3 +68,19 @@ for tool in xwd import; do
         fail "in $tool's capture the dialog behind the box is drawn dark (light share $dialog_light; see $shot.$tool.png)"
     echo "dialog drawn in $tool's capture: light share $dialog_light"
 done
+
+# Ctrl+C in the box puts its caption, text and button on the X server's
+# clipboard, between dashed lines.
+dashes=---------------------------
+printf '%s\n' "$dashes" Velmorandine "$dashes" "This is for memorizing standard open charts." \
+    "Press Correct/Next to start. Two random cards will show." \
+    "Make your decision, and check your own chart if it was correct." \
+    "Score your own performance by pressing Correct/next or Incorrect/next." \
+    "Points increase with long runs of correct answers, not speed." \
+    "Press 'Done' to log result to Highscore list and reset variables." "$dashes" OK "$dashes" >"$scratch/expected"
+printf 'nothing yet' | xclip -selection clipboard
+timeout 10 xdotool windowactivate --sync "$box" >/dev/null 2>&1 || true
+xdotool key ctrl+c
+copied() { xclip -o -selection clipboard >"$scratch/copied" 2>/dev/null && cmp -s "$scratch/expected" "$scratch/copied"; }
+wait_for 10 copied || fail "Ctrl+C in the Help box copied: $(cat "$scratch/copied")"
+echo "Ctrl+C copied the Help box: $(wc -l <"$scratch/copied") lines"

@@ -1,12 +1,8 @@
 // Run once per device pixel ratio (QT_SCALE_FACTOR 1, 1.5 and 2, set by
 // ctest); each run checks the desktop fonts, families and sizes, the layout
 // must cope with.
-#include "app/qt/dialog_group_box.h"
-#include "shell/dialog_layout.h"
+#include "layout_checks.h"
 #include "window_fixture.h"
-
-#include <QLabel>
-#include <QStyleOptionButton>
 
 namespace velmo::test {
 
@@ -43,32 +39,7 @@ void ScalingTest::captionsFitInsideTheirControls()
     Window w;
     w.ShowActive();
     QCOMPARE(w.dialog->font().family(), family);
-    for (QPushButton* button : w.dialog->findChildren<QPushButton*>()) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        option.rect = button->rect();
-        const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        const QFontMetrics fm = button->fontMetrics();
-        const QString what = QString("%1 at %2 (%3 px in %4)")
-                                 .arg(button->text(), family)
-                                 .arg(fm.horizontalAdvance(button->text()))
-                                 .arg(contents.width());
-        QVERIFY2(fm.horizontalAdvance(button->text()) <= contents.width(), qPrintable(what));
-        QVERIFY2(fm.tightBoundingRect(button->text()).height() <= contents.height(), qPrintable(what));
-    }
-    for (QLabel* label : w.dialog->findChildren<QLabel*>()) {
-        if (label->parentWidget() != w.dialog.get())
-            continue;
-        const QFontMetrics fm = label->fontMetrics();
-        const QRect inside = label->contentsRect();
-        QVERIFY2(fm.horizontalAdvance(label->text()) <= inside.width(), qPrintable(label->text()));
-        QVERIFY(fm.height() <= inside.height());
-    }
-    for (DialogGroupBox* box : w.dialog->findChildren<DialogGroupBox*>()) {
-        const QRect label = box->CaptionRect();
-        QVERIFY2(box->rect().contains(label), qPrintable(box->title()));
-        QVERIFY2(box->fontMetrics().horizontalAdvance(box->title()) <= label.width(), qPrintable(box->title()));
-    }
+    CheckCaptionsFit(*w.dialog);
 }
 
 void ScalingTest::controlsDoNotOverlap()
@@ -77,50 +48,7 @@ void ScalingTest::controlsDoNotOverlap()
     QFETCH(int, points);
     QApplication::setFont(QFont(family, points));
     Window w;
-    struct Placed {
-        const ControlSpec* row;
-        QRect rect;
-    };
-    QList<Placed> controls, groups;
-    for (const ControlSpec& row : DialogControls()) {
-        QRect rect = w.dialog->ToPixels(row);
-        if (row.kind == ControlKind::Label) // labels may widen to their caption
-            for (QLabel* label : w.dialog->findChildren<QLabel*>())
-                if (label->parentWidget() == w.dialog.get() && label->geometry().topLeft() == rect.topLeft())
-                    rect = label->geometry();
-        (row.kind == ControlKind::GroupBox ? groups : controls).append({&row, rect});
-    }
-    for (int i = 0; i < controls.size(); ++i)
-        for (int j = i + 1; j < controls.size(); ++j)
-            QVERIFY2(!controls[i].rect.intersects(controls[j].rect),
-                     (AccessibleName(*controls[i].row) + " / " + AccessibleName(*controls[j].row)).c_str());
-    for (int i = 0; i < groups.size(); ++i)
-        for (int j = i + 1; j < groups.size(); ++j)
-            QVERIFY(!groups[i].rect.intersects(groups[j].rect));
-    for (const Placed& control : controls) {
-        bool inside = false;
-        for (const Placed& group : groups)
-            inside |= group.row->panel == control.row->panel && group.rect.contains(control.rect);
-        QVERIFY2(inside, AccessibleName(*control.row).c_str());
-    }
-    QVERIFY(QRect(QPoint(0, 0), w.dialog->size()).contains(groups.last().rect));
-
-    // The frame line runs through the middle of the caption, above every
-    // control of its panel; no control may cover the caption either.
-    const QList<DialogGroupBox*> boxes = w.dialog->findChildren<DialogGroupBox*>();
-    QCOMPARE(boxes.size(), groups.size());
-    for (const DialogGroupBox* box : boxes) {
-        const QRect caption = box->CaptionRect().translated(box->pos());
-        const int line = box->FrameRect().translated(box->pos()).top();
-        QVERIFY2(caption.top() < line && line < caption.bottom(), qPrintable(box->title()));
-        for (const Placed& control : controls) {
-            if (!box->geometry().contains(control.rect))
-                continue;
-            const QString what = box->title() + " / " + QString::fromStdString(AccessibleName(*control.row));
-            QVERIFY2(control.rect.top() > line + 1, qPrintable(what)); // the etched line is two pixels
-            QVERIFY2(!control.rect.intersects(caption), qPrintable(what));
-        }
-    }
+    CheckNoOverlap(*w.dialog);
 }
 
 void ScalingTest::dialogKeepsItsProportions()

@@ -16,6 +16,7 @@ private slots:
     void startUpCreatesTheHighscoreFile();
     void everyControlFromTheTableAtItsPlace();
     void fixedSizeWindowWithoutMaximise();
+    void dialogUnitsBecomePixelsRoundedHalfUp();
     void tabOrderAndInitialFocus();
     void tabKeyWalksTheTabOrder();
     void helpButtonsShowTheirTexts_data();
@@ -43,12 +44,7 @@ void TrainerDlgTest::everyControlFromTheTableAtItsPlace()
     QList<QLabel*> labelsLeft = w.dialog->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
     for (const ControlSpec& row : DialogControls()) {
         const QString caption = QString::fromUtf8(row.caption);
-        // Each edge at its own rounded place, so that edges which meet in
-        // dialog units meet in pixels.
-        const auto px = [&](int units, int base, double divisor) { return int(units * base / divisor + 0.5); };
-        const int left = px(row.x, w.dialog->baseX(), 4), top = px(row.y, w.dialog->baseY(), 8);
-        const QRect expected(left, top, px(row.x + row.width, w.dialog->baseX(), 4) - left,
-                             px(row.y + row.height, w.dialog->baseY(), 8) - top);
+        const QRect expected = w.dialog->ToPixels(row);
         QWidget* widget = row.id ? w.dialog->Control(row.id) : nullptr;
         switch (row.kind) {
         case ControlKind::Button:
@@ -108,8 +104,36 @@ void TrainerDlgTest::fixedSizeWindowWithoutMaximise()
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QCOMPARE(w.dialog->minimumSize(), w.dialog->maximumSize());
-    QCOMPARE(w.dialog->width(), (409 * w.dialog->baseX() + 2) / 4);
-    QCOMPARE(w.dialog->height(), (200 * w.dialog->baseY() + 4) / 8);
+    QCOMPARE(w.dialog->size(), DialogPixelSize({w.dialog->baseX(), w.dialog->baseY()}));
+}
+
+// Dialog units become pixels as a dialog template's do: x in quarters and y
+// in eighths of the base units, rounded half up (MulDiv).
+void TrainerDlgTest::dialogUnitsBecomePixelsRoundedHalfUp()
+{
+    QCOMPARE(DialogPixelSize({7, 14}), QSize(716, 350)); // 409 x 200 units at 7 and 14
+    QCOMPARE(DialogPixelSize({6, 13}), QSize(614, 325)); // 613.5 rounds up
+    QCOMPARE(DialogPixelSize({5, 11}), QSize(511, 275)); // 511.25 rounds down
+    QCOMPARE(UnitsToPixels(2, 6, 8), 2);                 // 1.5
+    QCOMPARE(UnitsToPixels(1, 5, 4), 1);                 // 1.25
+    QCOMPARE(UnitsToPixels(3, 5, 4), 4);                 // 3.75
+
+    // Each edge is rounded on its own, so controls that meet in dialog units
+    // meet in pixels too, at any font.
+    for (int points : {8, 9, 11, 13}) {
+        QApplication::setFont(QFont("DejaVu Sans", points));
+        Window w;
+        int meetings = 0;
+        for (const ControlSpec& upper : DialogControls())
+            for (const ControlSpec& lower : DialogControls())
+                if (&upper != &lower && upper.y + upper.height == lower.y && upper.x < lower.x + lower.width &&
+                    lower.x < upper.x + upper.width) {
+                    ++meetings;
+                    QCOMPARE(w.dialog->ToPixels(upper).bottom() + 1, w.dialog->ToPixels(lower).top());
+                }
+        QVERIFY(meetings > 0);
+    }
+    QApplication::setFont(QFont());
 }
 
 const QList<int> kTabOrder = {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012,

@@ -80,7 +80,7 @@ TEST_P(ReplayBadInput, StopsWithStatusTwoNamingTheLine)
     const std::string bad = GetParam().line;
     const RunResult run = RunText("press 1020\n" + bad + "\npress 1030\n");
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("line 2"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.rfind("velmorandine-replay: standard input: line 2: ", 0), 0u) << run.err;
     EXPECT_NE(run.err.find(bad), std::string::npos) << run.err;
     EXPECT_EQ(run.out.find("Here you can see"), std::string::npos) << "nothing after the bad line runs";
     EXPECT_NE(run.out.find("Beginners"), std::string::npos) << "the lines before it ran";
@@ -134,7 +134,8 @@ TEST_F(Replay, LineLongerThan64KiBIsBadAndNotReadToItsEnd)
     std::ostringstream out, err;
     EXPECT_EQ(replay::RunScript(in, 100000, out, err), 2);
     EXPECT_LE(source.served, replay::kMaxLineBytes + 4096);
-    EXPECT_EQ(err.str(), "line 1: longer than 65536 bytes: " + std::string(80, 'x') + "...\n");
+    EXPECT_EQ(err.str(), "velmorandine-replay: standard input: line 1: longer than 65536 bytes: " +
+                             std::string(80, 'x') + "...\n");
 }
 
 TEST_F(Replay, WaitAcceptsTheWholeUnsignedRange)
@@ -160,12 +161,14 @@ TEST(ReplayExcerpt, QuotesAtMostEightyBytesWithoutSplittingACharacter)
     EXPECT_EQ(replay::Excerpt(accentAtTheCut), accentAtTheCut.substr(0, 79) + "...");
 }
 
-// The installed binary: argument handling, files and exit codes.
-RunResult RunBinary(const std::string& args, const std::string& input = "")
+// The installed binary: argument handling, files and exit codes; `launcher`
+// runs it (e.g. under a resource limit).
+RunResult RunBinary(const std::string& args, const std::string& input = "", const std::string& launcher = "")
 {
     const std::string inFile = "replay-input.txt";
     WriteFile(inFile, input);
-    const std::string cmd = std::string(VELMO_REPLAY_BINARY) + " " + args + " <" + inFile + " 2>replay-err.txt";
+    const std::string cmd =
+        launcher + " " + std::string(VELMO_REPLAY_BINARY) + " " + args + " <" + inFile + " 2>replay-err.txt";
     FILE* pipe = ::popen(cmd.c_str(), "r");
     std::string out;
     std::array<char, 4096> buf{};
@@ -184,6 +187,36 @@ TEST_F(Replay, BinaryReadsScriptFileOrStandardInput)
     EXPECT_NE(fromFile.out.find("\"caption\":\"Velmorandine\""), std::string::npos);
     const RunResult fromStdin = RunBinary("", "press 1030\n");
     EXPECT_EQ(fromStdin.out, fromFile.out);
+}
+
+// Every problem in one form: the program, the script, the line where one applies.
+TEST_F(Replay, BinaryNamesTheScriptAndLineOfEveryProblem)
+{
+    WriteFile("script.txt", "press 1030\nclick 1020\n");
+    EXPECT_EQ(RunBinary("script.txt").err, "velmorandine-replay: script.txt: line 2: unknown command: click 1020\n");
+    EXPECT_EQ(RunBinary("-", "wait x\n").err,
+              "velmorandine-replay: standard input: line 1: malformed number of milliseconds: wait x\n");
+    EXPECT_EQ(RunBinary("missing.txt").err.rfind("velmorandine-replay: missing.txt: cannot read the script: ", 0), 0u);
+    fs::create_directory("adir");
+    EXPECT_EQ(RunBinary("adir").err, "velmorandine-replay: adir: cannot read the script: it is a directory\n");
+}
+
+// Past a file-size limit the writes fail and the trainers say so, instead of
+// the limit's signal ending the program without a word.
+TEST_F(Replay, BinaryShowsFailedWritesUnderAFileSizeLimit)
+{
+    const std::string scores = "12 30 0 2 25 40 0 0 0 0 "; // a total of 109, above the stored best of 0
+    WriteFile("Highscores.txt", scores);
+    // 25 bytes hold the old list but not the new one (with 109 in it).
+    const RunResult rewrite = RunBinary("", "press 1028\n", "prlimit --fsize=25 --");
+    EXPECT_EQ(rewrite.status, 0) << rewrite.err;
+    EXPECT_EQ(rewrite.out, "{\"message\":\"Highscore list gone?\",\"caption\":\"velmorandine\"}\n"
+                           "{\"box\":1029,\"text\":\"109\"}\n");
+    // Two bytes do not hold "109" in the scratch file either.
+    const RunResult number = RunBinary("", "press 1028\n", "prlimit --fsize=2 --");
+    EXPECT_EQ(number.status, 0) << number.err;
+    EXPECT_NE(number.out.find("{\"box\":1029,\"text\":\"Quorvix file problem 1\"}\n"), std::string::npos) << number.out;
+    EXPECT_EQ(ReadFile("Highscores.txt"), scores);
 }
 
 TEST_F(Replay, BinaryRejectsUnreadableScriptsAndBadOptions)
@@ -211,6 +244,7 @@ TEST_F(Replay, BinaryReportsUnwritableOutputAndClosedInput)
     for (const std::string redirections : {">/dev/full", ">&-"}) {
         const RunResult run1 = run(redirections);
         EXPECT_EQ(run1.status, 1) << redirections;
+        EXPECT_EQ(run1.err.rfind("velmorandine-replay: ", 0), 0u) << run1.err;
         EXPECT_NE(run1.err.find("cannot write the output"), std::string::npos) << redirections;
     }
     EXPECT_EQ(run("<&- >/dev/null").status, 2);

@@ -6,6 +6,7 @@
 #include "utf8_text.h"
 #include "velmo_version.h"
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -29,7 +30,9 @@ constexpr const char* kUsage = "usage: velmorandine-replay [--tick N] [SCRIPT]\n
                                "{\"message\":\"...\",\"caption\":\"...\"}, in the order the effects happen.\n"
                                "--tick N sets the simulated clock's start, 0 to 4294967295 (default 100000).\n"
                                "Exit status: 0; 1 when the output cannot be written (standard output full or\n"
-                               "closed); 2 for bad input (the offending line is named on stderr).\n";
+                               "closed); 2 for bad input.  Problems are reported on standard error as\n"
+                               "\"velmorandine-replay: SCRIPT: line N: what\" (SCRIPT is \"standard input\" when\n"
+                               "the script comes from there).\n";
 
 int BadUsage(const std::string& why)
 {
@@ -89,7 +92,8 @@ int main(int argc, char** argv)
     std::ios::sync_with_stdio(false);
     if (!scriptPath || std::strcmp(scriptPath, "-") == 0) {
         if (streams.inputClosed) {
-            std::cerr << "velmorandine-replay: cannot read the script from standard input\n";
+            velmo::replay::ReportProblem(std::cerr, velmo::replay::kStandardInputName, 0,
+                                         "cannot read the script: standard input is closed");
             return velmo::replay::kExitBadInput;
         }
         return velmo::replay::RunScript(std::cin, tick, std::cout, std::cerr);
@@ -97,11 +101,19 @@ int main(int argc, char** argv)
 
     std::error_code ec;
     std::ifstream file;
-    if (!std::filesystem::is_directory(scriptPath, ec))
+    const bool directory = std::filesystem::is_directory(scriptPath, ec);
+    errno = 0;
+    if (!directory)
         file.open(scriptPath);
     if (!file.is_open()) {
-        std::cerr << "velmorandine-replay: cannot read the script " << scriptPath << "\n";
+        const int why = errno;
+        std::string message = "cannot read the script";
+        if (directory)
+            message += ": it is a directory";
+        else if (why != 0)
+            message += std::string(": ") + std::strerror(why);
+        velmo::replay::ReportProblem(std::cerr, scriptPath, 0, message);
         return velmo::replay::kExitBadInput;
     }
-    return velmo::replay::RunScript(file, tick, std::cout, std::cerr);
+    return velmo::replay::RunScript(file, tick, std::cout, std::cerr, scriptPath);
 }

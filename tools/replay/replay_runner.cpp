@@ -39,9 +39,9 @@ LineRead ReadLine(std::istream& in, std::string& buffer)
     return {LineRead::Outcome::Line, std::string_view(buffer.data(), length)};
 }
 
-int OutputFailed(std::ostream& err)
+int OutputFailed(std::ostream& err, std::string_view scriptName, long line)
 {
-    err << "cannot write the output\n";
+    ReportProblem(err, scriptName, line, "cannot write the output");
     return kExitOutputFailed;
 }
 
@@ -57,13 +57,23 @@ std::string MessageLine(const std::string& text, const std::string& caption)
     return "{\"message\":" + JsonString(text) + ",\"caption\":" + JsonString(caption) + "}";
 }
 
-int RunScript(std::istream& script, std::uint32_t startTick, std::ostream& out, std::ostream& err)
+void ReportProblem(std::ostream& err, std::string_view scriptName, long line, std::string_view message)
 {
-    RealFileSystem files;
-    return RunScript(files, script, startTick, out, err);
+    err << "velmorandine-replay: " << scriptName << ": ";
+    if (line > 0)
+        err << "line " << line << ": ";
+    err << message << '\n';
 }
 
-int RunScript(FileSystem& files, std::istream& script, std::uint32_t startTick, std::ostream& out, std::ostream& err)
+int RunScript(std::istream& script, std::uint32_t startTick, std::ostream& out, std::ostream& err,
+              std::string_view scriptName)
+{
+    RealFileSystem files;
+    return RunScript(files, script, startTick, out, err, scriptName);
+}
+
+int RunScript(FileSystem& files, std::istream& script, std::uint32_t startTick, std::ostream& out, std::ostream& err,
+              std::string_view scriptName)
 {
     SimulatedPlatform platform(files, startTick);
     platform.onEffect = [&out](const Effect& e) {
@@ -80,15 +90,16 @@ int RunScript(FileSystem& files, std::istream& script, std::uint32_t startTick, 
             break;
         if (read.outcome == LineRead::Outcome::TooLong) {
             if (!out.flush())
-                return OutputFailed(err);
-            err << "line " << number << ": longer than " << kMaxLineBytes << " bytes: " << Excerpt(read.line) << '\n';
+                return OutputFailed(err, scriptName, number);
+            ReportProblem(err, scriptName, number,
+                          "longer than " + std::to_string(kMaxLineBytes) + " bytes: " + Excerpt(read.line));
             return kExitBadInput;
         }
         const ParseResult parsed = ParseLine(read.line);
         if (!parsed.command) {
             if (!out.flush())
-                return OutputFailed(err);
-            err << "line " << number << ": " << parsed.error << ": " << Excerpt(read.line) << '\n';
+                return OutputFailed(err, scriptName, number);
+            ReportProblem(err, scriptName, number, parsed.error + ": " + Excerpt(read.line));
             return kExitBadInput;
         }
         if (const auto* press = std::get_if<PressCommand>(&*parsed.command))
@@ -101,14 +112,14 @@ int RunScript(FileSystem& files, std::istream& script, std::uint32_t startTick, 
         platform.ClearEffects();
         // Stop at the first failed write rather than run on unseen.
         if (!out)
-            return OutputFailed(err);
+            return OutputFailed(err, scriptName, number);
     }
     if (script.bad()) {
-        err << "cannot read the script\n";
+        ReportProblem(err, scriptName, 0, "cannot read the script");
         return kExitBadInput;
     }
     if (!out.flush())
-        return OutputFailed(err);
+        return OutputFailed(err, scriptName, 0);
     return kExitOk;
 }
 

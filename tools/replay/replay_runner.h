@@ -7,6 +7,7 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace velmo {
 class FileSystem;
@@ -21,15 +22,25 @@ inline constexpr int kExitBadInput = 2;
 // The longest script line, without its line break.
 inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
 
+// How messages name a script read from standard input.
+inline constexpr std::string_view kStandardInputName = "standard input";
+
 // Reads `script` line by line and runs each line before reading the next, so
 // that effects appear as they happen.  A bad line stops the run: a message
 // naming its number and quoting its start goes to `err` and kExitBadInput is
 // returned.  A line longer than kMaxLineBytes is bad, and the rest of it is
 // never read.  Output that cannot be written stops the run too, with a
-// message to `err` and kExitOutputFailed.
-int RunScript(std::istream& script, std::uint32_t startTick, std::ostream& out, std::ostream& err);
+// message to `err` and kExitOutputFailed.  Every message has the form of
+// ReportProblem, with `scriptName` for the script.
+int RunScript(std::istream& script, std::uint32_t startTick, std::ostream& out, std::ostream& err,
+              std::string_view scriptName = kStandardInputName);
 // The same with the program's files in `files` rather than the working directory's.
-int RunScript(FileSystem& files, std::istream& script, std::uint32_t startTick, std::ostream& out, std::ostream& err);
+int RunScript(FileSystem& files, std::istream& script, std::uint32_t startTick, std::ostream& out, std::ostream& err,
+              std::string_view scriptName = kStandardInputName);
+
+// Writes one message line to `err`: "velmorandine-replay: SCRIPT: line N:
+// MESSAGE", without "line N: " when `line` is 0.
+void ReportProblem(std::ostream& err, std::string_view scriptName, long line, std::string_view message);
 
 // The JSON line of a box text or a message.
 std::string BoxLine(int box, const std::string& text);

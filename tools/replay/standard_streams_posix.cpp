@@ -36,6 +36,10 @@ StandardStreams PrepareStandardStreams()
     // A reader that goes away is an output that cannot be written, reported
     // like a full disk rather than by a silent death.
     std::signal(SIGPIPE, SIG_IGN);
+    // Past a file-size limit a write fails instead, and the trainers show
+    // what they show for any failed write ("Quorvix file problem 1",
+    // "Highscore list gone?").
+    std::signal(SIGXFSZ, SIG_IGN);
     return streams;
 }
 

@@ -41,15 +41,25 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: velmorandine-screenshot OUT.png [--scale F] [--press ID]...\n");
         return 2;
     }
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The window shrinks to fit a small screen; the offscreen platform's own
+    // is 800x600, so it gets one the window fits at any scale instead.
+    QTemporaryDir work;
+    const std::string screens = work.filePath("screens.json").toStdString();
+    if (!std::getenv("QT_QPA_PLATFORM")) {
+        if (std::FILE* config = std::fopen(screens.c_str(), "w")) {
+            std::fputs(R"({"screens": [{"name": "large", "x": 0, "y": 0, "width": 7680, "height": 4320,
+                           "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})",
+                       config);
+            std::fclose(config);
+        }
+        setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens).c_str(), 1);
+    }
     if (!scale.empty())
         setenv("QT_SCALE_FACTOR", scale.c_str(), 1);
 
     QApplication qt(argc, argv);
     QApplication::setApplicationName("velmorandine");
     const QString target = QDir::current().absoluteFilePath(QString::fromStdString(out));
-    QTemporaryDir work;
     QDir::setCurrent(work.path());
 
     velmo::RealFileSystem files;

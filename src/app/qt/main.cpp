@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -48,6 +49,12 @@ int main(int argc, char** argv)
                    stderr);
         return 1;
     }
+#ifdef SIGXFSZ
+    // Past a file-size limit a write fails instead of ending the program, and
+    // the trainers show what they show for any failed write ("Quorvix file
+    // problem 1", "Highscore list gone?").
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QApplication qt(argc, argv);
     QApplication::setApplicationName("velmorandine");
     // Docks and taskbars match the window to its launcher and icon by this

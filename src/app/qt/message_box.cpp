@@ -1,7 +1,11 @@
 #include "app/qt/message_box.h"
 
+#include <QAbstractButton>
+#include <QClipboard>
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QSpacerItem>
 
 namespace velmo {
@@ -27,7 +31,45 @@ void ReserveTitleWidth(QMessageBox& box)
         delete spacer;
 }
 
+// A button's caption without the ampersands that mark its mnemonic.
+QString WithoutMnemonic(QString caption)
+{
+    for (qsizetype i = 0; i < caption.size(); ++i)
+        if (caption[i] == u'&')
+            caption.remove(i, 1); // "&&" keeps the second one
+    return caption;
+}
+
+class CopyableMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!event->matches(QKeySequence::Copy)) {
+            QMessageBox::keyPressEvent(event);
+            return;
+        }
+        QStringList buttons;
+        for (QAbstractButton* button : this->buttons())
+            buttons << WithoutMnemonic(button->text());
+        QGuiApplication::clipboard()->setText(ClipboardText(windowTitle(), text(), buttons));
+        event->accept();
+    }
+};
+
 } // namespace
+
+QString ClipboardText(const QString& caption, const QString& text, const QStringList& buttons)
+{
+    const QString dashes(27, u'-');
+    qsizetype end = text.size();
+    while (end > 0 && (text[end - 1] == u'\n' || text[end - 1] == u'\r'))
+        --end;
+    return dashes + u'\n' + caption + u'\n' + dashes + u'\n' + text.left(end) + u'\n' + dashes + u'\n' +
+           buttons.join("   ") + u'\n' + dashes + u'\n';
+}
 
 int TitleBarWidth(const QString& title)
 {
@@ -39,7 +81,7 @@ int TitleBarWidth(const QString& title)
 
 std::unique_ptr<QMessageBox> BuildMessageBox(const QString& text, const QString& title, QWidget* parent)
 {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    auto box = std::make_unique<CopyableMessageBox>(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box->setTextFormat(Qt::PlainText);
     ReserveTitleWidth(*box);
     return box;

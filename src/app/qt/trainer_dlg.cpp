@@ -7,52 +7,44 @@
 #include "shell/event_table.h"
 #include "shell/trainer_set.h"
 
-#include <QApplication>
-#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QWindow>
 
 #include <algorithm>
 
 namespace velmo {
 namespace {
 
-// The dialog font: the desktop's own font, never smaller than the 8 points
-// the layout was drawn for.  A player who enlarged the desktop font gets a
-// window that grows in proportion, as dialog units follow the font.
-QFont DialogFont()
-{
-    QFont font = QApplication::font();
-    // A desktop font given in pixels has no point size of its own.
-    const qreal desktop = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
-    font.setPointSizeF(std::max<qreal>(8.0, desktop));
-    return font;
-}
-
-// Rounded like MulDiv, as dialog units always were.
-int Scale(int units, int base, int divisor)
-{
-    return (units * base + divisor / 2) / divisor;
-}
+// A caption that does not fit its button shrinks down to this size at most.
+constexpr qreal kCaptionFloorPoints = 5.0;
 
 // Dialog units give a caption the room of the font's average letter; a
 // caption of wider letters ("Open, fold to 3b" in DejaVu Sans) can need a
 // few pixels more than its button offers inside the style's margins, which
-// are wider than a dialog button's.  It gets a slightly smaller font rather
-// than being clipped.
+// are wider than a dialog button's, and below 8 points the style's margins
+// leave less height than the letters need.  It gets a slightly smaller font
+// rather than being clipped.
 void FitCaption(QPushButton* button)
 {
+    button->setFont(QFont()); // back to the dialog's font after a refit
     QStyleOptionButton option;
     option.initFrom(button);
     option.rect = button->rect();
-    const int room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+    const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const auto tooLarge = [&](const QFont& font) {
+        const QFontMetrics metrics(font, button);
+        return metrics.horizontalAdvance(button->text()) > room.width() ||
+               metrics.tightBoundingRect(button->text()).height() > room.height();
+    };
     QFont font = button->font();
-    while (QFontMetrics(font).horizontalAdvance(button->text()) > room && font.pointSizeF() > 6.0)
+    while (tooLarge(font) && font.pointSizeF() > kCaptionFloorPoints)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     if (font != button->font())
         button->setFont(font);
@@ -74,17 +66,9 @@ CTrainerDlg::CTrainerDlg(TrainerSet& trainers, WindowPlatform& platform, QWidget
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(ProgramIcon());
-    setFont(DialogFont());
-
-    // Base units from the dialog font, as a dialog template computes them:
-    // the average width of the alphabet and the font's height.
-    const QFontMetrics metrics(font());
-    const int alphabet = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    baseX_ = (alphabet / 26 + 1) / 2;
-    baseY_ = metrics.height();
 
     BuildControls();
-    setFixedSize(Scale(kDialogWidthDu, baseX_, 4), Scale(kDialogHeightDu, baseY_, 8));
+    FitToScreen(screen());
 
     platform_.SetMessageParent(this);
     StartUp(trainers_);
@@ -97,8 +81,8 @@ QRect CTrainerDlg::ToPixels(const ControlSpec& row) const
     // Each edge is rounded on its own, so that controls which meet in dialog
     // units (FOLD above CALL/OPEN, a Reset on its panel's bottom edge) also
     // meet in pixels, instead of overlapping by one at some font sizes.
-    const QPoint topLeft(Scale(row.x, baseX_, 4), Scale(row.y, baseY_, 8));
-    const QPoint end(Scale(row.x + row.width, baseX_, 4), Scale(row.y + row.height, baseY_, 8));
+    const QPoint topLeft(UnitsToPixels(row.x, base_.x, 4), UnitsToPixels(row.y, base_.y, 8));
+    const QPoint end(UnitsToPixels(row.x + row.width, base_.x, 4), UnitsToPixels(row.y + row.height, base_.y, 8));
     return QRect(topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y()));
 }
 
@@ -107,6 +91,25 @@ void CTrainerDlg::BuildControls()
     QWidget* previousStop = nullptr;
     for (const ControlSpec& row : DialogControls()) {
         QWidget* widget = BuildControl(row);
+        widgets_.append(widget);
+        if (row.id != 0)
+            controls_.insert(row.id, widget);
+        if (widget->focusPolicy() & Qt::TabFocus) {
+            if (previousStop)
+                QWidget::setTabOrder(previousStop, widget);
+            previousStop = widget;
+        }
+    }
+}
+
+void CTrainerDlg::LayOut(const QFont& font)
+{
+    setFont(font);
+    base_ = MeasureBaseUnits(font, this);
+    const auto rows = DialogControls();
+    for (qsizetype i = 0; i < widgets_.size(); ++i) {
+        QWidget* widget = widgets_[i];
+        const ControlSpec& row = rows[static_cast<std::size_t>(i)];
         QRect geometry = ToPixels(row);
         if (row.kind == ControlKind::Label) {
             // A wider desktop font may need a few more pixels than the
@@ -117,15 +120,81 @@ void CTrainerDlg::BuildControls()
         widget->setGeometry(geometry);
         if (auto* button = qobject_cast<QPushButton*>(widget))
             FitCaption(button);
-        widgets_.append(widget);
-        if (row.id != 0)
-            controls_.insert(row.id, widget);
-        if (widget->focusPolicy() & Qt::TabFocus) {
-            if (previousStop)
-                QWidget::setTabOrder(previousStop, widget);
-            previousStop = widget;
-        }
     }
+    setFixedSize(DialogPixelSize(base_));
+}
+
+QMargins CTrainerDlg::FrameMargins() const
+{
+    // Until the window manager has framed the window, room for a title bar
+    // and borders as most window managers draw them.
+    const QMargins estimate(5, 30, 5, 10);
+    const QWindow* window = windowHandle();
+    if (!window || !isVisible() || window->frameMargins().isNull())
+        return estimate;
+    return window->frameMargins();
+}
+
+void CTrainerDlg::FitToScreen(QScreen* screen)
+{
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QMargins frame = FrameMargins();
+    fittedFrame_ = frame;
+    fittedScreen_ = screen;
+    const QFont font = FittingDialogFont(DesktopDialogFont(), area, frame, this);
+    if (font != this->font() || base_.x == 0)
+        LayOut(font);
+
+    // A window opening for the first time is centred by QDialog, inside the
+    // area when it fits; one already shown is moved back inside.  When not
+    // even the smallest font fits, the title bar stays reachable at the
+    // area's top left, and the window can be moved from there.  A shown
+    // window is placed by its frame through its QWindow, as the widget's
+    // own idea of its frame can lag behind the window manager's.
+    QWindow* window = isVisible() ? windowHandle() : nullptr;
+    const QRect outer(window ? window->framePosition() : pos(),
+                      size().grownBy(QMargins(0, 0, frame.left() + frame.right(), frame.top() + frame.bottom())));
+    QPoint target = outer.topLeft();
+    if (outer.width() > area.width() || outer.height() > area.height())
+        target = area.topLeft();
+    else if (window || testAttribute(Qt::WA_Moved))
+        target = QPoint(std::clamp(outer.left(), area.left(), area.right() + 1 - outer.width()),
+                        std::clamp(outer.top(), area.top(), area.bottom() + 1 - outer.height()));
+    else
+        return;
+    if (window)
+        window->setFramePosition(target);
+    else
+        move(target);
+}
+
+void CTrainerDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!windowHandle())
+        return;
+    // The window may open on another screen than the one it was built for.
+    if (windowHandle()->screen() != fittedScreen_)
+        FitToScreen(windowHandle()->screen());
+    if (screenWatched_)
+        return;
+    screenWatched_ = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, &CTrainerDlg::FitToScreen);
+    // The window manager frames the window some moments after it is shown,
+    // and no event says when: look for the frame for up to two seconds, and
+    // fit once more for the real one.
+    frameWatch_.setInterval(50);
+    connect(&frameWatch_, &QTimer::timeout, this, [this] {
+        const QMargins frame = windowHandle()->frameMargins();
+        if (frame.isNull() && ++frameChecks_ < 40)
+            return;
+        frameWatch_.stop();
+        if (!frame.isNull() && frame != fittedFrame_)
+            FitToScreen(screen());
+    });
+    frameWatch_.start();
 }
 
 QWidget* CTrainerDlg::BuildControl(const ControlSpec& row)

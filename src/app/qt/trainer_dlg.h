@@ -4,11 +4,15 @@
 // TrainerSet, and the trainers write the boxes through the WindowPlatform.
 #pragma once
 
+#include "app/qt/dialog_font.h"
 #include "shell/dialog_layout.h"
 
 #include <QDialog>
 #include <QHash>
 #include <QList>
+#include <QTimer>
+
+class QScreen;
 
 namespace velmo {
 
@@ -26,20 +30,35 @@ public:
 
     // Dialog units to pixels with this dialog's base units.
     QRect ToPixels(const ControlSpec& row) const;
-    int baseX() const { return baseX_; }
-    int baseY() const { return baseY_; }
+    int baseX() const { return base_.x; }
+    int baseY() const { return base_.y; }
+
+    // Lays the window out at the largest dialog font, up to the desktop's,
+    // at which it fits the screen's available area with its frame, and
+    // keeps it inside that area.  Runs at start and again whenever the
+    // window moves to another screen.
+    void FitToScreen(QScreen* screen);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildControls();
     QWidget* BuildControl(const ControlSpec& row);
+    // Sets the font and places every control in pixels of its base units.
+    void LayOut(const QFont& font);
+    // The window manager's frame around the window, or an estimate of it.
+    QMargins FrameMargins() const;
 
     TrainerSet& trainers_;
     WindowPlatform& platform_;
-    int baseX_ = 0;
-    int baseY_ = 0;
+    BaseUnits base_;
+    QMargins fittedFrame_;
+    QScreen* fittedScreen_ = nullptr;
+    bool screenWatched_ = false;
+    QTimer frameWatch_;
+    int frameChecks_ = 0;
     QHash<int, QWidget*> controls_;
     QList<QWidget*> widgets_;
 };
