@@ -75,7 +75,7 @@ trap cleanup EXIT
 # The program, with one retry when its window does not come up.
 window=""
 for attempt in 1 2; do
-    timeout --kill-after=5 120 wine "$exe" >wine.log 2>&1 &
+    timeout --kill-after=5 120 "${VELMO_WINE:-wine}" "$exe" >wine.log 2>&1 &
     app=$!
     window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velmorandine$' 2>/dev/null | head -1)
     [ -n "$window" ] && break
