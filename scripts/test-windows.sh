@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows programs with mingw-w64, 32-bit (i686) and 64-bit
-# (x86_64), both with warnings as errors, checks both zips, and tests one
-# build under Wine on a virtual X display (installing what is missing): the
-# core's unit tests, the replay tool byte for byte against the Linux build's,
-# the real Win32 window driven by clicks.  scripts/test.sh runs this; it can
-# also run on its own.
+# (x86_64), both with warnings as errors, checks both zips and both builds'
+# resources (manifest, version, icon), builds the 64-bit installer, and tests
+# one build under Wine on a virtual X display (installing what is missing):
+# the core's unit tests, the replay tool byte for byte against the Linux
+# build's, the real Win32 window at 96, 144 and 192 DPI (at 96 driven by
+# clicks), and with the x86_64 build the installer.  scripts/test.sh runs
+# this; it can also run on its own.
 #
 # Which build runs under Wine: the i686 one where this machine runs 32-bit
 # programs; where it does not (a kernel without IA-32 emulation: 32-bit
@@ -64,13 +66,13 @@ build win64 x86_64
 if [ "$runs32" = yes ]; then
     under_wine win32
     packages_only win64
-    summary=("i686: built, zip checked and tested under 32-bit Wine"
-        "x86_64: built and zip checked; not run under Wine: the i686 build was")
+    summary=("i686: built, zip and resources checked, tested under 32-bit Wine"
+        "x86_64: built, zip and resources checked, installer built; not run under Wine: the i686 build was")
 else
     packages_only win32
     under_wine win64
-    summary=("i686: built and zip checked; not run: this kernel runs no 32-bit programs"
-        "x86_64: built, zip checked and tested under 64-bit Wine in its place")
+    summary=("i686: built, zip and resources checked; not run: this kernel runs no 32-bit programs"
+        "x86_64: built, zip and resources checked, tested under 64-bit Wine in its place, installer included")
 fi
 echo "Windows builds and tests took $(($(date +%s) - started)) s"
 printf '%s\n' "${summary[@]}"

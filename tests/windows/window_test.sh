@@ -62,18 +62,9 @@ printf '5 7 0 3 11 13 0 0 0 0 ' >Highscores.txt
 "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 ||
     fail "cannot set LogPixels to $dpi"
 
-# A window manager, ready before the first window maps: Wine's message
-# boxes do not end cleanly on a display whose manager is still starting.
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
-started_wm=""
-if ! wm_ready; then
-    openbox >/dev/null 2>&1 &
-    started_wm=$!
-    for _ in $(seq 1 40); do
-        wm_ready && break
-        sleep 0.25
-    done
-fi
+# shellcheck source=window_manager.sh
+. "$here/window_manager.sh"
+start_window_manager
 app=""
 cleanup() {
     [ -n "$app" ] && kill "$app" 2>/dev/null
