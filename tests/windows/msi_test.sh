@@ -24,7 +24,7 @@ windows_folder() { "$here/wine_run.sh" 30 cmd /c echo "%$1%" | tr -d '\r'; }
 unix_path() { "$here/wine_run.sh" 30 winepath -u "$1" | tr -d '\r'; }
 msiexec() { "$here/wine_run.sh" 120 msiexec "$@" /qn; }
 
-# shellcheck source=window_manager.sh
+# shellcheck source=tests/windows/window_manager.sh
 . "$here/window_manager.sh"
 start_window_manager
 trap '[ -n "$started_wm" ] && kill "$started_wm" 2>/dev/null' EXIT
@@ -60,10 +60,14 @@ if [ -n "$window" ]; then
         [ -f "$data/Highscores.txt" ] && break
         sleep 0.25
     done
-    xdotool windowactivate --sync "$window" key Escape 2>/dev/null
-    for _ in $(seq 1 40); do
-        xdotool search --onlyvisible --name '^Velmorandine$' >/dev/null 2>&1 || break
-        sleep 0.25
+    # Escape, once the window is active; again should the first be lost.
+    for _ in 1 2 3; do
+        xdotool windowactivate --sync "$window" 2>/dev/null
+        xdotool key Escape
+        for _ in $(seq 1 20); do
+            xdotool search --onlyvisible --name '^Velmorandine$' >/dev/null 2>&1 || break 2
+            sleep 0.25
+        done
     done
     # A program still running would hold its file against the upgrade.
     if xdotool search --onlyvisible --name '^Velmorandine$' >/dev/null 2>&1; then

@@ -1,3 +1,5 @@
+# shellcheck shell=bash
+# shellcheck disable=SC2034  # started_wm is read by the scripts that source this
 # Sourced by the tests that show windows: start_window_manager starts openbox
 # on $DISPLAY unless a window manager runs there, and returns once it is
 # ready (Wine's message boxes do not end cleanly on a display whose manager

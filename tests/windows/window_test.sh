@@ -62,7 +62,7 @@ printf '5 7 0 3 11 13 0 0 0 0 ' >Highscores.txt
 "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 ||
     fail "cannot set LogPixels to $dpi"
 
-# shellcheck source=window_manager.sh
+# shellcheck source=tests/windows/window_manager.sh
 . "$here/window_manager.sh"
 start_window_manager
 app=""
