@@ -5,7 +5,13 @@
 # ready (Wine's message boxes do not end cleanly on a display whose manager
 # is still starting, and windows are activated through it); started_wm holds
 # the process to end afterwards, or nothing.
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+# The root window names the manager's check window; a manager that has
+# ended leaves the name behind, so the window itself must still be there.
+wm_ready() {
+    local check
+    check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -o '0x[0-9a-f]*$')
+    [ -n "$check" ] && xprop -id "$check" >/dev/null 2>&1
+}
 started_wm=""
 start_window_manager() {
     wm_ready && return 0
