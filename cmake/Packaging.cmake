@@ -29,10 +29,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 # Windows: a zip of the two programs, which need nothing but system DLLs, and
-# the README.  (cd build/win32 && cpack) makes velmorandine-<version>-win32.zip.
+# the README.  (cd build/win32 && cpack) makes velmorandine-<version>-win32.zip,
+# the 64-bit build -win64.zip.
 if(WIN32)
     set(CPACK_GENERATOR ZIP)
-    set(CPACK_PACKAGE_FILE_NAME "velmorandine-${PROJECT_VERSION}-win32")
+    set(CPACK_PACKAGE_FILE_NAME "velmorandine-${PROJECT_VERSION}-${VELMO_WINDOWS_FLAVOUR}")
     set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
     set(CPACK_PACKAGING_INSTALL_PREFIX /)
     install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION .)

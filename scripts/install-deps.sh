@@ -10,11 +10,13 @@ packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock
           clang clang-format libclang-rt-dev xvfb xauth openbox xdotool x11-utils x11-apps imagemagick libxcb1-dev xclip
           # the package check: building and judging the .deb, starting the menu entry
           dpkg-dev lintian devscripts desktop-file-utils appstream libglib2.0-bin)
-# Wine runs the 32-bit programs with the i386 architecture's libraries;
-# fonts-wine brings "MS Sans Serif"; openbox, xdotool and xprop serve the
-# window test.
-windows=(cmake make g++-mingw-w64-i686-posix libgtest-dev wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool
-         openbox x11-utils unzip)
+# Both mingw-w64 compilers build the 32- and 64-bit programs; Wine runs the
+# 32-bit programs with the i386 architecture's libraries, wine64 the 64-bit
+# ones; fonts-wine brings "MS Sans Serif"; openbox, xdotool and xprop serve
+# the window test, imagemagick its screenshots; msitools and wixl build the
+# installer.
+windows=(cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix libgtest-dev wine wine32:i386 wine64
+         fonts-wine xvfb xauth xdotool openbox x11-utils imagemagick unzip msitools wixl)
 if [ "${1:-}" = "--windows" ]; then
     packages=("${windows[@]}")
 elif [ "$#" -gt 0 ]; then

@@ -3,18 +3,21 @@
 // check what the real controls hold rather than what the program meant to
 // put there.
 //
-//   layout        the dialog against the layout table: control order (= tab
-//                 order), ids, classes, styles, captions, positions; window
-//                 styles; the focus on the card box.  (Wine does not pass
+//   layout        the dialog against the layout table at the font size that
+//                 fits the work area: control order (= tab order), ids,
+//                 classes, styles, captions, positions; window styles; the
+//                 window inside the work area; the focus on the card box.  (Wine does not pass
 //                 WM_GETICON between processes; the test reads the icon from
 //                 the X window instead.)
 //   text ID       the text of control ID, in UTF-8
 //   center ID     the screen position of control ID's centre, "X Y"
 //   message       caption and text of the message box on top of the dialog,
 //                 and the screen position of its OK button
+//   metric icon|small-icon   the large or small icon's width in pixels
 //
 // Exit status 0 when the window (and for "message", a message box) is there
 // and, for "layout", everything matches; 1 otherwise.
+#include "app/win32/dialog_fit.h"
 #include "app/win32/dialog_template.h"
 #include "common/windows_api.h"
 #include "common/windows_text.h"
@@ -74,10 +77,16 @@ INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM)
     return FALSE;
 }
 
-HWND HiddenReferenceDialog()
+HWND HiddenReferenceDialog(WORD points)
 {
-    const velmo::DialogTemplate hidden(velmo::kDialogStyle & ~static_cast<DWORD>(WS_VISIBLE));
+    const velmo::DialogTemplate hidden(velmo::kDialogStyle & ~static_cast<DWORD>(WS_VISIBLE), points);
     return ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), hidden.get(), nullptr, IgnoreMessages, 0);
+}
+
+std::string RectText(const RECT& rect)
+{
+    return std::to_string(rect.left) + "," + std::to_string(rect.top) + " " + std::to_string(rect.right - rect.left) +
+           "x" + std::to_string(rect.bottom - rect.top);
 }
 
 int Layout(HWND dialog)
@@ -95,7 +104,20 @@ int Layout(HWND dialog)
     if ((::GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW) == 0)
         fault("no WS_EX_APPWINDOW");
 
-    const HWND reference = HiddenReferenceDialog();
+    // The font size that fits the work area where the dialog stands, found
+    // as the program finds it; where a size fits, the window lies inside
+    // that area.  (Where none does, the window test sees from the X side
+    // where the window manager put it.)
+    RECT window{};
+    ::GetWindowRect(dialog, &window);
+    const velmo::DialogFit fit = velmo::FitDialog(::GetModuleHandleW(nullptr), {window.left, window.top});
+    const RECT work = velmo::WorkAreaAt({window.left, window.top});
+    const bool fits = fit.size.cx <= work.right - work.left && fit.size.cy <= work.bottom - work.top;
+    RECT inside{};
+    if (fits && !(::IntersectRect(&inside, &window, &work) && ::EqualRect(&inside, &window)))
+        fault("window " + RectText(window) + " outside the work area " + RectText(work));
+
+    const HWND reference = HiddenReferenceDialog(fit.points);
     HWND child = ::GetWindow(dialog, GW_CHILD);
     for (const velmo::ControlSpec& row : velmo::DialogControls()) {
         const std::string name = "control " + std::to_string(row.id) + " \"" + std::string(row.caption) + "\": ";
@@ -125,11 +147,7 @@ int Layout(HWND dialog)
         ::MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&actual), 2);
         const RECT expected = PixelsOf(reference, row);
         if (!::EqualRect(&actual, &expected))
-            fault(name + "at " + std::to_string(actual.left) + "," + std::to_string(actual.top) + " " +
-                  std::to_string(actual.right - actual.left) + "x" + std::to_string(actual.bottom - actual.top) +
-                  ", not " + std::to_string(expected.left) + "," + std::to_string(expected.top) + " " +
-                  std::to_string(expected.right - expected.left) + "x" +
-                  std::to_string(expected.bottom - expected.top));
+            fault(name + "at " + RectText(actual) + ", not " + RectText(expected));
         child = ::GetWindow(child, GW_HWNDNEXT);
     }
     if (child)
@@ -149,11 +167,9 @@ int Layout(HWND dialog)
         fault("client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
     ::DestroyWindow(reference);
 
-    RECT window{};
-    ::GetWindowRect(dialog, &window);
-    std::printf("%d controls, client %ldx%ld px, window %ldx%ld px, %d difference(s)\n",
-                static_cast<int>(velmo::DialogControls().size()), client.right, client.bottom,
-                window.right - window.left, window.bottom - window.top, faults);
+    std::printf("%d controls, %u dpi, font %u pt, client %ldx%ld px, window %s px in work area %s, %d difference(s)\n",
+                static_cast<int>(velmo::DialogControls().size()), ::GetDpiForSystem(), fit.points, client.right,
+                client.bottom, RectText(window).c_str(), RectText(work).c_str(), faults);
     return faults == 0 ? 0 : 1;
 }
 
@@ -184,8 +200,9 @@ int main(int argc, char** argv)
     ::_setmode(::_fileno(stdout), _O_BINARY); // "\n" alone, for the shell that reads it
     const HWND dialog = FindDialog();
     if (!dialog || argc < 2) {
-        std::fprintf(stderr, dialog ? "usage: velmo-window-probe layout|text ID|center ID|message\n"
-                                    : "no Velmorandine window\n");
+        std::fprintf(stderr, dialog
+                                 ? "usage: velmo-window-probe layout|text ID|center ID|message|metric icon|small-icon\n"
+                                 : "no Velmorandine window\n");
         return 1;
     }
     const std::string command = argv[1];
@@ -193,6 +210,12 @@ int main(int argc, char** argv)
         return Layout(dialog);
     if (command == "message")
         return Message(dialog);
+    // The icon sizes the program loads, as this DPI-aware process sees them.
+    if (argc == 3 && command == "metric") {
+        const std::string which = argv[2];
+        std::printf("%d\n", ::GetSystemMetrics(which == "small-icon" ? SM_CXSMICON : SM_CXICON));
+        return which == "icon" || which == "small-icon" ? 0 : 1;
+    }
     if (argc == 3 && (command == "text" || command == "center")) {
         const HWND control = ::GetDlgItem(dialog, std::atoi(argv[2]));
         if (!control)

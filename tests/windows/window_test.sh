@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
-# window_test.sh VELMORANDINE_EXE PROBE_EXE WORK_DIR
-# The real Win32 window under Wine on the X display in $DISPLAY (a virtual
-# one: the driver runs ctest under xvfb-run), with openbox as window manager.
-# Clicks go in through xdotool; what the controls hold is read back with the
-# probe, from outside the program.  Checks: the layout against the table and
-# the focus; the program icon; a click and "Highscores.txt"; clicks made
-# during a pause handled afterwards, in order; a Help text and the nameless
-# file failure message with their captions; Escape ending the program.
+# window_test.sh VELMORANDINE_EXE PROBE_EXE WORK_DIR DPI [--clicks]
+# The real Win32 window under Wine, at DPI (the prefix's LogPixels), on the X
+# display in $DISPLAY (a virtual one: the driver runs ctest under xvfb-run),
+# with openbox as window manager.  What the controls hold is read back with
+# the probe, from outside the program.  Checks: the layout against the table
+# at the font size that fits the screen's work area, and the focus; the
+# whole window, frame included, on the screen; the program icon at its large
+# and small sizes; Escape ending the program.  A screenshot of the screen is
+# left in WORK_DIR/screen.png to look at.
+# With --clicks, between layout and Escape, clicks go in through xdotool: a
+# click and "Highscores.txt"; clicks made during a pause handled
+# afterwards, in order; a Help text and the nameless file failure message
+# with their captions.
 # Exits 77 (skipped) without a display.
 set -uo pipefail
-exe=$(realpath "$1") probe=$(realpath "$2") work=$3
+exe=$(realpath "$1") probe=$(realpath "$2") work=$3 dpi=$4 clicks=${5:-}
 here=$(cd "$(dirname "$0")" && pwd)
+wine=${VELMO_WINE:-wine}
 if [ -z "${DISPLAY:-}" ]; then
     echo "no X display: run under xvfb-run (scripts/test-windows.sh does)"
     exit 77
@@ -52,19 +58,13 @@ rm -rf "$work"
 mkdir -p "$work"
 cd "$work" || exit 1
 printf '5 7 0 3 11 13 0 0 0 0 ' >Highscores.txt
+# Read by each Wine program as it starts.
+"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 ||
+    fail "cannot set LogPixels to $dpi"
 
-# A window manager, ready before the first window maps: Wine's message
-# boxes do not end cleanly on a display whose manager is still starting.
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
-started_wm=""
-if ! wm_ready; then
-    openbox >/dev/null 2>&1 &
-    started_wm=$!
-    for _ in $(seq 1 40); do
-        wm_ready && break
-        sleep 0.25
-    done
-fi
+# shellcheck source=tests/windows/window_manager.sh
+. "$here/window_manager.sh"
+start_window_manager
 app=""
 cleanup() {
     [ -n "$app" ] && kill "$app" 2>/dev/null
@@ -75,7 +75,7 @@ trap cleanup EXIT
 # The program, with one retry when its window does not come up.
 window=""
 for attempt in 1 2; do
-    timeout --kill-after=5 120 wine "$exe" >wine.log 2>&1 &
+    timeout --kill-after=5 120 "$wine" "$exe" >wine.log 2>&1 &
     app=$!
     window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velmorandine$' 2>/dev/null | head -1)
     [ -n "$window" ] && break
@@ -89,47 +89,71 @@ done
     exit 1
 }
 
+sleep 1 # the window manager's frame settles
 probe layout || fail "the dialog differs from the layout table (above)"
-xprop -id "$window" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "the window has no 32x32 program icon"
+# What the user sees: the window manager's frame around the window, wholly
+# on the screen.
+geometry=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+    /^ *Width/ {w=$NF} /^ *Height/ {h=$NF} END {print x, y, w, h}')
+extents=$(xprop -id "$window" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ,)
+screen=$(xwininfo -root | awk '/^ *Width/ {w=$NF} /^ *Height/ {h=$NF} END {print w, h}')
+read -r x y w h <<<"$geometry"
+read -r left right top bottom <<<"${extents:-0 0 0 0}"
+read -r sw sh <<<"$screen"
+fx=$((x - left)) fy=$((y - top)) fw=$((w + left + right)) fh=$((h + top + bottom))
+if [ "$fx" -lt 0 ] || [ "$fy" -lt 0 ] || [ $((fx + fw)) -gt "$sw" ] || [ $((fy + fh)) -gt "$sh" ]; then
+    fail "the window (${fw}x${fh} at $fx,$fy) is not wholly on the ${sw}x${sh} screen"
+fi
+echo "window ${fw}x${fh} at $fx,$fy on a ${sw}x${sh} screen at $dpi dpi"
+# The large and the small icon, each loaded at its own size.
+icons=$(xprop -id "$window" _NET_WM_ICON | grep -o "Icon ([0-9]* x [0-9]*)" | sort -u | tr '\n' ' ')
+large=$(probe metric icon) small=$(probe metric small-icon)
+[[ "$icons" == *"Icon ($large x $large)"* && "$icons" == *"Icon ($small x $small)"* ]] ||
+    fail "the window's icons are $icons, not ${large}px and ${small}px"
+command -v import >/dev/null && import -window root screen.png
 
-# SCORES: the total of the slots, and slot 8 keeps it.
-click 1028
-wait_for_text 1029 39
-[ "$(cat Highscores.txt)" = "5 7 0 3 11 13 0 0 39 0 " ] || fail "Highscores.txt holds \"$(cat Highscores.txt)\""
+if [ "$clicks" = --clicks ]; then
+    # SCORES: the total of the slots, and slot 8 keeps it.
+    click 1028
+    wait_for_text 1029 39
+    [ "$(cat Highscores.txt)" = "5 7 0 3 11 13 0 0 39 0 " ] || fail "Highscores.txt holds \"$(cat Highscores.txt)\""
 
-# HIT freezes the window for 2 s; the three clicks made meanwhile come
-# afterwards, in order.  Incorrect first, then two Correct: 2 runs, 100 %.
-# (In any other order, or with a click lost, the result box reads otherwise.)
-positions=()
-for id in 1022 1004 1003 1003; do positions+=("$(probe center $id)"); done
-for position in "${positions[@]}"; do
-    # shellcheck disable=SC2086
-    xdotool mousemove --sync $position click 1
-done
-wait_for_text 1005 "Runs:2, 100 %"
-[[ "$(probe text 1025)" =~ ^0\.[0-9]+$ ]] || fail "the Patience box shows \"$(probe text 1025)\""
+    # HIT freezes the window for 2 s; the three clicks made meanwhile come
+    # afterwards, in order.  Incorrect first, then two Correct: 2 runs, 100 %.
+    # (In any other order, or with a click lost, the result box reads otherwise.)
+    positions=()
+    for id in 1022 1004 1003 1003; do positions+=("$(probe center $id)"); done
+    for position in "${positions[@]}"; do
+        # shellcheck disable=SC2086
+        xdotool mousemove --sync $position click 1
+    done
+    wait_for_text 1005 "Runs:2, 100 %"
+    [[ "$(probe text 1025)" =~ ^0\.[0-9]+$ ]] || fail "the Patience box shows \"$(probe text 1025)\""
 
-# Help: its text in a message box captioned "Velmorandine", until OK.
-click 1001
-sleep 1
-message=$(probe message)
-grep -q "^caption: Velmorandine$" <<<"$message" || fail "Help message: $message"
-grep -q "^text: This is for memorizing standard open charts." <<<"$message" || fail "Help message: $message"
-press_ok "$message"
-probe message >/dev/null && fail "the Help message is still open after OK"
+    # Help: its text in a message box captioned "Velmorandine", until OK.
+    click 1001
+    sleep 1
+    message=$(probe message)
+    grep -q "^caption: Velmorandine$" <<<"$message" || fail "Help message: $message"
+    grep -q "^text: This is for memorizing standard open charts." <<<"$message" || fail "Help message: $message"
+    press_ok "$message"
+    probe message >/dev/null && fail "the Help message is still open after OK"
 
-# A directory in the highscore file's place: the failure message carries
-# the application's name, the executable's.
-rm Highscores.txt && mkdir Highscores.txt
-click 1027
-sleep 1
-message=$(probe message)
-grep -q "^caption: velmorandine$" <<<"$message" || fail "file failure message: $message"
-grep -q "^text: Highscore list gone?$" <<<"$message" || fail "file failure message: $message"
-press_ok "$message"
+    # A directory in the highscore file's place: the failure message carries
+    # the application's name, the executable's.
+    rm Highscores.txt && mkdir Highscores.txt
+    click 1027
+    sleep 1
+    message=$(probe message)
+    grep -q "^caption: velmorandine$" <<<"$message" || fail "file failure message: $message"
+    grep -q "^text: Highscore list gone?$" <<<"$message" || fail "file failure message: $message"
+    press_ok "$message"
+
+    rmdir Highscores.txt
+fi
 
 # Escape ends the program, and nothing is written on the way out.
-rmdir Highscores.txt && printf '1 2 3 4 5 6 7 8 9 10 ' >Highscores.txt
+printf '1 2 3 4 5 6 7 8 9 10 ' >Highscores.txt
 xdotool windowactivate --sync "$window" 2>/dev/null || true
 xdotool key Escape
 for _ in $(seq 1 40); do

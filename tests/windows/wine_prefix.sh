@@ -5,13 +5,16 @@
 # back to another font), then starts a persistent wineserver so that the
 # many short Wine runs that follow do not each pay for a cold start.
 # stop: ends that wineserver.
+# $VELMO_WINE is the Wine loader to use (the build's ctest sets it: 64-bit
+# Wine for the 64-bit build); plain "wine" when unset.
 set -euo pipefail
 : "${WINEPREFIX:?WINEPREFIX must be set}"
+wine=${VELMO_WINE:-wine}
 case "${1:-}" in
 start)
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "creating the Wine prefix $WINEPREFIX"
-        timeout 180 wineboot --init </dev/null >/dev/null 2>&1
+        timeout 180 "$wine" wineboot --init </dev/null >/dev/null 2>&1
         timeout 60 wineserver --wait
     fi
     fonts="$WINEPREFIX/drive_c/windows/Fonts"
@@ -25,7 +28,7 @@ start)
     # The first program of a Wine session starts Wine's own services, which
     # stay as long as the server and keep the output they inherited open;
     # start them here, detached from the tests' output.
-    timeout 60 wineboot </dev/null >/dev/null 2>&1 || true
+    timeout 60 "$wine" wineboot </dev/null >/dev/null 2>&1 || true
     ;;
 stop)
     wineserver -k || true

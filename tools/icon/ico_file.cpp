@@ -77,7 +77,7 @@ QByteArray PngImage(const QImage& image)
 QByteArray ProgramIconFile()
 {
     std::vector<std::pair<int, QByteArray>> images;
-    for (int size : {16, 24, 32, 48, kPngSize}) {
+    for (int size : {16, 20, 24, 32, 40, 48, 64, kPngSize}) {
         const QImage drawn = RenderProgramIcon(size);
         images.emplace_back(size, size == kPngSize ? PngImage(drawn) : BitmapImage(drawn));
     }

@@ -6,7 +6,8 @@
 
 namespace velmo {
 
-// 16, 24, 32 and 48 pixels as 32-bit bitmaps with a transparency mask,
+// 16, 20, 24, 32, 40, 48 and 64 pixels (the small and large icons at 100 to
+// 200 % scaling) as 32-bit bitmaps with a transparency mask,
 // 256 pixels as PNG (the form Windows Vista and later read at that size).
 QByteArray ProgramIconFile();
 

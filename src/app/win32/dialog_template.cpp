@@ -55,7 +55,7 @@ ControlClass ClassOf(const ControlSpec& row)
     return {kStaticAtom, kChild};
 }
 
-DialogTemplate::DialogTemplate(DWORD style)
+DialogTemplate::DialogTemplate(DWORD style, WORD fontPoints)
 {
     const auto controls = DialogControls();
     Writer out(words_);
@@ -69,7 +69,7 @@ DialogTemplate::DialogTemplate(DWORD style)
     out.Word(0); // no menu
     out.Word(0); // the predefined dialog class
     out.Text(kDialogCaption);
-    out.Word(kDialogFontPoints);
+    out.Word(fontPoints);
     out.Text(kDialogFont);
 
     // Template order is tab order.

@@ -18,10 +18,12 @@ inline constexpr DWORD kDialogStyle =
     WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT;
 inline constexpr DWORD kDialogExStyle = WS_EX_APPWINDOW;
 
-// A DLGTEMPLATE with its DLGITEMTEMPLATEs, DWORD-aligned in the vector.
+// A DLGTEMPLATE with its DLGITEMTEMPLATEs, DWORD-aligned in the vector; the
+// font's size may be smaller than the layout's where the screen is small
+// (dialog_fit.h).
 class DialogTemplate {
 public:
-    explicit DialogTemplate(DWORD style = kDialogStyle);
+    explicit DialogTemplate(DWORD style = kDialogStyle, WORD fontPoints = kDialogFontPoints);
     const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "app/win32/dialog_template.h"
 #include "app/win32/win32_platform.h"
+#include "shell/dialog_layout.h"
 #include "shell/event_table.h"
 #include "shell/trainer_set.h"
 
@@ -23,19 +24,53 @@ private:
     HDC dc_;
 };
 
+// The result with which a dialog ends to be made again at another font size.
+constexpr INT_PTR kRefit = 0x7654;
+// Posted to check the fit once a move or a DPI change is complete.
+constexpr UINT kCheckFitMessage = WM_APP + 1;
+
+HICON LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric)
+{
+    return static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(kProgramIconResource), IMAGE_ICON,
+                                           ::GetSystemMetrics(widthMetric), ::GetSystemMetrics(heightMetric), 0));
+}
+
+POINT TopLeftOf(HWND window)
+{
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return {rect.left, rect.top};
+}
+
 } // namespace
 
 CTrainerDlg::CTrainerDlg(HINSTANCE instance, TrainerSet& trainers, Win32Platform& platform)
     : instance_(instance), trainers_(trainers), platform_(platform),
-      icon_(::LoadIconW(instance, MAKEINTRESOURCEW(kProgramIconResource)))
+      icon_(LoadProgramIcon(instance, SM_CXICON, SM_CYICON)),
+      smallIcon_(LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON))
 {
+}
+
+CTrainerDlg::~CTrainerDlg()
+{
+    ::DestroyIcon(icon_);
+    ::DestroyIcon(smallIcon_);
 }
 
 INT_PTR CTrainerDlg::DoModal()
 {
-    const DialogTemplate dialogTemplate;
-    return ::DialogBoxIndirectParamW(instance_, dialogTemplate.get(), nullptr, DialogProc,
-                                     reinterpret_cast<LPARAM>(this));
+    // The first dialog opens where the dialog manager puts a template at
+    // 0,0: the top-left corner of the primary monitor.
+    POINT at{0, 0};
+    for (;;) {
+        fit_ = FitDialog(instance_, at);
+        const DialogTemplate dialogTemplate(kDialogStyle, fit_.points);
+        const INT_PTR result = ::DialogBoxIndirectParamW(instance_, dialogTemplate.get(), nullptr, DialogProc,
+                                                         reinterpret_cast<LPARAM>(this));
+        if (result != kRefit)
+            return result;
+        at = fit_.topLeft;
+    }
 }
 
 INT_PTR CALLBACK CTrainerDlg::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -59,6 +94,20 @@ INT_PTR CALLBACK CTrainerDlg::DialogProc(HWND window, UINT message, WPARAM wPara
         // One of the few messages whose result a dialog procedure returns directly.
         return reinterpret_cast<INT_PTR>(self->icon_);
     case WM_COMMAND: return self->OnCommand(wParam);
+    case WM_ENTERSIZEMOVE: self->moving_ = true; return FALSE;
+    case WM_EXITSIZEMOVE:
+        self->moving_ = false;
+        ::PostMessageW(window, kCheckFitMessage, 0, 0);
+        return FALSE;
+    case WM_DPICHANGED:
+        // Where the system rescales the dialog itself it does so now; the
+        // check afterwards makes it again where the size no longer fits or
+        // the system left it as it was.  A drag checks when it ends.
+        if (!self->placing_ && !self->moving_)
+            ::PostMessageW(window, kCheckFitMessage, 0, 0);
+        return FALSE;
+    case kCheckFitMessage: self->CheckFit(); return TRUE;
+    case WM_DESTROY: self->KeepState(); return FALSE;
     default: return FALSE;
     }
 }
@@ -67,9 +116,54 @@ BOOL CTrainerDlg::OnInitDialog()
 {
     platform_.AttachDialog(window_);
     ::SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-    ::SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
-    StartUp(trainers_);
-    return TRUE; // the focus goes to the first control in tab order, the card box 1000
+    ::SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    placing_ = true;
+    ::SetWindowPos(window_, nullptr, fit_.topLeft.x, fit_.topLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    placing_ = false;
+    if (!started_) {
+        started_ = true;
+        StartUp(trainers_);
+        return TRUE; // the focus goes to the first control in tab order, the card box 1000
+    }
+    for (const auto& [id, text] : texts_)
+        ::SetDlgItemTextW(window_, id, text.c_str());
+    const HWND focus = ::GetDlgItem(window_, focus_);
+    if (!focus)
+        return TRUE;
+    ::SetFocus(focus);
+    return FALSE; // the focus is set
+}
+
+// The dialog at the size that fits where it now stands; made again when the
+// font size or the window's size differs.
+void CTrainerDlg::CheckFit()
+{
+    if (::IsIconic(window_))
+        return;
+    const DialogFit fit = FitDialog(instance_, TopLeftOf(window_));
+    RECT rect{};
+    ::GetWindowRect(window_, &rect);
+    if (fit.points == fit_.points && fit.size.cx == rect.right - rect.left && fit.size.cy == rect.bottom - rect.top)
+        return;
+    fit_ = fit;
+    ::EndDialog(window_, kRefit);
+}
+
+// Kept as the dialog goes, for the dialog that may replace it: whatever a
+// message box or a pause still wrote into it after EndDialog is included.
+void CTrainerDlg::KeepState()
+{
+    texts_.clear();
+    for (const ControlSpec& row : DialogControls()) {
+        if (!IsTextBox(row.id))
+            continue;
+        const HWND box = ::GetDlgItem(window_, row.id);
+        std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(box)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(::GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
+        texts_.emplace_back(row.id, std::move(text));
+    }
+    const HWND focus = ::GetFocus();
+    focus_ = focus && ::IsChild(window_, focus) ? ::GetDlgCtrlID(focus) : 0;
 }
 
 // The minimised window: the program icon centred in the client area.
