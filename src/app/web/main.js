@@ -9,16 +9,25 @@ import { wireScoresTransfer } from './scores_transfer.js';
 import { askToPersist, openStorage } from './storage.js';
 
 const showMessage = createMessageBox(document.getElementById('message'));
+// Where a test asks for it, what the program shows is also recorded in the
+// replay tool's terms, so that the two can be compared.
+const effects = globalThis.velmoEffects;
 let dialog = null;
 const program = await createProgram({
   page: {
-    setBoxText: (id, text) => dialog.setBoxText(id, text),
-    showMessage,
+    setBoxText(id, text) {
+      effects?.push({ box: id, text });
+      dialog.setBoxText(id, text);
+    },
+    showMessage(text, caption) {
+      effects?.push({ message: text, caption });
+      return showMessage(text, caption);
+    },
   },
   storage: openStorage(),
 });
 
-const enqueue = createClickQueue();
+const enqueue = createClickQueue((busy) => { document.body.dataset.busy = busy; });
 const call = (name, returns, types, args) => program.ccall(name, returns, types, args, { async: true });
 const press = (id) => enqueue(() => call('velmo_press', null, ['number'], [id]));
 
