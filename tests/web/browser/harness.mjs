@@ -36,9 +36,12 @@ export async function launch({ profile = mkdtempSync(join(tmpdir(), 'velmo-chrom
     foreign.push(route.request().url());
     return route.abort();
   });
+  let closed = false;
   return {
     context, profile, foreign,
     close: async ({ keepProfile = false } = {}) => {
+      if (closed) return;
+      closed = true;
       await context.close();
       if (!keepProfile) rmSync(profile, { recursive: true, force: true });
     },
