@@ -8,10 +8,9 @@ import { join } from 'node:path';
 import { chromium } from 'playwright-core';
 
 const repo = new URL('../../../', import.meta.url).pathname;
-export const site = process.env.VELMO_WEB_SITE;
 
 export async function startServer() {
-  const server = spawn('node', [join(repo, 'scripts/serve-web.mjs'), site, '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
+  const server = spawn('node', [join(repo, 'scripts/serve-web.mjs'), process.env.VELMO_WEB_SITE, '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
   const url = await new Promise((resolve, reject) => {
     server.stdout.on('data', (chunk) => {
       const found = /http:\/\/127\.0\.0\.1:\d+\//.exec(String(chunk));
