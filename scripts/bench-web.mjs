@@ -3,7 +3,8 @@
 // first: scripts/serve-web.sh builds it, or cmake --build --preset web):
 //   - everything the page loads, gzipped (-9), in bytes;
 //   - from navigation to the first click handled (SCORES: Highscores, whose
-//     total shows in its box), in a fresh profile each time;
+//     total shows in its box), on a first visit in a fresh profile and on a
+//     repeat visit;
 //   - a button's work: Preflop answers and Tilt Sensor answers, from the
 //     click to the program being idle again (neither pauses).
 import { execFileSync } from 'node:child_process';
@@ -11,7 +12,7 @@ import { readdirSync } from 'node:fs';
 import { gzipSync } from 'node:zlib';
 import { launch, startServer } from '../tests/web/browser/harness.mjs';
 
-const runs = 20;
+const runs = Number(process.env.VELMO_BENCH_RUNS ?? 20);
 const site = process.argv[2] ?? `build/web/${readdirSync('build/web').find((name) => /^velmorandine-web-[\d.]+$/.test(name))}`;
 process.env.VELMO_WEB_SITE = execFileSync('realpath', [site], { encoding: 'utf8' }).trim();
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -61,26 +62,34 @@ console.log(`a Preflop answer, click to idle: median ${median(preflop).toFixed(2
 console.log(`a Tilt Sensor answer, click to idle: median ${median(tilt).toFixed(2)} ms`);
 await browser.close();
 
-// Navigation to the first click handled, each in a fresh profile.
-const firstClick = [];
+// Navigation to the first click handled: a first visit in a fresh profile,
+// and a repeat visit (the service worker and the compiled program kept).
+const firstClickScript = () => {
+  globalThis.velmoFirstClick = new Promise((resolve) => {
+    new MutationObserver((changes, watch) => {
+      if (document.body?.dataset.ready !== 'true') return;
+      watch.disconnect();
+      document.getElementById('control1028').click();
+      const poll = () => (document.getElementById('control1029').value ? resolve(performance.now()) : setTimeout(poll, 0));
+      poll();
+    }).observe(document, { attributes: true, subtree: true, attributeFilter: ['data-ready'] });
+  });
+};
+const firstVisit = [];
+const repeatVisit = [];
 for (let run = 0; run < runs; ++run) {
   browser = await launch();
+  await browser.context.addInitScript(firstClickScript);
   page = await browser.context.newPage();
-  await page.addInitScript(() => {
-    globalThis.velmoFirstClick = new Promise((resolve) => {
-      new MutationObserver((changes, watch) => {
-        if (document.body?.dataset.ready !== 'true') return;
-        watch.disconnect();
-        document.getElementById('control1028').click();
-        const poll = () => (document.getElementById('control1029').value ? resolve(performance.now()) : setTimeout(poll, 0));
-        poll();
-      }).observe(document, { attributes: true, subtree: true, attributeFilter: ['data-ready'] });
-    });
-  });
   await page.goto(server.url);
-  firstClick.push(await page.evaluate(() => globalThis.velmoFirstClick));
+  firstVisit.push(await page.evaluate(() => globalThis.velmoFirstClick));
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.goto(server.url);
+  repeatVisit.push(await page.evaluate(() => globalThis.velmoFirstClick));
   await browser.close();
 }
-console.log(`navigation to the first click handled: median ${median(firstClick).toFixed(0)} ms ` +
-  `(range ${Math.min(...firstClick).toFixed(0)}-${Math.max(...firstClick).toFixed(0)})`);
+const report = (name, values) => console.log(`navigation to the first click handled, ${name}: median ` +
+  `${median(values).toFixed(0)} ms (range ${Math.min(...values).toFixed(0)}-${Math.max(...values).toFixed(0)})`);
+report('first visit (fresh profile)', firstVisit);
+report('repeat visit', repeatVisit);
 server.stop();
