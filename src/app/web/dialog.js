@@ -76,7 +76,8 @@ export function buildDialog(container, layout, press) {
     for (const { row, element } of placed) {
       if (row.kind !== 'button') continue;
       let size = fontSize * scale;
-      while (element.scrollWidth > element.clientWidth && size > 6 * scale) {
+      const clipped = () => element.scrollWidth > element.clientWidth || element.scrollHeight > element.clientHeight;
+      while (clipped() && size > 6 * scale) {
         size -= 0.25 * scale;
         element.style.fontSize = `${size}px`;
       }
