@@ -3,6 +3,7 @@
 # only those that are missing.  Runs as root (or through sudo when present).
 #   install-deps.sh            the Linux build and its tests
 #   install-deps.sh --windows  the Windows cross-build and its tests under Wine
+#   install-deps.sh --web      the web build and its tests under node and Chromium
 #   install-deps.sh PKG...     just these
 set -euo pipefail
 
@@ -17,8 +18,15 @@ packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock
 # installer.
 windows=(cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix libgtest-dev wine wine32:i386 wine64
          fonts-wine xvfb xauth xdotool openbox x11-utils imagemagick unzip msitools wixl)
+# Emscripten (with its LLVM and Debian's acorn for the optimiser), GoogleTest's
+# source for the web unit tests, node and npm for playwright-core, and
+# Chromium for it to drive.  A node that brings its own npm needs no other.
+web=(cmake make emscripten googletest chromium nodejs)
+command -v npm >/dev/null || web+=(npm)
 if [ "${1:-}" = "--windows" ]; then
     packages=("${windows[@]}")
+elif [ "${1:-}" = "--web" ]; then
+    packages=("${web[@]}")
 elif [ "$#" -gt 0 ]; then
     packages=("$@")
 fi

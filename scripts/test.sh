@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Velmorandine and runs every test headless (installing what is
 # missing): the formatting check, the whole suite in a normal build with
-# warnings as errors, the Windows build and its tests under Wine, the whole
+# warnings as errors, the Windows build and its tests under Wine, the web
+# build and its tests under node and headless Chromium, the whole
 # suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and the
 # fuzz targets for a bounded time.  The three Linux builds are the presets of
 # CMakePresets.json.
@@ -24,6 +25,9 @@ ctest --preset test -j"$jobs"
 
 echo "== Windows build and tests under Wine"
 VELMO_LINUX_BUILD=build/test scripts/test-windows.sh
+
+echo "== web build and tests under node and headless Chromium"
+VELMO_LINUX_BUILD=build/test scripts/test-web.sh
 
 echo "== build and test under ASan+UBSan"
 cmake --preset asan >/dev/null

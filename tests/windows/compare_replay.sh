@@ -5,10 +5,13 @@
 # wraps), each in a fresh working directory, and fails unless standard
 # output, exit status and the files left behind ("Highscores.txt", and no
 # stray scratch files) are the same byte for byte.  A script whose first
-# line is "# Highscores.txt: VALUES" starts with that file.
+# line is "# Highscores.txt: VALUES" starts with that file.  The second tool
+# runs through wine_run.sh, or through VELMO_REPLAY_RUN when set (a command
+# taking the same TIMEOUT PROGRAM ARGS..., such as tests/web/node_run.sh).
 set -uo pipefail
 linux=$(realpath "$1") windows=$(realpath "$2") scripts=$(realpath "$3") work=$4
 here=$(cd "$(dirname "$0")" && pwd)
+run_other=${VELMO_REPLAY_RUN:-$here/wine_run.sh}
 ticks=(100000 0 4294967000 4294967290)
 
 rm -rf "$work"
@@ -25,7 +28,7 @@ for script in "$scripts"/*.txt; do
             if [ "$side" = linux ]; then
                 (cd "$dir" && "$linux" --tick "$tick" "$script" >../$side.out 2>../$side.err)
             else
-                (cd "$dir" && "$here/wine_run.sh" 60 "$windows" --tick "$tick" "$script" >../$side.out 2>../$side.err)
+                (cd "$dir" && "$run_other" 60 "$windows" --tick "$tick" "$script" >../$side.out 2>../$side.err)
             fi
             echo "exit $?" >>"$work/$name-$tick/$side.out"
         done

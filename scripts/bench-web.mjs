@@ -1,0 +1,95 @@
+// node scripts/bench-web.mjs [SITE]: the web edition's benchmark, medians of
+// 20 runs in headless Chromium against the local server (build the site
+// first: scripts/serve-web.sh builds it, or cmake --build --preset web):
+//   - everything the page loads, gzipped (-9), in bytes;
+//   - from navigation to the first click handled (SCORES: Highscores, whose
+//     total shows in its box), on a first visit in a fresh profile and on a
+//     repeat visit;
+//   - a button's work: Preflop answers and Tilt Sensor answers, from the
+//     click to the program being idle again (neither pauses).
+import { execFileSync } from 'node:child_process';
+import { readdirSync } from 'node:fs';
+import { gzipSync } from 'node:zlib';
+import { launch, startServer } from '../tests/web/browser/harness.mjs';
+
+const runs = Number(process.env.VELMO_BENCH_RUNS ?? 20);
+const site = process.argv[2] ?? `build/web/${readdirSync('build/web').find((name) => /^velmorandine-web-[\d.]+$/.test(name))}`;
+process.env.VELMO_WEB_SITE = execFileSync('realpath', [site], { encoding: 'utf8' }).trim();
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const server = await startServer();
+
+// Sizes, from one visit.
+let browser = await launch();
+let page = await browser.context.newPage();
+const bodies = new Map();
+page.on('response', async (response) => {
+  if (response.status() === 200) bodies.set(response.url(), await response.body());
+});
+await page.goto(server.url);
+await page.waitForSelector('body[data-ready="true"]');
+await page.evaluate(() => navigator.serviceWorker.ready);
+let gzipped = 0;
+for (const [url, body] of bodies) {
+  const size = gzipSync(body, { level: 9 }).length;
+  gzipped += size;
+  console.log(`  ${String(size).padStart(7)} B gzipped  ${String(body.length).padStart(7)} B  ${new URL(url).pathname}`);
+}
+console.log(`everything the page loads, gzipped: ${gzipped} B (${(gzipped / 1024).toFixed(1)} KiB)`);
+
+// A button's work.
+const timePresses = (ids) => page.evaluate(async (controls) => {
+  const press = (id) => new Promise((resolve) => {
+    const started = performance.now();
+    const watch = new MutationObserver(() => {
+      if (document.body.dataset.busy === 'false') {
+        watch.disconnect();
+        resolve(performance.now() - started);
+      }
+    });
+    watch.observe(document.body, { attributes: true, attributeFilter: ['data-busy'] });
+    document.getElementById(`control${id}`).click();
+  });
+  const times = [];
+  for (const [start, answer] of controls) {
+    await press(start);
+    times.push(await press(answer));
+  }
+  return times;
+}, ids);
+const preflop = await timePresses(Array.from({ length: runs }, () => [1042, 1044]));
+const tilt = await timePresses(Array.from({ length: runs }, () => [1007, 1009]));
+console.log(`a Preflop answer, click to idle: median ${median(preflop).toFixed(2)} ms`);
+console.log(`a Tilt Sensor answer, click to idle: median ${median(tilt).toFixed(2)} ms`);
+await browser.close();
+
+// Navigation to the first click handled: a first visit in a fresh profile,
+// and a repeat visit (the service worker and the compiled program kept).
+const firstClickScript = () => {
+  globalThis.velmoFirstClick = new Promise((resolve) => {
+    new MutationObserver((changes, watch) => {
+      if (document.body?.dataset.ready !== 'true') return;
+      watch.disconnect();
+      document.getElementById('control1028').click();
+      const poll = () => (document.getElementById('control1029').value ? resolve(performance.now()) : setTimeout(poll, 0));
+      poll();
+    }).observe(document, { attributes: true, subtree: true, attributeFilter: ['data-ready'] });
+  });
+};
+const firstVisit = [];
+const repeatVisit = [];
+for (let run = 0; run < runs; ++run) {
+  browser = await launch();
+  await browser.context.addInitScript(firstClickScript);
+  page = await browser.context.newPage();
+  await page.goto(server.url);
+  firstVisit.push(await page.evaluate(() => globalThis.velmoFirstClick));
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.goto(server.url);
+  repeatVisit.push(await page.evaluate(() => globalThis.velmoFirstClick));
+  await browser.close();
+}
+const report = (name, values) => console.log(`navigation to the first click handled, ${name}: median ` +
+  `${median(values).toFixed(0)} ms (range ${Math.min(...values).toFixed(0)}-${Math.max(...values).toFixed(0)})`);
+report('first visit (fresh profile)', firstVisit);
+report('repeat visit', repeatVisit);
+server.stop();

@@ -1,0 +1,41 @@
+// node serve-web.mjs DIR PORT: serves the static folder DIR on
+// http://127.0.0.1:PORT with the types a browser needs (application/wasm
+// among them) and the page's Content-Security-Policy as a header too.
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { extname, join, normalize, sep } from 'node:path';
+
+const [root, port = '8080'] = process.argv.slice(2);
+const types = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.css': 'text/css; charset=utf-8',
+  '.wasm': 'application/wasm',
+  '.svg': 'image/svg+xml',
+  '.webmanifest': 'application/manifest+json',
+  '.txt': 'text/plain; charset=utf-8',
+};
+const policy = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self' blob:; " +
+  "connect-src 'self'; manifest-src 'self'; worker-src 'self'; object-src 'none'; base-uri 'none'; " +
+  "form-action 'none'; frame-ancestors 'none'";
+
+const server = createServer(async (request, response) => {
+  const path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
+  const file = normalize(join(root, path.endsWith('/') ? `${path}index.html` : path));
+  if (!file.startsWith(normalize(root) + sep)) {
+    response.writeHead(403).end();
+    return;
+  }
+  try {
+    const body = await readFile(file);
+    response.writeHead(200, {
+      'Content-Type': types[extname(file)] ?? 'application/octet-stream',
+      'Content-Security-Policy': policy,
+      'Cache-Control': 'no-cache',
+    });
+    response.end(request.method === 'HEAD' ? undefined : body);
+  } catch {
+    response.writeHead(404, { 'Content-Type': 'text/plain' }).end('Not found');
+  }
+});
+server.listen(Number(port), '127.0.0.1', () => console.log(`Serving ${root} on http://127.0.0.1:${server.address().port}/`));

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# serve-web.sh [PORT]: builds the web edition (the `web` preset) and serves
+# its site on http://127.0.0.1:PORT (8080 unless given) until interrupted.
+# The same folder is packed as build/web/velmorandine-web-VERSION.zip.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+port=${1:-8080}
+export NODE_PATH=/usr/share/nodejs
+cmake --preset web >/dev/null
+cmake --build --preset web --target velmorandine-site -j"$(nproc)"
+site=$(ls -d build/web/velmorandine-web-*/ | head -1)
+exec node scripts/serve-web.mjs "$(realpath "$site")" "$port"

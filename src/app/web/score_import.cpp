@@ -1,0 +1,110 @@
+#include "app/web/score_import.h"
+
+#include <charconv>
+#include <cstdint>
+
+namespace velmo {
+namespace {
+
+constexpr std::string_view kNothingChanged = " Nothing was changed.";
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// Printable ASCII and white space only: a highscore file never holds more.
+bool IsText(std::string_view bytes)
+{
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (!IsBlank(c) && (byte < 0x20 || byte >= 0x7f))
+            return false;
+    }
+    return true;
+}
+
+std::string SlotName(int slot)
+{
+    switch (slot) {
+    case slots::kRange: return "Manual Range Practice";
+    case slots::kOdds: return "RE/Odds";
+    case slots::kPatience: return "Patience";
+    case slots::kPreflop: return "Preflop Situation Trainer";
+    case slots::kTournament: return "Tournaments";
+    case slots::kCombined: return "SCORES (best total)";
+    default: return "Slot " + std::to_string(slot + 1);
+    }
+}
+
+} // namespace
+
+std::variant<HighscoreSlots, std::string> ParseScoreFile(std::string_view bytes)
+{
+    if (bytes.size() > kMaxScoreFileBytes)
+        return std::string("This file is larger than 64 KiB, so it is not a highscore list.") +
+               std::string(kNothingChanged);
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    if (!IsText(bytes))
+        return std::string("This file is not text, so it is not a highscore list.") + std::string(kNothingChanged);
+    const std::string damaged = "This file is not a highscore list (one to ten whole numbers separated by blanks)." +
+                                std::string(kNothingChanged);
+    HighscoreSlots slots{};
+    int count = 0;
+    for (std::size_t at = 0; at < bytes.size();) {
+        if (IsBlank(bytes[at])) {
+            ++at;
+            continue;
+        }
+        std::size_t end = at;
+        while (end < bytes.size() && !IsBlank(bytes[end]))
+            ++end;
+        const std::string_view word = bytes.substr(at, end - at);
+        std::int32_t value = 0;
+        const auto [stop, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+        if (error != std::errc() || stop != word.data() + word.size() || count == kHighscoreSlotCount)
+            return damaged;
+        slots[static_cast<std::size_t>(count++)] = value;
+        at = end;
+    }
+    if (count == 0)
+        return damaged;
+    return slots;
+}
+
+std::string RaiseSlots(HighscoreSlots& kept, const HighscoreSlots& loaded)
+{
+    std::string changes;
+    for (int slot = 0; slot < kHighscoreSlotCount; ++slot) {
+        const auto i = static_cast<std::size_t>(slot);
+        if (loaded[i] <= kept[i])
+            continue;
+        changes += SlotName(slot) + ": " + std::to_string(kept[i]) + " to " + std::to_string(loaded[i]) + "\n";
+        kept[i] = loaded[i];
+    }
+    return changes;
+}
+
+std::string LoadScores(FileSystem& files, std::string_view bytes)
+{
+    const auto parsed = ParseScoreFile(bytes);
+    if (const auto* refusal = std::get_if<std::string>(&parsed))
+        return *refusal;
+    const auto& loaded = std::get<HighscoreSlots>(parsed);
+    std::string changes;
+    const UpdateOutcome outcome = UpdateHighscoreSlots(files, [&](HighscoreSlots& kept) {
+        changes = RaiseSlots(kept, loaded);
+        return !changes.empty();
+    });
+    switch (outcome) {
+    case UpdateOutcome::Written: return "Scores raised:\n" + changes;
+    case UpdateOutcome::Unchanged:
+        return "No score in this file beats the one kept here." + std::string(kNothingChanged);
+    case UpdateOutcome::Unreadable:
+    case UpdateOutcome::WriteFailed: break;
+    }
+    return std::string(kHighscoreGone) + std::string(kNothingChanged);
+}
+
+} // namespace velmo

@@ -1,0 +1,121 @@
+// The page as a player meets it: every control where the layout table puts
+// it, in its tab order and with its name; the keys; no accessibility
+// violation; and how it looks at 1x, 2x, on a phone and in dark mode.
+import assert from 'node:assert/strict';
+import { mkdirSync, readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { after, before, test } from 'node:test';
+import { launch, openPage, startServer } from './harness.mjs';
+
+const source = (path) => readFileSync(new URL(`../../../${path}`, import.meta.url), 'utf8');
+
+// The layout table read from its source, apart from the program's own copy.
+function layoutTable() {
+  const ids = Object.fromEntries([...source('src/common/control_ids.h').matchAll(/(k\w+) = (\d+);/g)]
+    .map(([, name, id]) => [name, Number(id)]));
+  const kinds = { Button: 'BUTTON', LineEdit: 'INPUT', MultiLineEdit: 'TEXTAREA' };
+  const rows = [...source('src/shell/dialog_layout.cpp').matchAll(
+    /\{(\w+), K::(\w+), "([^"]*)", (\d+), (\d+), (\d+), (\d+), P::\w+(?:, "([^"]*)")?/g)];
+  const groups = rows.filter(([, , kind]) => kind === 'GroupBox');
+  return rows.filter(([, id]) => id !== '0').map(([, id, kind, caption, x, y, width, height, boxName], i, all) => {
+    // A button's panel is the group box listed last before it.
+    const at = rows.indexOf(all[i]);
+    const panel = rows.slice(0, at).reverse().find(([, , k]) => k === 'GroupBox')[3];
+    return { id: ids[id], tag: kinds[kind], x: +x, y: +y, width: +width, height: +height,
+      name: kind === 'Button' ? `${caption}, ${panel}` : boxName, groups: groups.length };
+  });
+}
+
+let server;
+before(async () => { server = await startServer(); });
+after(() => server.stop());
+
+test('every control stands where the layout table puts it, in tab order, with its name', async (t) => {
+  const browser = await launch();
+  t.after(() => browser.close());
+  const page = await openPage(browser.context, server.url);
+  const table = layoutTable();
+  const dialog = await page.locator('#dialog').boundingBox();
+  const unit = { x: dialog.width / 409, y: dialog.height / 200 };
+  for (const row of table) {
+    const control = page.locator(`#control${row.id}`);
+    const [tag, name, box] = await Promise.all([control.evaluate((e) => e.tagName),
+      control.getAttribute('aria-label'), control.boundingBox()]);
+    assert.equal(tag, row.tag, `control ${row.id}`);
+    assert.equal(name, row.name, `control ${row.id}`);
+    for (const [edge, units, scale, origin] of [['x', row.x, unit.x, dialog.x], ['y', row.y, unit.y, dialog.y],
+      ['width', row.width, unit.x, 0], ['height', row.height, unit.y, 0]])
+      assert.ok(Math.abs(box[edge] - origin - units * scale) <= 2, `control ${row.id} ${edge}`);
+  }
+  // Tab walks the controls in the table's order, from the first one.
+  const order = [];
+  for (let i = 0; i < table.length; ++i) {
+    order.push(await page.evaluate(() => Number(document.activeElement.dataset.controlId)));
+    await page.keyboard.press('Tab');
+  }
+  assert.deepEqual(order, table.map((row) => row.id));
+});
+
+test('keys: Enter presses a button, Enter and Escape in a box do nothing, the Help box takes and returns focus',
+  async (t) => {
+    const browser = await launch();
+    t.after(() => browser.close());
+    const page = await openPage(browser.context, server.url);
+    await page.focus('#control1052');
+    await page.keyboard.type('typed');
+    await page.keyboard.press('Enter');
+    await page.keyboard.press('Escape');
+    assert.equal(await page.inputValue('#control1052'), 'typed');
+    await page.focus('#control1042');
+    await page.keyboard.press('Enter');
+    await page.waitForFunction(() => document.getElementById('control1052').value.includes(' with'));
+
+    await page.focus('#control1041');
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('#message[open]');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'message-ok');
+    assert.match(await page.locator('#message-text').textContent(), /common preflop situations/);
+    await page.keyboard.press('Escape');
+    await page.waitForSelector('#message', { state: 'hidden' });
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'control1041');
+  });
+
+test('an accessibility scan finds no violation, with and without a Help box up', async (t) => {
+  const browser = await launch({ bypassCSP: true }); // to inject the scanner
+  t.after(() => browser.close());
+  const page = await openPage(browser.context, server.url);
+  const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+  await page.evaluate(axe);
+  const scan = () => page.evaluate(async () => (await globalThis.axe.run(document)).violations
+    .map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
+  assert.deepEqual(await scan(), []);
+  await page.click('#control1030');
+  await page.waitForSelector('#message[open]');
+  assert.deepEqual(await scan(), []);
+});
+
+test('screenshots at 1x, 2x, on a phone and in dark mode; the whole dialog in view', async (t) => {
+  const folder = process.env.VELMO_WEB_SCREENSHOTS;
+  mkdirSync(folder, { recursive: true });
+  for (const [name, options] of [
+    ['desktop-1x', { viewport: { width: 1024, height: 640 }, deviceScaleFactor: 1 }],
+    ['desktop-2x', { viewport: { width: 1024, height: 640 }, deviceScaleFactor: 2 }],
+    ['phone-portrait', { viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true, hasTouch: true }],
+    ['dark-1x', { viewport: { width: 1024, height: 640 }, deviceScaleFactor: 1, colorScheme: 'dark' }],
+  ]) {
+    const browser = await launch(options);
+    t.after(() => browser.close());
+    const page = await openPage(browser.context, server.url);
+    const violations = [];
+    page.on('console', (message) => { if (/Content.Security.Policy/i.test(message.text())) violations.push(message.text()); });
+    await page.click('#control1042');
+    await page.waitForFunction(() => document.getElementById('control1052').value !== '');
+    const box = await page.locator('#dialog').boundingBox();
+    const view = page.viewportSize();
+    assert.ok(box.x >= 0 && box.y >= 0 && box.x + box.width <= view.width && box.y + box.height <= view.height,
+      `${name}: the dialog fits the viewport`);
+    await page.screenshot({ path: `${folder}/${name}.png` });
+    assert.deepEqual(violations, []);
+    await browser.close();
+  }
+});

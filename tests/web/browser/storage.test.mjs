@@ -1,0 +1,105 @@
+// The scores in the site's storage: kept across a reload and a browser
+// restart, never lost between two tabs, loaded from a file only when it is
+// a highscore list, and the page working offline after the first visit.
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+import { click, launch, openPage, openRecordedPage, settle, startServer, storedScores } from './harness.mjs';
+
+let server;
+before(async () => { server = await startServer(); });
+after(() => server.stop());
+
+// Chooses `content` in "Load scores" and gives back the message shown.
+async function loadScores(page, content) {
+  await page.setInputFiles('#score-file', { name: 'Highscores.txt', mimeType: 'text/plain', buffer: Buffer.from(content) });
+  await page.waitForSelector('#message[open]');
+  const message = await page.locator('#message-text').textContent();
+  await page.click('#message-ok');
+  return message;
+}
+
+test('an announced highscore survives a reload and a browser restart', async (t) => {
+  const first = await launch();
+  t.after(() => first.close());
+  let page = await openRecordedPage(first.context, server.url);
+  // Forty-one Correct/Next (the first judges no hand), then Done: 100 % of 40.
+  for (let i = 0; i < 41; ++i) {
+    await click(page, 1003);
+    await settle(page);
+  }
+  await click(page, 1002);
+  await settle(page);
+  assert.equal(await page.inputValue('#control1005'), 'Highscore! 20');
+  assert.equal(await storedScores(page), '20 0 0 0 0 0 0 0 0 0 ');
+  await page.reload();
+  await page.waitForSelector('body[data-ready="true"]');
+  assert.equal(await storedScores(page), '20 0 0 0 0 0 0 0 0 0 ');
+  await first.close({ keepProfile: true });
+
+  const second = await launch({ profile: first.profile });
+  t.after(() => second.close());
+  page = await openPage(second.context, server.url);
+  await click(page, 1028); // SCORES: Highscores sums the kept list
+  await page.waitForFunction(() => document.getElementById('control1029').value !== '');
+  assert.equal(await page.inputValue('#control1029'), '20');
+  assert.equal(await storedScores(page), '20 0 0 0 0 0 0 0 20 0 ');
+  assert.deepEqual(second.foreign, []);
+  await second.close();
+});
+
+test('two tabs rewriting the list at once lose no raised score', async (t) => {
+  const browser = await launch();
+  t.after(() => browser.close());
+  const [raiser, summer] = [await openPage(browser.context, server.url), await openPage(browser.context, server.url)];
+  // While one tab holds the site's storage lock, the other's rewrite waits
+  // for it instead of going ahead.
+  const holding = summer.evaluate(() =>
+    navigator.locks.request('velmorandine-highscores', () => new Promise((resolve) => setTimeout(resolve, 800))));
+  const started = Date.now();
+  assert.match(await loadScores(raiser, '0 0 1 '), /^Scores raised:/);
+  assert.ok(Date.now() - started >= 700, 'the rewrite waited for the other tab');
+  await holding;
+  // One tab raises slot 3 again and again while the other rewrites the
+  // whole list (SCORES: Highscores) as fast as it can.
+  const rounds = 6;
+  const summing = summer.evaluate(async () => {
+    for (let i = 0; i < 60; ++i) {
+      document.getElementById('control1028').click();
+      await new Promise((resolve) => setTimeout(resolve, 1));
+    }
+  });
+  for (let value = 2; value <= rounds; ++value)
+    assert.match(await loadScores(raiser, `0 0 ${value} `), /^Scores raised:/);
+  await summing;
+  await summer.waitForFunction(() => document.body.dataset.busy === 'false', null, { timeout: 60000 });
+  assert.equal((await storedScores(raiser)).split(' ')[2], String(rounds));
+  await browser.close();
+});
+
+test('a damaged, oversized or binary score file is refused and changes nothing', async (t) => {
+  const browser = await launch();
+  t.after(() => browser.close());
+  const page = await openPage(browser.context, server.url);
+  assert.match(await loadScores(page, '3 4 5 '), /^Scores raised:\nManual Range Practice: 0 to 3\nRE\/Odds: 0 to 4\n/);
+  const kept = await storedScores(page);
+  for (const content of ['7 8 nine ', '1 2 3 4 5 6 7 8 9 10 11 ', '9'.repeat(20), `9 ${' '.repeat(70 * 1024)}`,
+    Buffer.from([0x39, 0x00, 0x20]), '']) {
+    assert.match(await loadScores(page, content), /Nothing was changed\.$/);
+    assert.equal(await storedScores(page), kept);
+  }
+  assert.match(await loadScores(page, '\ufeff1 2 '), /^No score in this file beats the one kept here/);
+  await browser.close();
+});
+
+test('after the first visit the page works offline', async (t) => {
+  const browser = await launch();
+  t.after(() => browser.close());
+  const page = await openPage(browser.context, server.url);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await browser.context.setOffline(true);
+  await page.reload();
+  await page.waitForSelector('body[data-ready="true"]');
+  await click(page, 1042);
+  await page.waitForFunction(() => document.getElementById('control1052').value !== '');
+  await browser.close();
+});
