@@ -287,7 +287,7 @@ std::unique_ptr<std::istream> CarefulFileSystem::OpenForReading(const std::strin
 ScratchRoundTrip CarefulFileSystem::RoundTripScratch(const std::string& path, std::string_view content)
 {
     using Status = ScratchRoundTrip::Status;
-    const auto deadline = Clock::now() + kScratchWait;
+    const auto deadline = Clock::now() + lockWait_;
     std::unique_ptr<StoredFile> file;
     // Created afresh.  What stands under the name is removed only when it is
     // a plain file no running program holds (a scratch file a killed run

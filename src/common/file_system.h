@@ -29,7 +29,7 @@
 // - the scratch file removes nothing but a plain file (regular, one name,
 //   not read-only, not a link) that no running program holds: a scratch file
 //   an earlier run left.  Another program's scratch file is waited for, at
-//   most kScratchWait; anything else stands, and the number cannot be shown.
+//   most the lock wait; anything else stands, and the number cannot be shown.
 //
 // CarefulFileSystem's protected WriteAllowance is the seam through which
 // tests make a write fail part-way (CI runs as root, so file permissions
@@ -117,11 +117,9 @@ public:
 // The rules over a store; see the top of this file.
 class CarefulFileSystem : public FileSystem {
 public:
-    // How long an Update or Rewrite waits for another program's lock.
+    // How long an Update or Rewrite waits for another program's lock, and a
+    // scratch round trip for another program's scratch file to go.
     static constexpr std::chrono::milliseconds kDefaultLockWait{2000};
-    // How long a scratch round trip waits for another program's scratch file
-    // under the same name to go (it stands for a moment only).
-    static constexpr std::chrono::milliseconds kScratchWait{500};
     // How long a publish waits for a program that reads the target.
     static constexpr std::chrono::milliseconds kReaderWait{200};
 

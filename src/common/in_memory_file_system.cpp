@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <thread>
 #include <utility>
 
 namespace velmo {
@@ -90,7 +91,7 @@ public:
         return RemoveResult::Removed;
     }
 
-    void Nap() override {}
+    void Nap() override { std::this_thread::yield(); }
 
     std::shared_ptr<Node> Find(const std::string& path) const
     {
@@ -140,7 +141,10 @@ private:
     };
 };
 
-InMemoryFileSystem::InMemoryFileSystem() : CarefulFileSystem(std::make_unique<MemoryFileStore>(), kDefaultLockWait) {}
+InMemoryFileSystem::InMemoryFileSystem(std::chrono::milliseconds lockWait)
+    : CarefulFileSystem(std::make_unique<MemoryFileStore>(), lockWait)
+{
+}
 
 MemoryFileStore& InMemoryFileSystem::memory()
 {

@@ -16,6 +16,7 @@
 
 #include "common/file_system.h"
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,7 +29,7 @@ class InMemoryFileSystem : public CarefulFileSystem {
 public:
     enum class Kind { Missing, File, Directory };
 
-    InMemoryFileSystem();
+    explicit InMemoryFileSystem(std::chrono::milliseconds lockWait = kDefaultLockWait);
 
     // What stands under `path`, as another program or the player would see it.
     Kind KindOf(const std::string& path) const;

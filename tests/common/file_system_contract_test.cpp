@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <iterator>
 #include <optional>
@@ -24,6 +25,9 @@ namespace velmo::test {
 namespace {
 
 namespace fs = std::filesystem;
+
+// How long another program's lock or scratch file is waited for here.
+constexpr std::chrono::milliseconds kShortWait{100};
 
 // Files in a fresh working directory, arranged and read through std::filesystem.
 struct OnDisk {
@@ -53,7 +57,7 @@ struct OnDisk {
     }
 
     TempWorkDir dir;
-    FaultyFileSystem files;
+    FaultyFileSystem files{kShortWait};
 };
 
 struct InMemory {
@@ -63,7 +67,7 @@ struct InMemory {
     std::optional<std::string> Content(const std::string& name) const { return files.Content(name); }
     std::vector<std::string> Names() const { return files.Names(); }
 
-    FaultyInMemoryFileSystem files;
+    FaultyInMemoryFileSystem files{kShortWait};
 };
 
 template <class Place> class FileSystemContract : public ::testing::Test {
@@ -184,11 +188,13 @@ TYPED_TEST(FileSystemContract, AnotherConversionsScratchFileIsWaitedForNotRemove
 {
     auto& place = this->place;
     std::optional<ScratchRoundTrip::Status> inner;
+    const auto started = std::chrono::steady_clock::now();
     place.files.DuringNextWrite([&] { inner = place.files.RoundTripScratch("scratch", "2").status; });
     const ScratchRoundTrip outer = place.files.RoundTripScratch("scratch", "1");
     EXPECT_EQ(outer.status, ScratchRoundTrip::Status::Done);
     EXPECT_EQ(outer.readBack, "1");
     EXPECT_EQ(inner, ScratchRoundTrip::Status::NotWritten) << "held past the wait, so not removed";
+    EXPECT_GE(std::chrono::steady_clock::now() - started, kShortWait) << "not waited for";
     EXPECT_TRUE(place.Names().empty());
 }
 
