@@ -8,12 +8,13 @@
 // and the rules try again).
 //
 // Files made by CreateExclusive are put under flock() right after they are
-// created and keep it while open: that is what "in use" means here.  The
-// moment between the two is covered by O_TMPFILE for rewrites (such a file
-// has no name to be found until it is complete); a scratch file found in
-// that moment is the only one another program may remove while it is still
-// being made, and its maker then keeps the open file and leaves the name
-// alone.
+// created and keep it while open: that is what "in use" means here.  In the
+// moment between the two another program may take such a file for one left
+// by a killed run and remove it.  Its maker loses nothing: it keeps the open
+// file, a scratch file is read back through it and its name left alone, and
+// a temporary that can no longer be renamed fails the publish (the rules
+// then rewrite in place).  Where O_TMPFILE works, a rewrite's temporary has
+// no name to be found until it is complete.
 #include "common/file_store.h"
 
 #include "common/temporary_names.h"
