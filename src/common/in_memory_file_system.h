@@ -29,7 +29,8 @@ class InMemoryFileSystem : public CarefulFileSystem {
 public:
     enum class Kind { Missing, File, Directory };
 
-    explicit InMemoryFileSystem(std::chrono::milliseconds lockWait = kDefaultLockWait);
+    InMemoryFileSystem() : InMemoryFileSystem(kDefaultLockWait) {}
+    explicit InMemoryFileSystem(std::chrono::milliseconds lockWait);
 
     // What stands under `path`, as another program or the player would see it.
     Kind KindOf(const std::string& path) const;
