@@ -1,9 +1,12 @@
 // File access of the two files the program owns: the scratch file of
 // NumberToText and the highscore file.
 //
-// The interface speaks of names and contents only, so that each operating
-// system implements it in its own file (real_file_system_posix.cpp, and a
-// Windows twin beside it).  Whatever the platform, the guarantees are:
+// FileSystem speaks of names and contents only.  CarefulFileSystem holds
+// the program's file rules, written once (careful_file_system.cpp), over a
+// FileStore of small per-system calls (file_store.h): RealFileSystem runs
+// them on the system's files (real_file_system_posix.cpp or _windows.cpp),
+// InMemoryFileSystem on files in memory.  What a system cannot offer (Linux
+// links under Windows, hard links in memory) differs; the rules do not:
 //
 // - nothing that already stands under a name is written through, truncated
 //   or replaced unless the operation says so;
@@ -12,10 +15,28 @@
 // - the read, change and rewrite of one Update never interleave with another
 //   program's Update or Rewrite of the same file, and no wait is unbounded.
 //
-// RealFileSystem's protected WriteAllowance is the seam through which tests
-// make a write fail part-way (CI runs as root, so file permissions cannot be
-// used to provoke failures).
+// And where a choice had to be made:
+// - a symbolic link is followed as the system follows it (Linux: 40 in a
+//   row); a dangling link names the file to create;
+// - a read-only highscore file (no write bit; the read-only attribute) is
+//   never written, even by a user allowed to; an offer then fails;
+// - a highscore file with more than one name (hard links) is rewritten in
+//   place, so that every name sees the new list;
+// - only a folder that refuses new files is rewritten in place; any other
+//   failure to make the temporary fails the rewrite and keeps the old file;
+// - a new highscore file is written aside and published whole only where
+//   nothing stands under its name, so no program reads a half-made list;
+// - the scratch file removes nothing but a plain file (regular, one name,
+//   not read-only, not a link) that no running program holds: a scratch file
+//   an earlier run left.  Another program's scratch file is waited for, at
+//   most the lock wait; anything else stands, and the number cannot be shown.
+//
+// CarefulFileSystem's protected WriteAllowance is the seam through which
+// tests make a write fail part-way (CI runs as root, so file permissions
+// cannot be used to provoke failures).
 #pragma once
+
+#include "common/file_store.h"
 
 #include <chrono>
 #include <cstddef>
@@ -93,12 +114,16 @@ public:
     virtual UpdateOutcome Update(const std::string& path, const Change& change) = 0;
 };
 
-class RealFileSystem : public FileSystem {
+// The rules over a store; see the top of this file.
+class CarefulFileSystem : public FileSystem {
 public:
-    // How long an Update or Rewrite waits for another program's lock.
+    // How long an Update or Rewrite waits for another program's lock, and a
+    // scratch round trip for another program's scratch file to go.
     static constexpr std::chrono::milliseconds kDefaultLockWait{2000};
+    // How long a publish waits for a program that reads the target.
+    static constexpr std::chrono::milliseconds kReaderWait{200};
 
-    explicit RealFileSystem(std::chrono::milliseconds lockWait = kDefaultLockWait) : lockWait_(lockWait) {}
+    CarefulFileSystem(std::unique_ptr<FileStore> store, std::chrono::milliseconds lockWait);
 
     std::unique_ptr<std::istream> OpenForReading(const std::string& path) override;
     ScratchRoundTrip RoundTripScratch(const std::string& path, std::string_view content) override;
@@ -117,9 +142,33 @@ protected:
     // an I/O error would.
     virtual bool ReadBackAllowed() { return true; }
 
+    FileStore& store() { return *store_; }
+    const FileStore& store() const { return *store_; }
+
 private:
-    class Implementation; // the platform's own file, which may use the seams above
+    using Clock = std::chrono::steady_clock;
+    struct Target; // a file locked and opened for a rewrite
+    struct Temporary;
+
+    // The name `path` finally leads to; nullopt for a loop or too long a chain.
+    std::optional<std::string> Resolve(const std::string& path);
+    Target LockAndOpen(const std::string& target);
+    OpenResult OpenWithin(const std::string& target, bool forWriting, Clock::time_point deadline);
+    std::optional<Temporary> MakeTemporary(const std::string& target, CreateResult::Status& refusal);
+    bool Replace(const std::string& path, const std::string& target, Target& locked, std::string_view content);
+    bool CreateWhole(const std::string& path, const std::string& target, std::string_view content, bool replace);
+    bool PublishWithin(Temporary& temp, const std::string& target, bool replace);
+    bool RewriteInPlace(const std::string& path, StoredFile& file, std::string_view content);
+    bool WriteAll(const std::string& path, StoredFile& file, std::string_view data);
+
+    std::unique_ptr<FileStore> store_;
     std::chrono::milliseconds lockWait_;
+};
+
+// The files of the system the program runs on.
+class RealFileSystem : public CarefulFileSystem {
+public:
+    explicit RealFileSystem(std::chrono::milliseconds lockWait = kDefaultLockWait);
 };
 
 } // namespace velmo

@@ -1,119 +1,206 @@
 #include "common/in_memory_file_system.h"
 
 #include <algorithm>
-#include <sstream>
+#include <cstring>
+#include <map>
+#include <thread>
 #include <utility>
 
 namespace velmo {
 
-std::unique_ptr<std::istream> InMemoryFileSystem::OpenForReading(const std::string& path)
-{
-    const Entry* entry = Find(path);
-    if (!entry || entry->kind != Kind::File)
-        return nullptr;
-    return std::make_unique<std::istringstream>(entry->content);
-}
+// Names in a map, each leading to a node that open files share.
+class MemoryFileStore : public FileStore {
+public:
+    struct Node {
+        InMemoryFileSystem::Kind kind = InMemoryFileSystem::Kind::File;
+        std::string content;
+        bool readOnly = false;
+        int holders = 0; // files made by CreateExclusive and still open
+    };
 
-ScratchRoundTrip InMemoryFileSystem::RoundTripScratch(const std::string& path, std::string_view content)
-{
-    using Status = ScratchRoundTrip::Status;
-    if (KindOf(path) == Kind::Directory)
-        return {Status::NotWritten, {}};
-    entries_.erase(path); // the old file goes first, as a fresh one is made
-    if (!Writes(path, content))
-        return {Status::NotWritten, {}};
-    if (!ReadBackAllowed()) {
-        SetContent(path, std::string(content)); // written, and it stays
-        return {Status::NotReadBack, {}};
+    std::optional<std::string> LinkTarget(const std::string& /*path*/) override { return std::nullopt; }
+    int LinkLimit() const override { return 0; }
+
+    std::vector<std::string> List(const std::string& /*folder*/) override
+    {
+        std::vector<std::string> names;
+        for (const auto& [name, node] : entries)
+            names.push_back(name);
+        return names;
     }
-    return {Status::Done, std::string(content)};
+
+    OpenResult Open(const std::string& path, bool forWriting) override
+    {
+        const auto node = Find(path);
+        if (!node)
+            return {OpenResult::Status::Missing, nullptr};
+        if (node->kind != InMemoryFileSystem::Kind::File)
+            return {OpenResult::Status::NotAFile, nullptr};
+        OpenResult result{OpenResult::Status::Opened, std::make_unique<File>(node, false)};
+        result.writable = forWriting;
+        result.readOnly = node->readOnly;
+        return result;
+    }
+
+    CreateResult CreateExclusive(const std::string& path) override
+    {
+        if (Find(path))
+            return {CreateResult::Status::Exists, nullptr};
+        auto node = std::make_shared<Node>();
+        entries.emplace(path, node);
+        return {CreateResult::Status::Created, std::make_unique<File>(std::move(node), true)};
+    }
+
+    CreateResult CreateUnnamed(const std::string& /*target*/) override
+    {
+        return {CreateResult::Status::Created, std::make_unique<File>(std::make_shared<Node>(), true)};
+    }
+
+    LockResult TryLock(const std::string& /*path*/) override { return {LockResult::Status::NoLock, nullptr}; }
+
+    bool KeepAttributes(StoredFile& /*from*/, StoredFile& /*to*/) override { return true; }
+
+    PublishResult Publish(StoredFile& file, const std::string& name, const std::string& target, bool replace) override
+    {
+        if (!replace && Find(target))
+            return PublishResult::Exists;
+        auto node = static_cast<File&>(file).node();
+        if (!name.empty())
+            entries.erase(name);
+        entries.insert_or_assign(target, std::move(node));
+        return PublishResult::Done;
+    }
+
+    void Delete(StoredFile& file, const std::string& name) override
+    {
+        const auto it = entries.find(name);
+        if (it != entries.end() && it->second == static_cast<File&>(file).node())
+            entries.erase(it);
+    }
+
+    RemoveResult RemoveIfUnused(const std::string& name) override
+    {
+        const auto node = Find(name);
+        if (!node)
+            return RemoveResult::Gone;
+        if (node->kind != InMemoryFileSystem::Kind::File || node->readOnly)
+            return RemoveResult::Kept;
+        if (node->holders > 0)
+            return RemoveResult::InUse;
+        entries.erase(name);
+        return RemoveResult::Removed;
+    }
+
+    void Nap() override { std::this_thread::yield(); }
+
+    std::shared_ptr<Node> Find(const std::string& path) const
+    {
+        const auto it = entries.find(path);
+        return it == entries.end() ? nullptr : it->second;
+    }
+
+    std::map<std::string, std::shared_ptr<Node>, std::less<>> entries;
+
+private:
+    class File : public StoredFile {
+    public:
+        File(std::shared_ptr<Node> node, bool holds) : node_(std::move(node)), holds_(holds)
+        {
+            node_->holders += holds_ ? 1 : 0;
+        }
+        ~File() override { node_->holders -= holds_ ? 1 : 0; }
+        const std::shared_ptr<Node>& node() const { return node_; }
+
+        std::optional<std::size_t> ReadAt(std::uint64_t offset, char* buffer, std::size_t size) override
+        {
+            const std::string& content = node_->content;
+            if (offset >= content.size())
+                return 0;
+            const std::size_t n = std::min<std::size_t>(size, content.size() - offset);
+            std::memcpy(buffer, content.data() + offset, n);
+            return n;
+        }
+        std::optional<std::size_t> WriteAt(std::uint64_t offset, const char* data, std::size_t size) override
+        {
+            std::string& content = node_->content;
+            if (content.size() < offset + size)
+                content.resize(offset + size);
+            std::memcpy(content.data() + offset, data, size);
+            return size;
+        }
+        bool Truncate(std::uint64_t size) override
+        {
+            node_->content.resize(size);
+            return true;
+        }
+        bool Flush() override { return true; }
+
+    private:
+        std::shared_ptr<Node> node_;
+        bool holds_;
+    };
+};
+
+InMemoryFileSystem::InMemoryFileSystem(std::chrono::milliseconds lockWait)
+    : CarefulFileSystem(std::make_unique<MemoryFileStore>(), lockWait)
+{
 }
 
-bool InMemoryFileSystem::CreateExclusively(const std::string& path, std::string_view content)
+MemoryFileStore& InMemoryFileSystem::memory()
 {
-    if (KindOf(path) != Kind::Missing || !Writes(path, content))
-        return false;
-    SetContent(path, std::string(content));
-    return true;
+    return static_cast<MemoryFileStore&>(store());
 }
 
-void InMemoryFileSystem::RemoveStaleTemporaries(const std::string& /*path*/)
+const MemoryFileStore& InMemoryFileSystem::memory() const
 {
-    // Every rewrite here is whole at once: no temporary file is ever left.
-}
-
-bool InMemoryFileSystem::Rewrite(const std::string& path, std::string_view content)
-{
-    if (KindOf(path) == Kind::Directory || !Writes(path, content))
-        return false;
-    SetContent(path, std::string(content));
-    return true;
-}
-
-UpdateOutcome InMemoryFileSystem::Update(const std::string& path, const Change& change)
-{
-    const Entry* entry = Find(path);
-    if (!entry || entry->kind != Kind::File)
-        return UpdateOutcome::Unreadable;
-    std::istringstream current(entry->content);
-    const std::optional<std::string> next = change(current);
-    if (!next)
-        return UpdateOutcome::Unchanged;
-    return Rewrite(path, *next) ? UpdateOutcome::Written : UpdateOutcome::WriteFailed;
+    return static_cast<const MemoryFileStore&>(store());
 }
 
 InMemoryFileSystem::Kind InMemoryFileSystem::KindOf(const std::string& path) const
 {
-    const Entry* entry = Find(path);
-    return entry ? entry->kind : Kind::Missing;
+    const auto node = memory().Find(path);
+    return node ? node->kind : Kind::Missing;
 }
 
 std::optional<std::string> InMemoryFileSystem::Content(const std::string& path) const
 {
-    const Entry* entry = Find(path);
-    if (!entry || entry->kind != Kind::File)
+    const auto node = memory().Find(path);
+    if (!node || node->kind != Kind::File)
         return std::nullopt;
-    return entry->content;
+    return node->content;
 }
 
 std::vector<std::string> InMemoryFileSystem::Names() const
 {
     std::vector<std::string> names;
-    for (const auto& [name, entry] : entries_)
+    for (const auto& [name, node] : memory().entries)
         names.push_back(name);
     return names;
 }
 
 void InMemoryFileSystem::SetContent(const std::string& path, std::string content)
 {
-    entries_.insert_or_assign(path, Entry{Kind::File, std::move(content)});
+    auto node = std::make_shared<MemoryFileStore::Node>();
+    node->content = std::move(content);
+    memory().entries.insert_or_assign(path, std::move(node));
 }
 
 void InMemoryFileSystem::MakeDirectory(const std::string& path)
 {
-    entries_.insert_or_assign(path, Entry{Kind::Directory, {}});
+    auto node = std::make_shared<MemoryFileStore::Node>();
+    node->kind = Kind::Directory;
+    memory().entries.insert_or_assign(path, std::move(node));
+}
+
+void InMemoryFileSystem::MakeReadOnly(const std::string& path)
+{
+    if (const auto node = memory().Find(path))
+        node->readOnly = true;
 }
 
 void InMemoryFileSystem::Remove(const std::string& path)
 {
-    entries_.erase(path);
-}
-
-bool InMemoryFileSystem::Writes(const std::string& path, std::string_view content)
-{
-    for (std::size_t left = content.size(); left > 0;) {
-        const std::size_t allowed = std::min(WriteAllowance(path, left), left);
-        if (allowed == 0)
-            return false;
-        left -= allowed;
-    }
-    return true;
-}
-
-const InMemoryFileSystem::Entry* InMemoryFileSystem::Find(const std::string& path) const
-{
-    const auto it = entries_.find(path);
-    return it == entries_.end() ? nullptr : &it->second;
+    memory().entries.erase(path);
 }
 
 } // namespace velmo

@@ -1,50 +1,40 @@
-// RealFileSystem on Windows: wide-character paths, the Win32 file calls, and
-// the guarantees of the POSIX twin.
+// The file store of Windows: wide-character paths and the Win32 file calls.
 //
-// Locking: an Update or Rewrite holds a named mutex, named for the file's
+// Locking: the lock between programs is a named mutex, named for the file's
 // full path, so no lock file ever appears in the player's folder, and
 // Windows releases it when its holder dies.  A lock on the file itself
 // (LockFileEx) cannot serve: Windows refuses to move a new file over one that
 // has any open handle, even one shared for deletion, so the handle of the
-// lock would forbid the very replacement it guards.  The file's own handle
-// is therefore closed before the new file is moved over it.
+// lock would forbid the very replacement it guards.
 //
-// Temporary files are named "." + target + ".tmp-velmo-" + six letters or
-// digits and are open without FILE_SHARE_DELETE while they are written, so
-// Windows itself refuses to delete one that a running program still writes:
-// start-up removes only those it can open exclusively, left by a program
-// that was killed.
-//
-// The scratch file is open without FILE_SHARE_DELETE from its creation to
-// its end, so no other program can rename, delete or swap it meanwhile; it
-// is read back and finally deleted through that same handle.
-#include "common/file_system.h"
-
-#include "common/chunk_stream.h"
-#include "common/temporary_names.h"
+// Files made by CreateExclusive are open without FILE_SHARE_DELETE from
+// creation until they are closed, so Windows itself refuses to delete one a
+// running program still holds: that is what "in use" means here.  They are
+// deleted through their own handle, exactly that file whatever its name.
+#include "common/file_store.h"
 
 #include "common/windows_api.h"
 #include "common/windows_text.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdint>
+#include <cstring>
 #include <cwchar>
 #include <string>
-#include <thread>
 #include <utility>
+#include <winioctl.h>
 
 namespace velmo {
 namespace {
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-// How long a replacement waits for a reader that has the file open.
-constexpr auto kReaderWait = std::chrono::milliseconds(200);
+constexpr int kWindowsLinkLimit = 63; // reparse points Windows follows in a row
+// The attributes a rewrite carries over from the file it replaces.
+constexpr DWORD kKeptAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
 class UniqueHandle {
 public:
-    UniqueHandle() = default;
-    explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
+    explicit UniqueHandle(HANDLE handle = INVALID_HANDLE_VALUE) : handle_(handle) {}
     ~UniqueHandle() { Reset(); }
     UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept
@@ -59,8 +49,7 @@ public:
     UniqueHandle& operator=(const UniqueHandle&) = delete;
 
     HANDLE get() const { return handle_; }
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Release() { return std::exchange(handle_, INVALID_HANDLE_VALUE); }
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
     void Reset()
     {
         if (valid())
@@ -69,34 +58,8 @@ public:
     }
 
 private:
-    HANDLE handle_ = INVALID_HANDLE_VALUE;
+    HANDLE handle_;
 };
-
-// The stream of OpenForReading and Update: reads through the handle.
-class HandleStreamBuf : public ChunkStreamBuf {
-public:
-    HandleStreamBuf(HANDLE file, bool owned) : file_(file), owned_(owned) {}
-    ~HandleStreamBuf() override
-    {
-        if (owned_)
-            ::CloseHandle(file_);
-    }
-
-protected:
-    std::size_t ReadChunk(char* buffer, std::size_t size) override
-    {
-        DWORD n = 0;
-        if (!::ReadFile(file_, buffer, static_cast<DWORD>(size), &n, nullptr))
-            return 0;
-        return n;
-    }
-
-private:
-    HANDLE file_;
-    bool owned_;
-};
-
-using HandleIStream = ChunkIStream<HandleStreamBuf>;
 
 struct FileId {
     DWORD volume = 0;
@@ -105,25 +68,30 @@ struct FileId {
     bool operator==(const FileId&) const = default;
 };
 
-std::optional<FileId> IdOf(HANDLE file)
+std::optional<BY_HANDLE_FILE_INFORMATION> InfoOf(HANDLE file)
 {
     BY_HANDLE_FILE_INFORMATION info{};
     if (!::GetFileInformationByHandle(file, &info))
         return std::nullopt;
+    return info;
+}
+
+FileId IdOf(const BY_HANDLE_FILE_INFORMATION& info)
+{
     return FileId{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
 }
 
 // A plain file on a disk: not a directory, not a link or other reparse point
 // (seen only when opened with FILE_FLAG_OPEN_REPARSE_POINT), not a device or
 // pipe.
-// `info`, when given, receives what was learnt of the file.
-bool IsPlainFile(HANDLE file, BY_HANDLE_FILE_INFORMATION* info = nullptr)
+std::optional<BY_HANDLE_FILE_INFORMATION> PlainFileInfo(HANDLE file)
 {
-    BY_HANDLE_FILE_INFORMATION own{};
-    BY_HANDLE_FILE_INFORMATION& got = info ? *info : own;
-    if (::GetFileType(file) != FILE_TYPE_DISK || !::GetFileInformationByHandle(file, &got))
-        return false;
-    return (got.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
+    if (::GetFileType(file) != FILE_TYPE_DISK)
+        return std::nullopt;
+    const auto info = InfoOf(file);
+    if (!info || (info->dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0)
+        return std::nullopt;
+    return info;
 }
 
 // Deletes the file open as `file` (opened with DELETE access), whatever name
@@ -135,153 +103,244 @@ bool DeleteThroughHandle(HANDLE file)
     return ::SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition) != 0;
 }
 
-// Removes `path` only if it still names the file with `id`.
-void RemoveIfStillOurs(const std::wstring& path, const FileId& id)
+std::wstring FullPath(const std::wstring& path)
 {
-    UniqueHandle named(
-        ::CreateFileW(path.c_str(), DELETE, kShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-    if (named.valid() && IdOf(named.get()) == id)
-        DeleteThroughHandle(named.get());
-}
-
-bool Rewind(HANDLE file)
-{
-    LARGE_INTEGER zero{};
-    return ::SetFilePointerEx(file, zero, nullptr, FILE_BEGIN) != 0;
-}
-
-// The whole file from its start, through the handle; nullopt on an error.
-std::optional<std::string> ReadAll(HANDLE file)
-{
-    if (!Rewind(file))
-        return std::nullopt;
-    std::string content;
-    char buffer[4096];
-    for (;;) {
-        DWORD n = 0;
-        if (!::ReadFile(file, buffer, sizeof buffer, &n, nullptr))
-            return std::nullopt;
-        if (n == 0)
-            return content;
-        content.append(buffer, n);
+    std::wstring full(MAX_PATH, L'\0');
+    DWORD length = ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length >= full.size()) {
+        full.resize(length);
+        length = ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
     }
+    full.resize(length < full.size() ? length : 0);
+    return full.empty() ? path : full;
 }
 
-std::wstring FolderOf(const std::wstring& target)
+// The path Windows finally reached through `file`, without a \\?\ prefix.
+std::wstring FinalPath(HANDLE file)
 {
-    const auto slash = target.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring(L".") : target.substr(0, slash);
-}
-
-// The path a link or junction leads to, so that the link itself stays and the
-// file behind it is replaced.  nullopt for a dangling link or a link loop:
-// there is nothing to replace, and the link is not to become a file.
-std::optional<std::wstring> FinalPath(const std::wstring& path)
-{
-    const DWORD attributes = ::GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
-        return path;
-    UniqueHandle file(
-        ::CreateFileW(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (!file.valid())
-        return std::nullopt;
-    std::wstring resolved(MAX_PATH, L'\0');
-    DWORD length = ::GetFinalPathNameByHandleW(file.get(), resolved.data(), static_cast<DWORD>(resolved.size()), 0);
-    if (length >= resolved.size()) {
-        resolved.resize(length);
-        length = ::GetFinalPathNameByHandleW(file.get(), resolved.data(), static_cast<DWORD>(resolved.size()), 0);
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = ::GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()), 0);
+    if (length >= path.size()) {
+        path.resize(length);
+        length = ::GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()), 0);
     }
-    if (length == 0 || length >= resolved.size())
-        return std::nullopt;
-    resolved.resize(length);
-    return resolved;
+    path.resize(length < path.size() ? length : 0);
+    if (path.rfind(L"\\\\?\\", 0) == 0)
+        path.erase(0, 4);
+    return path;
 }
 
-// A temporary file beside a target, open for writing and closed to deletion
-// by anyone else while it is written.
-struct Temporary {
-    UniqueHandle file;
-    std::wstring name;
-    FileId id;
+bool SamePath(std::wstring a, std::wstring b)
+{
+    ::CharLowerBuffW(a.data(), static_cast<DWORD>(a.size()));
+    ::CharLowerBuffW(b.data(), static_cast<DWORD>(b.size()));
+    return a == b;
+}
 
-    void Discard()
+class WindowsFile : public StoredFile {
+public:
+    WindowsFile(UniqueHandle handle, FileId id) : handle_(std::move(handle)), id_(id) {}
+
+    HANDLE handle() const { return handle_.get(); }
+    const FileId& id() const { return id_; }
+    void Close() { handle_.Reset(); }
+
+    std::optional<std::size_t> ReadAt(std::uint64_t offset, char* buffer, std::size_t size) override
     {
-        if (file.valid())
-            DeleteThroughHandle(file.get());
-        else
-            RemoveIfStillOurs(name, id);
-        file.Reset();
+        OVERLAPPED at = At(offset);
+        DWORD n = 0;
+        if (!::ReadFile(handle(), buffer, Chunk(size), &n, &at))
+            return ::GetLastError() == ERROR_HANDLE_EOF ? std::optional<std::size_t>(0) : std::nullopt;
+        return n;
     }
+    std::optional<std::size_t> WriteAt(std::uint64_t offset, const char* data, std::size_t size) override
+    {
+        OVERLAPPED at = At(offset);
+        DWORD n = 0;
+        if (!::WriteFile(handle(), data, Chunk(size), &n, &at) || n == 0)
+            return std::nullopt;
+        return n;
+    }
+    bool Truncate(std::uint64_t size) override
+    {
+        FILE_END_OF_FILE_INFO end{};
+        end.EndOfFile.QuadPart = static_cast<LONGLONG>(size);
+        return ::SetFileInformationByHandle(handle(), FileEndOfFileInfo, &end, sizeof end) != 0;
+    }
+    bool Flush() override { return ::FlushFileBuffers(handle()) != 0; }
+
+private:
+    static OVERLAPPED At(std::uint64_t offset)
+    {
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(offset);
+        at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+        return at;
+    }
+    static DWORD Chunk(std::size_t size) { return static_cast<DWORD>(size < (1u << 30) ? size : (1u << 30)); }
+
+    UniqueHandle handle_;
+    FileId id_;
 };
 
-std::optional<Temporary> CreateTemporary(const std::wstring& target)
+WindowsFile& AsWindows(StoredFile& file)
 {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::wstring name = FreshTemporaryPath(target).wstring();
+    return static_cast<WindowsFile&>(file);
+}
+
+class MutexLock : public FileLock {
+public:
+    explicit MutexLock(UniqueHandle mutex) : mutex_(std::move(mutex)) {}
+    ~MutexLock() override { ::ReleaseMutex(mutex_.get()); }
+
+private:
+    UniqueHandle mutex_;
+};
+
+// What a symbolic link or junction holds, as the reparse point stores it.
+struct ReparseData {
+    ULONG tag;
+    USHORT dataLength;
+    USHORT reserved;
+    USHORT substituteOffset;
+    USHORT substituteLength;
+    USHORT printOffset;
+    USHORT printLength;
+};
+constexpr ULONG kSymbolicLinkIsRelative = 1;
+
+class WindowsFileStore : public FileStore {
+public:
+    std::optional<std::string> LinkTarget(const std::string& path) override
+    {
+        const std::wstring name = WidenUtf8(path);
+        const DWORD attributes = ::GetFileAttributesW(name.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
+            return std::nullopt;
+        UniqueHandle link(::CreateFileW(name.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        alignas(ULONG) char buffer[MAXIMUM_REPARSE_DATA_BUFFER_SIZE];
+        DWORD got = 0;
+        if (!link.valid() ||
+            !::DeviceIoControl(link.get(), FSCTL_GET_REPARSE_POINT, nullptr, 0, buffer, sizeof buffer, &got, nullptr))
+            return std::nullopt;
+        ReparseData head{};
+        std::memcpy(&head, buffer, sizeof head);
+        // A symbolic link has a flags word before its names; a junction not.
+        const bool symbolic = head.tag == IO_REPARSE_TAG_SYMLINK;
+        if (!symbolic && head.tag != IO_REPARSE_TAG_MOUNT_POINT)
+            return std::nullopt; // another kind of reparse point: not a link to follow
+        const std::size_t names = sizeof head + (symbolic ? sizeof(ULONG) : 0);
+        ULONG flags = 0;
+        if (symbolic)
+            std::memcpy(&flags, buffer + sizeof head, sizeof flags);
+        const auto text = [&](USHORT offset, USHORT length) {
+            if (names + offset + length > got)
+                return std::wstring();
+            std::wstring out(length / sizeof(wchar_t), L'\0');
+            std::memcpy(out.data(), buffer + names + offset, length);
+            return out;
+        };
+        std::wstring target = text(head.printOffset, head.printLength);
+        if (target.empty()) {
+            target = text(head.substituteOffset, head.substituteLength);
+            if (target.rfind(L"\\??\\", 0) == 0)
+                target.erase(0, 4);
+        }
+        if (target.empty())
+            return std::nullopt;
+        if ((flags & kSymbolicLinkIsRelative) != 0) {
+            const auto slash = name.find_last_of(L"\\/");
+            if (slash != std::wstring::npos)
+                target = name.substr(0, slash + 1) + target;
+        }
+        return NarrowToUtf8(target);
+    }
+
+    int LinkLimit() const override { return kWindowsLinkLimit; }
+
+    std::vector<std::string> List(const std::string& folder) override
+    {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAW found{};
+        const HANDLE search = ::FindFirstFileW((WidenUtf8(folder) + L"\\*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE)
+            return names;
+        do
+            names.push_back(NarrowToUtf8(found.cFileName));
+        while (::FindNextFileW(search, &found));
+        ::FindClose(search);
+        return names;
+    }
+
+    OpenResult Open(const std::string& path, bool forWriting) override
+    {
+        const std::wstring name = WidenUtf8(path);
+        const DWORD flags = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT;
+        OpenResult result;
+        UniqueHandle file(forWriting ? ::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
+                                                     OPEN_EXISTING, flags, nullptr)
+                                     : INVALID_HANDLE_VALUE);
+        result.writable = file.valid();
+        if (!file.valid() && (!forWriting || ::GetLastError() == ERROR_ACCESS_DENIED)) // read-only, maybe
+            file = UniqueHandle(
+                ::CreateFileW(name.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, flags, nullptr));
+        if (!file.valid()) {
+            const DWORD error = ::GetLastError();
+            result.status = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? OpenResult::Status::Missing
+                            : error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION
+                                ? OpenResult::Status::Busy
+                                : OpenResult::Status::Failed;
+            return result;
+        }
+        const auto info = PlainFileInfo(file.get());
+        if (!info) {
+            result.status = OpenResult::Status::NotAFile;
+            return result;
+        }
+        result.status = OpenResult::Status::Opened;
+        result.readOnly = (info->dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+        result.names = info->nNumberOfLinks;
+        result.file = std::make_unique<WindowsFile>(std::move(file), IdOf(*info));
+        return result;
+    }
+
+    CreateResult CreateExclusive(const std::string& path) override
+    {
+        const std::wstring name = WidenUtf8(path);
         // CREATE_NEW never opens an existing name, so no link is written through.
         UniqueHandle file(::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, FILE_SHARE_READ, nullptr,
                                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-        if (file.valid()) {
-            const auto id = IdOf(file.get());
-            if (!id) {
-                DeleteThroughHandle(file.get());
-                return std::nullopt;
-            }
-            return Temporary{std::move(file), std::move(name), *id};
+        if (!file.valid()) {
+            const DWORD error = ::GetLastError();
+            if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS)
+                return {CreateResult::Status::Exists, nullptr};
+            // Access is denied both where the folder refuses and where a file
+            // being deleted still holds the name.
+            if (error == ERROR_ACCESS_DENIED && ::GetFileAttributesW(name.c_str()) != INVALID_FILE_ATTRIBUTES)
+                return {CreateResult::Status::Exists, nullptr};
+            return {error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT ? CreateResult::Status::Refused
+                                                                                 : CreateResult::Status::Failed,
+                    nullptr};
         }
-        const DWORD error = ::GetLastError();
-        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
-            return std::nullopt;
+        const auto info = InfoOf(file.get());
+        if (!info) {
+            DeleteThroughHandle(file.get());
+            return {CreateResult::Status::Failed, nullptr};
+        }
+        return {CreateResult::Status::Created, std::make_unique<WindowsFile>(std::move(file), IdOf(*info))};
     }
-    return std::nullopt;
-}
 
-// The attributes a rewrite carries over from the file it replaces.
-constexpr DWORD kKeptAttributes =
-    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-
-// Moves the written and flushed temporary over the target.  The handle is
-// closed first (a file open without FILE_SHARE_DELETE cannot be renamed); a
-// program that reads the target at this moment keeps it from being
-// replaced, so that is waited for, briefly.
-bool Publish(Temporary& temp, const std::wstring& target, std::optional<DWORD> attributes)
-{
-    temp.file.Reset();
-    if (attributes) {
-        const DWORD kept = *attributes & kKeptAttributes;
-        ::SetFileAttributesW(temp.name.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL);
-    }
-    const auto deadline = std::chrono::steady_clock::now() + kReaderWait;
-    for (;;) {
-        if (::MoveFileExW(temp.name.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return true;
-        const DWORD error = ::GetLastError();
-        if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) ||
-            std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-}
-
-// The lock of one highscore file between programs: a mutex in the session's
-// namespace, named for a hash of the file's full path in lower case (Windows
-// file names ignore case).  Ownership is per thread, and the program has one.
-class ProgramLock {
-public:
-    // Takes the lock, waiting at most `wait`; nullopt when another program
-    // kept it.  Where no mutex can be made, goes on unlocked rather than
-    // never store.
-    static std::optional<ProgramLock> Take(const std::wstring& target, std::chrono::milliseconds wait)
+    CreateResult CreateUnnamed(const std::string& /*target*/) override
     {
-        std::wstring full(MAX_PATH, L'\0');
-        DWORD length = ::GetFullPathNameW(target.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-        if (length >= full.size()) {
-            full.resize(length);
-            length = ::GetFullPathNameW(target.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-        }
-        full.resize(length < full.size() ? length : 0);
-        if (full.empty())
-            full = target;
+        return {CreateResult::Status::Failed, nullptr};
+    }
+
+    LockResult TryLock(const std::string& path) override
+    {
+        // A mutex in the session's namespace, named for a hash of the file's
+        // full path in lower case (Windows file names ignore case).
+        std::wstring full = FullPath(WidenUtf8(path));
         ::CharLowerBuffW(full.data(), static_cast<DWORD>(full.size()));
         std::uint64_t hash = 14695981039346656037ull; // FNV-1a
         for (wchar_t c : full)
@@ -289,312 +348,94 @@ public:
         wchar_t name[64];
         swprintf(name, sizeof name / sizeof name[0], L"Local\\velmorandine-file-%016llx",
                  static_cast<unsigned long long>(hash));
-        ProgramLock lock;
-        const HANDLE mutex = ::CreateMutexW(nullptr, FALSE, name);
-        if (mutex == nullptr)
-            return lock;
-        lock.mutex_ = UniqueHandle(mutex);
-        const DWORD waited = ::WaitForSingleObject(mutex, static_cast<DWORD>(wait.count()));
+        UniqueHandle mutex(::CreateMutexW(nullptr, FALSE, name));
+        if (!mutex.valid())
+            return {LockResult::Status::NoLock, nullptr}; // go on unlocked rather than never store
+        const DWORD waited = ::WaitForSingleObject(mutex.get(), 0);
         // An abandoned mutex is ours now: its holder died, and a rewrite
         // never leaves a file half-written.
         if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED)
-            return std::nullopt;
-        lock.owned_ = true;
-        return lock;
+            return {LockResult::Status::Busy, nullptr};
+        return {LockResult::Status::Held, std::make_unique<MutexLock>(std::move(mutex))};
     }
 
-    ProgramLock(ProgramLock&& other) noexcept
-        : mutex_(std::move(other.mutex_)), owned_(std::exchange(other.owned_, false))
+    bool KeepAttributes(StoredFile& from, StoredFile& to) override
     {
+        const auto info = InfoOf(AsWindows(from).handle());
+        if (!info)
+            return false;
+        FILE_BASIC_INFO basic{}; // times of 0 stay as they are
+        const DWORD kept = info->dwFileAttributes & kKeptAttributes;
+        basic.FileAttributes = kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL;
+        return ::SetFileInformationByHandle(AsWindows(to).handle(), FileBasicInfo, &basic, sizeof basic) != 0;
     }
-    ProgramLock& operator=(ProgramLock&& other) noexcept
+
+    PublishResult Publish(StoredFile& file, const std::string& name, const std::string& target, bool replace) override
     {
-        if (this != &other) {
-            Release();
-            mutex_ = std::move(other.mutex_);
-            owned_ = std::exchange(other.owned_, false);
+        AsWindows(file).Close(); // a file open without FILE_SHARE_DELETE cannot be moved
+        const DWORD how = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+        if (::MoveFileExW(WidenUtf8(name).c_str(), WidenUtf8(target).c_str(), how))
+            return PublishResult::Done;
+        switch (::GetLastError()) {
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS: return PublishResult::Exists;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION: return PublishResult::Busy; // a program reading the target
+        default: return PublishResult::Failed;
         }
-        return *this;
     }
-    ~ProgramLock() { Release(); }
 
-private:
-    ProgramLock() = default;
-    void Release()
+    void Delete(StoredFile& file, const std::string& name) override
     {
-        if (std::exchange(owned_, false))
-            ::ReleaseMutex(mutex_.get());
+        WindowsFile& own = AsWindows(file);
+        if (own.handle() != INVALID_HANDLE_VALUE) {
+            DeleteThroughHandle(own.handle());
+            return;
+        }
+        UniqueHandle named(::CreateFileW(WidenUtf8(name).c_str(), DELETE, kShareAll, nullptr, OPEN_EXISTING,
+                                         FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+        const auto info = named.valid() ? InfoOf(named.get()) : std::nullopt;
+        if (info && IdOf(*info) == own.id())
+            DeleteThroughHandle(named.get());
     }
-    UniqueHandle mutex_;
-    bool owned_ = false;
-};
 
-// The target of a Rewrite or Update, locked and opened.
-struct LockedTarget {
-    enum class State { Locked, Missing, Unusable };
-    State state = State::Unusable;
-    std::optional<ProgramLock> lock;
-    UniqueHandle file;
-    bool writable = false;
-    DWORD attributes = 0;
-};
+    RemoveResult RemoveIfUnused(const std::string& path) override
+    {
+        const std::wstring name = WidenUtf8(path);
+        // Without any sharing: fails while a running program holds the file.
+        UniqueHandle file(::CreateFileW(name.c_str(), DELETE | GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+        if (!file.valid()) {
+            const DWORD error = ::GetLastError();
+            if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+                return RemoveResult::Gone;
+            const DWORD attributes = ::GetFileAttributesW(name.c_str());
+            if (attributes == INVALID_FILE_ATTRIBUTES)
+                return RemoveResult::Gone;
+            const DWORD notPlain = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_READONLY;
+            if ((attributes & notPlain) != 0)
+                return RemoveResult::Kept;
+            return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ? RemoveResult::InUse
+                                                                                    : RemoveResult::Kept;
+        }
+        const auto info = PlainFileInfo(file.get());
+        if (!info || info->nNumberOfLinks != 1 || (info->dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0)
+            return RemoveResult::Kept;
+        // A name that leads elsewhere (a link Windows could not see as one,
+        // as with Wine and a Linux link) is not this file's own.
+        if (!SamePath(FinalPath(file.get()), FullPath(name)))
+            return RemoveResult::Kept;
+        return DeleteThroughHandle(file.get()) ? RemoveResult::Removed : RemoveResult::Kept;
+    }
 
-// Opens the existing regular file `target` (a link not followed: links are
-// resolved before) for reading and, where allowed, for writing.
-LockedTarget::State OpenTarget(const std::wstring& target, LockedTarget& locked)
-{
-    const DWORD flags = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT;
-    locked.file = UniqueHandle(
-        ::CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, flags, nullptr));
-    locked.writable = locked.file.valid();
-    if (!locked.file.valid() && ::GetLastError() == ERROR_ACCESS_DENIED) // read-only, maybe
-        locked.file = UniqueHandle(
-            ::CreateFileW(target.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, flags, nullptr));
-    if (!locked.file.valid())
-        return ::GetLastError() == ERROR_FILE_NOT_FOUND ? LockedTarget::State::Missing : LockedTarget::State::Unusable;
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (!IsPlainFile(locked.file.get(), &info))
-        return LockedTarget::State::Unusable;
-    locked.attributes = info.dwFileAttributes;
-    // Windows refuses a read-only file to every writer; so does this program,
-    // even where it runs with the rights to ignore the mark.
-    if ((info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0)
-        locked.writable = false;
-    return LockedTarget::State::Locked;
-}
+    void Nap() override { ::Sleep(1); }
+};
 
 } // namespace
 
-class RealFileSystem::Implementation {
-public:
-    explicit Implementation(RealFileSystem& files) : files_(files) {}
-
-    // Writes `data` from the start of the file, as far as the seam allows.
-    bool WriteAll(const std::string& path, HANDLE file, std::string_view data)
-    {
-        if (!Rewind(file))
-            return false;
-        while (!data.empty()) {
-            const std::size_t allowed =
-                std::min({files_.WriteAllowance(path, data.size()), data.size(), std::size_t{1} << 30});
-            if (allowed == 0) {
-                ::SetLastError(ERROR_DISK_FULL);
-                return false;
-            }
-            DWORD n = 0;
-            if (!::WriteFile(file, data.data(), static_cast<DWORD>(allowed), &n, nullptr) || n == 0)
-                return false;
-            data.remove_prefix(n);
-        }
-        return true;
-    }
-
-    // Takes the lock of `target` and opens the existing regular file,
-    // waiting at most the file system's lock wait for another program.
-    LockedTarget Lock(const std::wstring& target)
-    {
-        LockedTarget locked;
-        locked.lock = ProgramLock::Take(target, files_.lockWait_);
-        if (!locked.lock)
-            return locked;
-        locked.state = OpenTarget(target, locked);
-        return locked;
-    }
-
-    // Writes `content` over the locked target: a temporary moved over it
-    // where the folder takes one and the system allows it, else the file
-    // itself in place.
-    bool Replace(const std::string& path, const std::wstring& target, LockedTarget& locked, std::string_view content)
-    {
-        if (!locked.writable)
-            return false; // a file the player made read-only is not replaced behind its back
-        auto temp = CreateTemporary(target);
-        if (!temp)
-            return RewriteInPlace(path, locked, content);
-        if (!WriteAll(path, temp->file.get(), content) || !::FlushFileBuffers(temp->file.get())) {
-            temp->Discard();
-            return false;
-        }
-        locked.file.Reset(); // no open handle may stand in the way of the move
-        if (Publish(*temp, target, locked.attributes))
-            return true;
-        temp->Discard();
-        LockedTarget reopened;
-        if (OpenTarget(target, reopened) != LockedTarget::State::Locked || !reopened.writable)
-            return false;
-        return RewriteInPlace(path, reopened, content);
-    }
-
-    // Writes a file where none exists (Reset of a deleted file).
-    bool CreateNew(const std::string& path, const std::wstring& target, std::string_view content)
-    {
-        auto temp = CreateTemporary(target);
-        if (!temp)
-            return false;
-        if (WriteAll(path, temp->file.get(), content) && ::FlushFileBuffers(temp->file.get()) &&
-            Publish(*temp, target, std::nullopt))
-            return true;
-        temp->Discard();
-        return false;
-    }
-
-private:
-    // The careful second best for a folder that takes no new file: the whole
-    // content in one write, cut to length, flushed.  A failed write puts the
-    // old bytes back, which fit where they were.
-    bool RewriteInPlace(const std::string& path, LockedTarget& locked, std::string_view content)
-    {
-        const HANDLE file = locked.file.get();
-        const auto old = ReadAll(file);
-        if (!old)
-            return false;
-        if (WriteAll(path, file, content) && ::SetEndOfFile(file) && ::FlushFileBuffers(file))
-            return true;
-        // Best effort: the write has already failed, and the caller reports it.
-        DWORD n = 0;
-        if (Rewind(file) && ::WriteFile(file, old->data(), static_cast<DWORD>(old->size()), &n, nullptr) &&
-            n == old->size() && ::SetEndOfFile(file))
-            ::FlushFileBuffers(file);
-        return false;
-    }
-
-    RealFileSystem& files_;
-};
-
-std::unique_ptr<std::istream> RealFileSystem::OpenForReading(const std::string& path)
+std::unique_ptr<FileStore> MakeSystemFileStore()
 {
-    // Without FILE_FLAG_BACKUP_SEMANTICS a directory cannot be opened at all.
-    UniqueHandle file(::CreateFileW(WidenUtf8(path).c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid() || !IsPlainFile(file.get()))
-        return nullptr;
-    return std::make_unique<HandleIStream>(file.Release(), true);
-}
-
-ScratchRoundTrip RealFileSystem::RoundTripScratch(const std::string& path, std::string_view content)
-{
-    using Status = ScratchRoundTrip::Status;
-    Implementation impl(*this);
-    const std::wstring name = WidenUtf8(path);
-    const auto deadline = std::chrono::steady_clock::now() + lockWait_;
-    UniqueHandle file;
-    // Created afresh; whatever already stands under the name is removed,
-    // never written through, and the creation tried again.  Another
-    // program's scratch file cannot be removed while that program holds it
-    // (a moment), and one deleted but still open keeps its name until it is
-    // closed: wait for those, briefly.
-    for (;;) {
-        file = UniqueHandle(::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, FILE_SHARE_READ, nullptr,
-                                          CREATE_NEW, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-        if (file.valid())
-            break;
-        const DWORD error = ::GetLastError();
-        const bool standing = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
-        if (!standing && error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)
-            return {Status::NotWritten, {}};
-        const DWORD attributes = standing ? ::GetFileAttributesW(name.c_str()) : INVALID_FILE_ATTRIBUTES;
-        if (attributes != INVALID_FILE_ATTRIBUTES) {
-            if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
-                return {Status::NotWritten, {}}; // a directory is never removed
-            if ((attributes & FILE_ATTRIBUTE_READONLY) != 0)
-                return {Status::NotWritten, {}}; // nor a file someone made read-only
-            // DeleteFileW removes a file link itself, RemoveDirectoryW a
-            // directory link or junction; neither touches what they lead to.
-            const bool removed = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? ::RemoveDirectoryW(name.c_str())
-                                                                              : ::DeleteFileW(name.c_str());
-            if (removed)
-                continue;
-        }
-        if (std::chrono::steady_clock::now() >= deadline)
-            return {Status::NotWritten, {}};
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    if (!impl.WriteAll(path, file.get(), content)) {
-        DeleteThroughHandle(file.get());
-        return {Status::NotWritten, {}};
-    }
-    auto readBack = ReadBackAllowed() ? ReadAll(file.get()) : std::nullopt;
-    if (!readBack)
-        return {Status::NotReadBack, {}};
-    DeleteThroughHandle(file.get());
-    return {Status::Done, std::move(*readBack)};
-}
-
-bool RealFileSystem::CreateExclusively(const std::string& path, std::string_view content)
-{
-    const std::wstring name = WidenUtf8(path);
-    Implementation impl(*this);
-    // Under the lock, so that no other program's Update reads the new file
-    // before it holds its whole list.
-    const auto lock = ProgramLock::Take(FinalPath(name).value_or(name), lockWait_);
-    if (!lock)
-        return false;
-    UniqueHandle file(::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, kShareAll, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid())
-        return false;
-    if (!impl.WriteAll(path, file.get(), content) || !::FlushFileBuffers(file.get())) {
-        DeleteThroughHandle(file.get());
-        return false;
-    }
-    return true;
-}
-
-void RealFileSystem::RemoveStaleTemporaries(const std::string& path)
-{
-    const std::wstring name = WidenUtf8(path);
-    const std::wstring target = FinalPath(name).value_or(name);
-    const std::wstring prefix = TemporaryPrefix(target);
-    const std::wstring folder = FolderOf(target) + L"\\";
-    WIN32_FIND_DATAW found{};
-    const HANDLE search = ::FindFirstFileW((folder + prefix + L"*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        if (!IsTemporaryName(found.cFileName, target))
-            continue;
-        // Opening without any sharing fails while a running program still
-        // writes the file, so only what a killed program left is removed.
-        UniqueHandle file(::CreateFileW((folder + found.cFileName).c_str(), DELETE | GENERIC_READ, 0, nullptr,
-                                        OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-        if (file.valid() && IsPlainFile(file.get()))
-            DeleteThroughHandle(file.get());
-    } while (::FindNextFileW(search, &found));
-    ::FindClose(search);
-}
-
-bool RealFileSystem::Rewrite(const std::string& path, std::string_view content)
-{
-    const auto target = FinalPath(WidenUtf8(path));
-    if (!target)
-        return false;
-    Implementation impl(*this);
-    LockedTarget locked = impl.Lock(*target);
-    switch (locked.state) {
-    case LockedTarget::State::Locked: return impl.Replace(path, *target, locked, content);
-    case LockedTarget::State::Missing: return impl.CreateNew(path, *target, content);
-    case LockedTarget::State::Unusable: break;
-    }
-    return false;
-}
-
-UpdateOutcome RealFileSystem::Update(const std::string& path, const Change& change)
-{
-    const auto target = FinalPath(WidenUtf8(path));
-    if (!target)
-        return UpdateOutcome::Unreadable;
-    Implementation impl(*this);
-    LockedTarget locked = impl.Lock(*target);
-    if (locked.state != LockedTarget::State::Locked)
-        return UpdateOutcome::Unreadable;
-    std::optional<std::string> content;
-    {
-        HandleIStream current(locked.file.get(), false);
-        content = change(current);
-    }
-    if (!content)
-        return UpdateOutcome::Unchanged;
-    return impl.Replace(path, *target, locked, *content) ? UpdateOutcome::Written : UpdateOutcome::WriteFailed;
+    return std::make_unique<WindowsFileStore>();
 }
 
 } // namespace velmo

@@ -1,8 +1,9 @@
 // The outcomes the trainers rely on, asked of the real file system and of the
 // one in memory alike, so that the fuzzers and the soak test, which run on
 // the latter, judge the program against the same contract.  Only what those
-// runs cannot see is here: failed writes, a failed read-back, and a directory
-// under the scratch file's name.
+// runs cannot see is here: failed writes, a failed read-back, what stands
+// under a name (a directory, a read-only file, a link), and another
+// program's work in the middle of this one's.
 #include "common/file_system.h"
 #include "common/in_memory_file_system.h"
 #include "support/faulty_file_system.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <iterator>
 #include <optional>
@@ -24,10 +26,23 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// How long another program's lock or scratch file is waited for here.
+constexpr std::chrono::milliseconds kShortWait{100};
+
 // Files in a fresh working directory, arranged and read through std::filesystem.
 struct OnDisk {
+    ~OnDisk()
+    {
+        for (const auto& entry : fs::directory_iterator(dir.path())) // writable again, so that the folder can go
+            fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add | fs::perm_options::nofollow);
+    }
     void Put(const std::string& name, const std::string& content) { WriteFile(name, content); }
     void MakeDirectory(const std::string& name) { fs::create_directory(name); }
+    // Through the permission bits, which Windows turns into the read-only attribute.
+    void MakeReadOnly(const std::string& name)
+    {
+        fs::permissions(name, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    }
     std::optional<std::string> Content(const std::string& name) const
     {
         return fs::is_regular_file(fs::symlink_status(name)) ? std::optional(ReadFile(name)) : std::nullopt;
@@ -42,16 +57,17 @@ struct OnDisk {
     }
 
     TempWorkDir dir;
-    FaultyFileSystem files;
+    FaultyFileSystem files{kShortWait};
 };
 
 struct InMemory {
     void Put(const std::string& name, const std::string& content) { files.SetContent(name, content); }
     void MakeDirectory(const std::string& name) { files.MakeDirectory(name); }
+    void MakeReadOnly(const std::string& name) { files.MakeReadOnly(name); }
     std::optional<std::string> Content(const std::string& name) const { return files.Content(name); }
     std::vector<std::string> Names() const { return files.Names(); }
 
-    FaultyInMemoryFileSystem files;
+    FaultyInMemoryFileSystem files{kShortWait};
 };
 
 template <class Place> class FileSystemContract : public ::testing::Test {
@@ -151,6 +167,83 @@ TYPED_TEST(FileSystemContract, UpdateShowsTheContentAndWritesOnlyWhatTheChangeAs
     std::ostringstream read;
     read << in->rdbuf();
     EXPECT_EQ(read.str(), "3 4 ");
+}
+
+TYPED_TEST(FileSystemContract, AReadOnlyFileIsNeverWrittenNorRemoved)
+{
+    auto& place = this->place;
+    place.Put("list", "1 2 ");
+    place.Put("scratch", "left");
+    place.MakeReadOnly("list");
+    place.MakeReadOnly("scratch");
+    EXPECT_EQ(place.files.Update("list", ReplaceWith("3 4 ")), UpdateOutcome::WriteFailed);
+    EXPECT_FALSE(place.files.Rewrite("list", "3 4 "));
+    EXPECT_EQ(place.files.RoundTripScratch("scratch", "7").status, ScratchRoundTrip::Status::NotWritten);
+    EXPECT_EQ(place.Content("list"), "1 2 ");
+    EXPECT_EQ(place.Content("scratch"), "left");
+    EXPECT_EQ(place.Names(), (std::vector<std::string>{"list", "scratch"}));
+}
+
+TYPED_TEST(FileSystemContract, AnotherConversionsScratchFileIsWaitedForNotRemoved)
+{
+    auto& place = this->place;
+    std::optional<ScratchRoundTrip::Status> inner;
+    const auto started = std::chrono::steady_clock::now();
+    place.files.DuringNextWrite([&] { inner = place.files.RoundTripScratch("scratch", "2").status; });
+    const ScratchRoundTrip outer = place.files.RoundTripScratch("scratch", "1");
+    EXPECT_EQ(outer.status, ScratchRoundTrip::Status::Done);
+    EXPECT_EQ(outer.readBack, "1");
+    EXPECT_EQ(inner, ScratchRoundTrip::Status::NotWritten) << "held past the wait, so not removed";
+    EXPECT_GE(std::chrono::steady_clock::now() - started, kShortWait) << "not waited for";
+    EXPECT_TRUE(place.Names().empty());
+}
+
+TYPED_TEST(FileSystemContract, ANewFileAppearsWholeAndOnlyWhereNoneStands)
+{
+    auto& place = this->place;
+    bool innerMade = false;
+    place.files.DuringNextWrite([&] {
+        EXPECT_EQ(place.files.OpenForReading("list"), nullptr) << "a half-made file was seen";
+        innerMade = place.files.CreateExclusively("list", "2 ");
+    });
+    EXPECT_FALSE(place.files.CreateExclusively("list", "1 "));
+    EXPECT_TRUE(innerMade);
+    EXPECT_EQ(place.Content("list"), "2 ");
+    EXPECT_EQ(place.Names(), std::vector<std::string>{"list"});
+}
+
+// What only a disk has: names that lead to other files.
+class FileSystemOnDisk : public ::testing::Test {
+protected:
+    TempWorkDir dir;
+    RealFileSystem files;
+};
+
+TEST_F(FileSystemOnDisk, AFileWithTwoNamesIsRewrittenForBoth)
+{
+    WriteFile("list", "1 2 ");
+    fs::create_hard_link("list", "other");
+    EXPECT_EQ(files.Update("list", ReplaceWith("3 4 ")), UpdateOutcome::Written);
+    EXPECT_EQ(ReadFile("other"), "3 4 ");
+    EXPECT_TRUE(files.Rewrite("other", "5 6 "));
+    EXPECT_EQ(ReadFile("list"), "5 6 ");
+}
+
+TEST_F(FileSystemOnDisk, LinksLeadToTheirFileAndAreNeverRemoved)
+{
+    std::error_code made;
+    fs::create_symlink("elsewhere.txt", "list", made);
+    if (made)
+        GTEST_SKIP() << "no symbolic links here";
+    EXPECT_TRUE(files.CreateExclusively("list", "0 0 ")) << "a dangling link names the file to create";
+    EXPECT_TRUE(files.Rewrite("list", "1 2 "));
+    EXPECT_TRUE(fs::is_symlink("list"));
+    EXPECT_EQ(ReadFile("elsewhere.txt"), "1 2 ");
+
+    fs::create_symlink("elsewhere.txt", "scratch");
+    EXPECT_EQ(files.RoundTripScratch("scratch", "7").status, ScratchRoundTrip::Status::NotWritten);
+    EXPECT_TRUE(fs::is_symlink("scratch"));
+    EXPECT_EQ(ReadFile("elsewhere.txt"), "1 2 ");
 }
 
 } // namespace

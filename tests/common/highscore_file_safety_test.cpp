@@ -12,10 +12,13 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -27,6 +30,11 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 constexpr const char* kStored = "1 2 3 4 5 6 7 8 9 10 ";
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
 
 class HighscoreFileSafety : public ::testing::Test {
 protected:
@@ -71,6 +79,83 @@ TEST_F(HighscoreFileSafety, SymbolicLinkLoopIsGoneAndStaysALoop)
     EXPECT_EQ(fs::read_symlink(kHighscoreFileName), kHighscoreFileName);
 }
 
+TEST_F(HighscoreFileSafety, ALeaseReleasedAtOnceOnlyDelaysTheOffer)
+{
+    WriteFile(kHighscoreFileName, kStored);
+    // The holder gives the file up as soon as the lease-break signal comes.
+    ChildProcess holder([](ChildProcess& self) {
+        sigset_t breaking;
+        sigemptyset(&breaking);
+        sigaddset(&breaking, SIGIO);
+        sigprocmask(SIG_BLOCK, &breaking, nullptr);
+        const int fd = ::open(kHighscoreFileName, O_RDONLY);
+        if (fd < 0 || ::fcntl(fd, F_SETLEASE, F_WRLCK) != 0)
+            return 2;
+        self.Ready();
+        int signal = 0;
+        sigwait(&breaking, &signal);
+        ::fcntl(fd, F_SETLEASE, F_UNLCK);
+        ::pause();
+        return 0;
+    });
+    if (!holder.WaitUntilReady(5s))
+        GTEST_SKIP() << "this file system takes no leases";
+    EXPECT_EQ(UpdateHighscore(platform, slots::kPreflop, 99).outcome, HighscoreOutcome::NewHighscore);
+    EXPECT_EQ(ReadFile(kHighscoreFileName), "1 2 3 4 99 6 7 8 9 10 ");
+}
+
+TEST_F(HighscoreFileSafety, LinkChainsAreFollowedAsFarAsTheSystemFollowsThem)
+{
+    for (const int links : {40, 41}) {
+        WriteFile("list.txt", kStored);
+        std::string next = "list.txt";
+        for (int i = links - 1; i >= 1; --i) {
+            const std::string name = "chain" + std::to_string(i);
+            fs::create_symlink(next, name);
+            next = name;
+        }
+        fs::create_symlink(next, kHighscoreFileName);
+        const bool systemFollows = std::ifstream(kHighscoreFileName).is_open();
+        EXPECT_EQ(systemFollows, links == 40);
+        EXPECT_EQ(UpdateHighscore(platform, slots::kPreflop, 99).outcome == HighscoreOutcome::NewHighscore,
+                  systemFollows)
+            << links << " links";
+        EXPECT_EQ(ReadFile("list.txt"), systemFollows ? "1 2 3 4 99 6 7 8 9 10 " : kStored);
+        for (const auto& entry : fs::directory_iterator(dir.path()))
+            fs::remove(entry.path());
+    }
+}
+
+// An open-file limit that lets the program open the file but perhaps not
+// the temporary beside it: the rewrite is then whole or fails, never made
+// in place, since the folder itself takes new files.
+TEST_F(HighscoreFileSafety, OnlyAFolderClosedToNewFilesIsRewrittenInPlace)
+{
+    if (kSanitized)
+        GTEST_SKIP() << "the sanitizers' own checks need descriptors (a pipe to probe memory)";
+    for (rlim_t spare = 1; spare <= 4; ++spare) {
+        WriteFile(kHighscoreFileName, kStored);
+        struct stat before {};
+        ASSERT_EQ(::stat(kHighscoreFileName, &before), 0);
+        ChildProcess program([spare](ChildProcess&) {
+            const int lowestFree = ::dup(0);
+            ::close(lowestFree);
+            const rlimit limit{static_cast<rlim_t>(lowestFree) + spare, static_cast<rlim_t>(lowestFree) + spare};
+            if (::setrlimit(RLIMIT_NOFILE, &limit) != 0)
+                return 2;
+            RealFileSystem own;
+            return own.Rewrite(kHighscoreFileName, "9 9 ") ? 1 : 0;
+        });
+        const std::optional<int> written = program.Wait(10s);
+        ASSERT_TRUE(written == 0 || written == 1) << "spare descriptors: " << spare;
+        struct stat after {};
+        ASSERT_EQ(::stat(kHighscoreFileName, &after), 0);
+        EXPECT_EQ(ReadFile(kHighscoreFileName), *written ? "9 9 " : kStored) << "spare descriptors: " << spare;
+        EXPECT_EQ(after.st_ino == before.st_ino, *written == 0) << "spare descriptors: " << spare;
+        EXPECT_TRUE(Strays().empty()) << Strays().front();
+    }
+}
+
 // chattr +i on the working folder: existing files stay writable, but no
 // entry can be created, renamed or removed in it.
 class ClosedFolder {
@@ -112,6 +197,36 @@ TEST_F(HighscoreFileSafety, FolderClosedToNewFilesIsRewrittenInPlace)
     files.FailWritesAfter(9);
     EXPECT_EQ(UpdateHighscore(platform, slots::kPreflop, 99).outcome, HighscoreOutcome::FileMissing);
     EXPECT_EQ(ReadFile(kHighscoreFileName), kStored);
+}
+
+// A file of gigabytes rewritten in place under a memory limit: only what the
+// new list overwrites is kept aside, so the rewrite neither runs out of
+// memory nor reads the whole file.
+TEST_F(HighscoreFileSafety, HugeFileInAClosedFolderIsRewrittenWithLittleMemory)
+{
+    if (kSanitized)
+        GTEST_SKIP() << "the sanitizers' shadow memory does not fit under a memory limit";
+    WriteFile(kHighscoreFileName, "12 30 0 2 25 40 0 0 0 0 ");
+    fs::resize_file(kHighscoreFileName, std::uintmax_t{4} << 30); // sparse: takes no disk
+    ClosedFolder closed(dir.path());
+    if (!closed.closed())
+        GTEST_SKIP() << "chattr +i is not supported here";
+    ChildProcess program([](ChildProcess&) {
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const rlim_t bytes = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (256u << 20);
+        const rlimit limit{bytes, bytes};
+        if (::setrlimit(RLIMIT_AS, &limit) != 0)
+            return 2;
+        FaultyFileSystem own;
+        SimulatedPlatform program(own, 100000);
+        return UpdateHighscore(program, slots::kPreflop, 99).outcome == HighscoreOutcome::NewHighscore ? 0 : 1;
+    });
+    EXPECT_EQ(program.Wait(60s), 0);
+    std::string start(64, '\0');
+    std::ifstream(kHighscoreFileName).read(start.data(), 64);
+    EXPECT_EQ(start.c_str(), std::string("12 30 0 2 99 40 0 0 0 0 "));
+    EXPECT_EQ(fs::file_size(kHighscoreFileName), 24u);
 }
 
 TEST_F(HighscoreFileSafety, RewriteKeepsModeAndOwner)

@@ -8,8 +8,10 @@
 #include "common/in_memory_file_system.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace velmo::test {
 
@@ -21,6 +23,9 @@ public:
     // Every later write for the file `path` fails at once; others go on.
     void RefuseWritesTo(const std::string& path) { refused_ = path; }
     void FailReadBack() { readBackFails_ = true; }
+    // Runs `act` once, as the next write begins: another program's work
+    // in the middle of this one's.
+    void DuringNextWrite(std::function<void()> act) { duringWrite_ = std::move(act); }
     void Heal()
     {
         budget_.reset();
@@ -36,6 +41,7 @@ protected:
 private:
     std::optional<std::size_t> budget_;
     std::optional<std::string> refused_;
+    std::function<void()> duringWrite_;
     bool readBackFails_ = false;
 };
 
