@@ -4,7 +4,7 @@
 #include "common/number_to_text.h"
 #include "common/platform.h"
 #include "common/saturating_arithmetic.h"
-#include "common/situation_clock.h"
+#include "common/situation_timing.h"
 #include "preflop/preflop_catalogue.h"
 #include "scores/highscore_file.h"
 
@@ -25,7 +25,10 @@ std::int32_t PreflopSpeedBonus(std::int32_t elapsedMs)
 
 } // namespace
 
-PreflopSession::PreflopSession(Platform& platform, SituationClock& clock) : platform_(platform), clock_(clock) {}
+PreflopSession::PreflopSession(Platform& platform, SituationStartTick& situationStart)
+    : platform_(platform), situationStart_(situationStart)
+{
+}
 
 void PreflopSession::StartNext()
 {
@@ -36,7 +39,7 @@ void PreflopSession::StartNext()
         return;
     }
     // The clock starts before the pauses, so they count in the response time.
-    clock_.situationStartTick = platform_.Ticks();
+    situationStart_.situationStartTick = platform_.Ticks();
     platform_.PauseAndReseed(static_cast<std::uint32_t>(preflopSituationCount * 3 + 1));
     preflopExpectedAnswer = platform_.rand() % kAnswerCodeCount + 1;
     if (preflopExpectedAnswer < 1 || preflopExpectedAnswer > kAnswerCodeCount) {
@@ -59,7 +62,7 @@ void PreflopSession::Answer(int code)
     preflopAnswerCount = SaturatingAdd(preflopAnswerCount, 1);
     if (preflopAnswerCount >= 2)
         return;
-    const std::int32_t elapsed = ElapsedMs(clock_.situationStartTick, platform_.Ticks());
+    const std::int32_t elapsed = ElapsedMs(situationStart_.situationStartTick, platform_.Ticks());
     if (code == preflopExpectedAnswer)
         preflopScore = SaturatingAdd(preflopScore, 1 + PreflopSpeedBonus(elapsed));
     else

@@ -3,6 +3,7 @@
 // must cope with.
 #include "app/qt/dialog_group_box.h"
 #include "shell/dialog_layout.h"
+#include "shell/panels.h"
 #include "window_fixture.h"
 
 #include <QLabel>
@@ -100,7 +101,7 @@ void ScalingTest::controlsDoNotOverlap()
     for (const Placed& control : controls) {
         bool inside = false;
         for (const Placed& group : groups)
-            inside |= group.row->panel == control.row->panel && group.rect.contains(control.rect);
+            inside |= PanelOf(*group.row) == PanelOf(*control.row) && group.rect.contains(control.rect);
         QVERIFY2(inside, AccessibleName(*control.row).c_str());
     }
     QVERIFY(QRect(QPoint(0, 0), w.dialog->size()).contains(groups.last().rect));

@@ -1,4 +1,4 @@
-#include "common/simulated_platform.h"
+#include "common/recording_platform.h"
 #include "odds/equity_trainer.h"
 #include "support/odds_draws.h"
 
@@ -135,7 +135,7 @@ TEST_P(DrawOddsValueTest, SleepsReseedsAndDrawsInRange)
 {
     const DrawCase& c = GetParam();
     for (std::uint32_t start : {100000u, 123457u, 4000000000u, 4294967290u}) {
-        SimulatedPlatform platform(start);
+        RecordingPlatform platform(start);
         const int value = DrawOddsValue(platform, c.kind);
         EXPECT_EQ(platform.sleptMs(), c.sleepMs);
         EXPECT_EQ(platform.Ticks(), start + c.sleepMs);
@@ -146,7 +146,7 @@ TEST_P(DrawOddsValueTest, SleepsReseedsAndDrawsInRange)
 TEST_P(DrawOddsValueTest, CoversItsWholeRange)
 {
     const DrawCase& c = GetParam();
-    SimulatedPlatform platform(100000);
+    RecordingPlatform platform(100000);
     std::vector<int> seen(static_cast<std::size_t>(c.range), 0);
     for (int n = 0; n < c.range * 40; ++n) {
         platform.Advance(static_cast<std::uint32_t>(n % 7));
@@ -169,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, DrawOddsValueTest,
 TEST(DrawOddsValue, OtherKindsGiveZeroWithoutPauseOrDraw)
 {
     for (int kind : {0, 5, -1, 1000}) {
-        SimulatedPlatform platform(100000);
+        RecordingPlatform platform(100000);
         EXPECT_EQ(DrawOddsValue(platform, kind), 0) << "kind " << kind;
         EXPECT_EQ(platform.sleptMs(), 0u);
         Generator untouched;

@@ -90,8 +90,8 @@ TEST_F(EquityTrainerTest, StartNextPauses514AndStartsTheClockAfterwards)
     const std::uint32_t pressTick = platform.Ticks();
     Press(ids::kOddsStart);
     EXPECT_EQ(platform.sleptMs() - before, 514u);
-    EXPECT_EQ(trainers.clock.situationStartTick, pressTick + 514);
-    EXPECT_EQ(trainers.clock.situationStartTick, platform.Ticks());
+    EXPECT_EQ(trainers.situationStart.situationStartTick, pressTick + 514);
+    EXPECT_EQ(trainers.situationStart.situationStartTick, platform.Ticks());
 }
 
 // ---- judging -------------------------------------------------------------
@@ -283,7 +283,7 @@ TEST_F(EquityTrainerTest, FoldBeforeAnySituationIsWrong)
 
 TEST_F(EquityTrainerTest, AnswerBeforeAnySituationTimedFromTheSharedClock)
 {
-    trainers.clock.situationStartTick = platform.Ticks();
+    trainers.situationStart.situationStartTick = platform.Ticks();
     Wait(2500);
     Press(ids::kOddsCall);
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
@@ -295,10 +295,10 @@ TEST_F(EquityTrainerTest, AnswerBeforeAnySituationTimedFromTheSharedClock)
 TEST_F(EquityTrainerTest, PreflopStartRestartsTheOddsClock)
 {
     DealCallSituation();
-    const std::uint32_t oddsStart = trainers.clock.situationStartTick;
+    const std::uint32_t oddsStart = trainers.situationStart.situationStartTick;
     Wait(19000);
     Press(ids::kPreflopStart);
-    const std::uint32_t preflopStart = trainers.clock.situationStartTick;
+    const std::uint32_t preflopStart = trainers.situationStart.situationStartTick;
     ASSERT_NE(preflopStart, oddsStart) << "a preflop Start/Next must set the shared clock";
     Wait(2500);
     Press(ids::kOddsCall);
@@ -313,7 +313,7 @@ TEST_F(EquityTrainerTest, AnswerIsTimedFromWhateverSetTheSharedClockLast)
 {
     DealCallSituation();
     Wait(19000);
-    trainers.clock.situationStartTick = platform.Ticks(); // another panel's Start/Next
+    trainers.situationStart.situationStartTick = platform.Ticks(); // another panel's Start/Next
     Wait(2500);
     Press(ids::kOddsCall);
     EXPECT_EQ(odds().score(), 3);
@@ -443,7 +443,7 @@ TEST_F(EquityTrainerTest, ResetDoesNotReopenTheGate)
 // negative elapsed time, and 4000 / elapsed truncates to 0: +1 +1 in all.
 TEST_F(EquityTrainerTest, CallBeforeAnySituationWithTheTickPastTwoToThe31)
 {
-    ASSERT_EQ(trainers.clock.situationStartTick, 0u);
+    ASSERT_EQ(trainers.situationStart.situationStartTick, 0u);
     Wait(0x80000000u);
     Press(ids::kOddsCall);
     EXPECT_EQ(odds().score(), 2);

@@ -2,7 +2,7 @@
 #include "support/preflop_texts.h"
 
 #include "common/control_ids.h"
-#include "common/situation_clock.h"
+#include "common/situation_timing.h"
 #include "support/timed_quiz.h"
 #include "support/trainer_state_access.h"
 
@@ -115,7 +115,7 @@ TEST_F(PreflopSessionTest, StartShowsASituationOfTheDrawnAnswer)
         const auto start = Start();
         EXPECT_EQ(session().situationCount(), n);
         EXPECT_EQ(session().answerCount(), 0);
-        EXPECT_EQ(trainers.clock.situationStartTick, start);
+        EXPECT_EQ(trainers.situationStart.situationStartTick, start);
         const int code = session().expectedAnswer();
         ASSERT_GE(code, 1);
         ASSERT_LE(code, 7);
@@ -278,7 +278,7 @@ TEST_F(PreflopSessionTest, ResetZeroesCountAndScoreAndKeepsTheSituationsAnswer)
     EXPECT_EQ(Box(kPreflopTextBox), "");
     EXPECT_EQ(session().expectedAnswer(), expected);
     EXPECT_EQ(session().answerCount(), 0);
-    EXPECT_EQ(trainers.clock.situationStartTick, start);
+    EXPECT_EQ(trainers.situationStart.situationStartTick, start);
     EXPECT_EQ(Highscores(), file);
 
     // The unanswered situation is still judged, although both boxes are empty.
@@ -298,7 +298,7 @@ TEST_F(PreflopSessionTest, AnswerIsTimedFromTheSharedClock)
 {
     Start();
     Wait(3000);
-    trainers.clock.situationStartTick = platform.Ticks() - 500;
+    trainers.situationStart.situationStartTick = platform.Ticks() - 500;
     Press(ButtonFor(session().expectedAnswer()));
     EXPECT_EQ(session().score(), 9);
 }
@@ -330,7 +330,7 @@ TEST_F(PreflopSessionTest, TimesThatAreNotPositiveAreGuarded)
     }
     const std::int32_t before = session().score();
     Start();
-    trainers.clock.situationStartTick = platform.Ticks();
+    trainers.situationStart.situationStartTick = platform.Ticks();
     Press(ButtonFor(session().expectedAnswer()));
     EXPECT_EQ(session().score() - before, 4001);
 }

@@ -3,15 +3,16 @@
 #include "shell/dialog_layout.h"
 #include "shell/event_table.h"
 #include "shell/help_texts.h"
+#include "shell/panels.h"
 #include "support/program_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <map>
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmo::test {
 namespace {
@@ -33,28 +34,54 @@ TEST(EventTable, MapsEveryButtonOnceAndNoBox)
     EXPECT_EQ(FindEvent(1049), nullptr);
 }
 
-// The panel captions and the box names are read from the rows, so each panel
-// needs exactly one group box and each text box a name of its own.
-TEST(DialogLayout, EachPanelHasOneGroupBoxAndEachTextBoxItsOwnName)
+// Each panel's row must hold together: its group box first (the caption is
+// read from it), its Help button and its operations on buttons of its own,
+// a highscore slot no other panel raises, and text boxes with names of
+// their own across the whole dialog.
+TEST(Panels, EachRowHoldsTogether)
 {
-    std::map<Panel, int> groupBoxes;
+    std::set<int> slotsTaken;
     std::set<std::string_view> boxNames;
-    for (const ControlSpec& row : DialogControls()) {
-        groupBoxes[row.panel] += row.kind == ControlKind::GroupBox;
-        if (IsTextBox(row.id))
-            EXPECT_TRUE(!row.boxName.empty() && boxNames.insert(row.boxName).second) << row.id;
-        else
-            EXPECT_TRUE(row.boxName.empty()) << row.id;
+    for (const PanelRow& panel : Panels()) {
+        ASSERT_FALSE(panel.controls.empty());
+        EXPECT_EQ(panel.controls.front().kind, ControlKind::GroupBox) << panel.caption();
+        for (const ControlSpec& row : panel.controls.subspan(1))
+            EXPECT_NE(row.kind, ControlKind::GroupBox) << panel.caption() << ": a second group box";
+        for (const ControlSpec& row : panel.controls) {
+            if (IsTextBox(row.id))
+                EXPECT_TRUE(!row.boxName.empty() && boxNames.insert(row.boxName).second) << row.id;
+            else
+                EXPECT_TRUE(row.boxName.empty()) << row.id;
+        }
+        EXPECT_EQ(PanelOf(panel.helpButton), &panel) << panel.caption();
+        EXPECT_EQ(FindControl(panel.helpButton)->caption, "Help") << panel.caption();
+        EXPECT_FALSE(panel.helpText.empty()) << panel.caption();
+        for (const PanelButton& button : panel.buttons)
+            EXPECT_EQ(PanelOf(button.controlId), &panel) << button.controlId << " runs another panel's trainer";
+        if (panel.scoreSlot) {
+            EXPECT_TRUE(*panel.scoreSlot >= 0 && *panel.scoreSlot < kHighscoreSlotCount) << panel.caption();
+            EXPECT_TRUE(slotsTaken.insert(*panel.scoreSlot).second) << panel.caption();
+        }
     }
-    for (const auto& [panel, count] : groupBoxes)
-        EXPECT_EQ(count, 1) << PanelCaption(panel);
-    EXPECT_EQ(PanelCaption(Panel::Odds), "RE/Odds");
+    EXPECT_EQ(PanelOf(ids::kOddsScoreBox)->caption(), "RE/Odds");
     EXPECT_EQ(AccessibleName(*FindControl(ids::kTourFold)), "Fold, Tournaments");
+    EXPECT_EQ(FindEvent(ids::kPreflopStart)->panel->scoreSlot, 4);
+    EXPECT_EQ(FindEvent(ids::kScoresHighscores)->panel->scoreSlot, 8);
+    EXPECT_FALSE(FindEvent(ids::kTiltStart)->panel->scoreSlot.has_value());
+}
+
+std::vector<int> HelpButtonIds()
+{
+    std::vector<int> ids;
+    for (const PanelRow& panel : Panels())
+        ids.push_back(panel.helpButton);
+    return ids;
 }
 
 class HelpButtons : public ProgramFixture, public ::testing::WithParamInterface<int> {};
 
-TEST_P(HelpButtons, ShowTheirTextCaptionedVelmorandineAndChangeNothing)
+// The message shown is the pressed panel's own text, not another panel's.
+TEST_P(HelpButtons, ShowTheirPanelsTextCaptionedVelmorandineAndChangeNothing)
 {
     const std::string before = ReadFile(kHighscoreFileName);
     Press(GetParam());
@@ -62,8 +89,7 @@ TEST_P(HelpButtons, ShowTheirTextCaptionedVelmorandineAndChangeNothing)
     const Effect& e = platform.effects().front();
     EXPECT_EQ(e.kind, Effect::Kind::Message);
     EXPECT_EQ(e.caption, "Velmorandine");
-    EXPECT_EQ(e.text, HelpText(GetParam()));
-    EXPECT_FALSE(e.text.empty());
+    EXPECT_EQ(e.text, PanelOf(GetParam())->helpText);
     EXPECT_EQ(ReadFile(kHighscoreFileName), before);
 }
 
@@ -71,27 +97,33 @@ TEST_P(HelpButtons, ShowTheirTextCaptionedVelmorandineAndChangeNothing)
 std::string PanelName(const ::testing::TestParamInfo<int>& info)
 {
     std::string name;
-    for (char c : PanelCaption(FindControl(info.param)->panel))
+    for (char c : PanelOf(info.param)->caption())
         if (std::isalnum(static_cast<unsigned char>(c)))
             name += c;
     return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(All, HelpButtons,
-                         ::testing::Values(ids::kRangeHelp, ids::kTiltHelp, ids::kOddsHelp, ids::kFoldHelp,
-                                           ids::kPatienceHelp, ids::kScoresHelp, ids::kTourHelp, ids::kPreflopHelp),
-                         PanelName);
+INSTANTIATE_TEST_SUITE_P(All, HelpButtons, ::testing::ValuesIn(HelpButtonIds()), PanelName);
 
-TEST(HelpTexts, KeepTheirExactEndings)
+// The texts' own words, blanks and line breaks included.
+TEST(HelpTexts, SayWhatEachPanelDoes)
 {
-    EXPECT_TRUE(HelpText(ids::kOddsHelp).ends_with("position etc. "));
-    EXPECT_NE(HelpText(ids::kOddsHelp).find("consider \nopen/end"), std::string_view::npos);
-    EXPECT_NE(HelpText(ids::kScoresHelp).find("included.\n \n0-79"), std::string_view::npos);
-    EXPECT_TRUE(HelpText(ids::kRangeHelp).ends_with("reset variables.\n"));
-    EXPECT_TRUE(HelpText(ids::kTourHelp).ends_with("better your score."));
-    EXPECT_EQ(HelpText(ids::kFoldHelp),
-              "Beginners typically overcall.\nThis trainer will condition you to fold more often.\n");
+    EXPECT_EQ(HelpText(1020), "Beginners typically overcall.\nThis trainer will condition you to fold more often.\n");
+    EXPECT_EQ(HelpText(1006), "Are you mentally fit to play poker right now?\n"
+                              "Press the button and answer the eight questions honestly.\n"
+                              "A score and a recommendation will show.\n");
+    EXPECT_TRUE(HelpText(1013).ends_with("Note that in reality you should also consider \n"
+                                         "open/end-of-action, board, V profile, stacks, position etc. "));
+    EXPECT_TRUE(HelpText(1030).starts_with("Here you can see your current combined highscore.\n"
+                                           "Fold and Tilt are not included.\n \n0-79 points = Fish"));
+    EXPECT_TRUE(HelpText(1001).ends_with("Press 'Done' to log result to Highscore list and reset variables.\n"));
+    EXPECT_TRUE(HelpText(1033).starts_with("Tournament training.\n"));
+    EXPECT_TRUE(HelpText(1041).ends_with("Ten situations play each time.\n"
+                                         "In reality, type of villains, stack sizes etc may alter these fixed "
+                                         "ranges.\nThe faster you are correct, the better your score."));
+    EXPECT_TRUE(HelpText(1026).starts_with("Push the 'Hit' button SLOW to accumulate points.\n"));
     EXPECT_TRUE(HelpText(1000).empty());
+    EXPECT_TRUE(HelpText(1002).empty());
 }
 
 } // namespace

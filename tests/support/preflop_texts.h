@@ -5,7 +5,7 @@
 // tests.
 #pragma once
 
-#include "common/simulated_platform.h"
+#include "common/recording_platform.h"
 #include "preflop/preflop_catalogue.h"
 
 #include <cstdint>
@@ -40,7 +40,7 @@ public:
     std::string Draw(int code);
     std::uint32_t lastPauseMs() const { return lastPause_; }
 
-    SimulatedPlatform platform{100000};
+    RecordingPlatform platform{100000};
 
 private:
     std::minstd_rand waits_;

@@ -3,7 +3,7 @@
 #include "tournament/tournament_tables.h"
 
 #include "common/control_ids.h"
-#include "common/situation_clock.h"
+#include "common/situation_timing.h"
 #include "support/timed_quiz.h"
 #include "support/trainer_state_access.h"
 

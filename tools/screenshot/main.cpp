@@ -9,6 +9,7 @@
 #include "common/file_system.h"
 #include "shell/event_table.h"
 #include "shell/trainer_set.h"
+#include "velmo_names.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,7 +48,7 @@ int main(int argc, char** argv)
         setenv("QT_SCALE_FACTOR", scale.c_str(), 1);
 
     QApplication qt(argc, argv);
-    QApplication::setApplicationName("velmorandine");
+    QApplication::setApplicationName(velmo::kApplicationName);
     const QString target = QDir::current().absoluteFilePath(QString::fromStdString(out));
     QTemporaryDir work;
     QDir::setCurrent(work.path());
@@ -57,6 +58,7 @@ int main(int argc, char** argv)
     velmo::WindowPlatform platform(files, clock);
     platform.SetPresenter([](const QString&, const QString&) {});
     velmo::TrainerSet trainers(platform);
+    velmo::StartUp(trainers);
     velmo::CTrainerDlg dialog(trainers, platform);
     dialog.show();
     for (int id : presses) {

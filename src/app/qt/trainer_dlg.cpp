@@ -6,6 +6,7 @@
 #include "common/control_ids.h"
 #include "shell/event_table.h"
 #include "shell/trainer_set.h"
+#include "velmo_names.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -69,7 +70,7 @@ CTrainerDlg::CTrainerDlg(TrainerSet& trainers, WindowPlatform& platform, QWidget
     : QDialog(parent), trainers_(trainers), platform_(platform)
 {
     setObjectName("CTrainerDlg");
-    setWindowTitle("Velmorandine");
+    setWindowTitle(QString::fromUtf8(kProgramName.data(), static_cast<qsizetype>(kProgramName.size())));
     // A fixed-size window with close and minimise boxes and no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -87,7 +88,6 @@ CTrainerDlg::CTrainerDlg(TrainerSet& trainers, WindowPlatform& platform, QWidget
     setFixedSize(Scale(kDialogWidthDu, baseX_, 4), Scale(kDialogHeightDu, baseY_, 8));
 
     platform_.SetMessageParent(this);
-    StartUp(trainers_);
     if (QWidget* first = Control(ids::kRangeCardBox))
         first->setFocus(Qt::OtherFocusReason);
 }

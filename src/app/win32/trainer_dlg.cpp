@@ -68,7 +68,6 @@ BOOL CTrainerDlg::OnInitDialog()
     platform_.AttachDialog(window_);
     ::SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     ::SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
-    StartUp(trainers_);
     return TRUE; // the focus goes to the first control in tab order, the card box 1000
 }
 
