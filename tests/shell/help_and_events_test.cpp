@@ -70,6 +70,21 @@ TEST(Panels, EachRowHoldsTogether)
     EXPECT_FALSE(FindEvent(ids::kTiltStart)->panel->scoreSlot.has_value());
 }
 
+// The tab order of the program's first eight panels, from Manual Range
+// Practice to the Preflop text box; panels added later may come anywhere.
+TEST(DialogLayout, KeepsTheTabOrder)
+{
+    const std::vector<int> expected = {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012,
+                                       1013, 1014, 1015, 1016, 1017, 1018, 1019, 1020, 1021, 1023, 1024, 1025, 1026,
+                                       1027, 1022, 1028, 1029, 1030, 1031, 1032, 1033, 1034, 1035, 1036, 1037, 1038,
+                                       1039, 1040, 1041, 1042, 1043, 1044, 1045, 1046, 1048, 1050, 1051, 1052};
+    std::vector<int> order;
+    for (const ControlSpec& row : DialogControls())
+        if (row.id >= 1000 && row.id <= 1052)
+            order.push_back(row.id);
+    EXPECT_EQ(order, expected);
+}
+
 std::vector<int> HelpButtonIds()
 {
     std::vector<int> ids;
