@@ -15,6 +15,8 @@
 #include "shell/trainer_set.h"
 #include "tournament/tournament_session.h"
 
+#include <functional>
+
 namespace velmo {
 namespace {
 
@@ -247,7 +249,9 @@ const PanelRow* PanelOf(int id)
 const PanelRow* PanelOf(const ControlSpec& row)
 {
     const std::span<const ControlSpec> all = DialogControls();
-    if (&row < all.data() || &row >= all.data() + all.size())
+    // std::less orders any two pointers, so a row from elsewhere is told apart.
+    const std::less<const ControlSpec*> before;
+    if (before(&row, all.data()) || !before(&row, all.data() + all.size()))
         return nullptr;
     auto index = static_cast<std::size_t>(&row - all.data());
     for (const PanelRow& panel : kPanels) {
