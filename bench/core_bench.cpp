@@ -1,7 +1,7 @@
 // The cost of every button's operation, of NumberToText and UpdateHighscore
 // on their own, and the overshoot of the real clock's pause.
 //
-// Buttons run on a SimulatedPlatform, so the pauses inside an operation cost
+// Buttons run on a RecordingPlatform, so the pauses inside an operation cost
 // nothing and what is measured is the operation's own work, the real file
 // system included (a scratch working directory).  Before each timed press
 // the panel is put, untimed, into a state in which the press does its real
@@ -15,7 +15,7 @@
 #include "common/control_ids.h"
 #include "common/file_system.h"
 #include "common/number_to_text.h"
-#include "common/simulated_platform.h"
+#include "common/recording_platform.h"
 #include "scores/highscore_file.h"
 #include "shell/dialog_layout.h"
 #include "shell/event_table.h"
@@ -114,7 +114,7 @@ std::vector<Recipe> RecipesFor(int id)
 void PressButton(benchmark::State& state, int id, Recipe recipe)
 {
     RealFileSystem files;
-    SimulatedPlatform platform(files, 100000);
+    RecordingPlatform platform(files, 100000);
     TrainerSet trainers(platform);
     StartUp(trainers);
     for (int press : recipe.once)
@@ -161,7 +161,7 @@ void NumberToTextAlone(benchmark::State& state)
 void UpdateHighscoreAlone(benchmark::State& state)
 {
     RealFileSystem files;
-    SimulatedPlatform platform(files, 100000);
+    RecordingPlatform platform(files, 100000);
     WriteHighscores("0 0 0 0 0 0 0 0 0 0 ");
     std::int32_t score = 0;
     std::vector<double> micros;

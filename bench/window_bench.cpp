@@ -62,9 +62,17 @@ Layout CopyLayout(const CTrainerDlg& dialog)
     return layout;
 }
 
+// The trainers after the start-up check, which the application runs before
+// it builds the window.
+TrainerSet& StartedUp(TrainerSet& trainers)
+{
+    StartUp(trainers);
+    return trainers;
+}
+
 // The program's dialog with everything it needs, in a scratch directory.
 struct ProgramWindow {
-    ProgramWindow() : platform(files, clock), trainers(platform), dialog(trainers, platform) {}
+    ProgramWindow() : platform(files, clock), trainers(platform), dialog(StartedUp(trainers), platform) {}
     RealFileSystem files;
     SimulatedClock clock;
     WindowPlatform platform;

@@ -3,6 +3,8 @@
 // tool and the window tests on a simulated one whose pauses cost nothing.
 #pragma once
 
+#include "velmo_names.h"
+
 #include <cstdint>
 
 namespace velmo {
@@ -28,7 +30,7 @@ public:
 // press spent pausing from the time a user waited.
 class SimulatedClock : public Clock {
 public:
-    explicit SimulatedClock(std::uint32_t start = 100000) : tick_(start) {}
+    explicit SimulatedClock(std::uint32_t start = kDefaultStartTick) : tick_(start) {}
     void Pause(std::uint32_t ms) override
     {
         tick_ += ms;

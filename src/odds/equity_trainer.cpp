@@ -4,7 +4,7 @@
 #include "common/number_to_text.h"
 #include "common/platform.h"
 #include "common/saturating_arithmetic.h"
-#include "common/situation_clock.h"
+#include "common/situation_timing.h"
 #include "odds/bet_size_table.h"
 #include "scores/highscore_file.h"
 
@@ -82,7 +82,10 @@ bool OddsCallExpected(std::int32_t outs, std::int32_t streetsLeft, float fractio
     return hero >= RequiredEquityForFraction(fraction);
 }
 
-EquityTrainer::EquityTrainer(Platform& platform, SituationClock& clock) : platform_(platform), clock_(clock) {}
+EquityTrainer::EquityTrainer(Platform& platform, SituationStartTick& situationStart)
+    : platform_(platform), situationStart_(situationStart)
+{
+}
 
 void EquityTrainer::StartNext()
 {
@@ -108,7 +111,7 @@ void EquityTrainer::StartNext()
     const std::string streetsText = Text(platform_, oddsStreetsLeft);
 
     // The answer clock starts only after the pauses of the draws.
-    clock_.situationStartTick = platform_.Ticks();
+    situationStart_.situationStartTick = platform_.Ticks();
 
     platform_.SetBoxText(ids::kOddsTextBox, "Pot size: " + potText + ". V bets: " + betText +
                                                 ". Hero outs: " + outsText + ". Streets left: " + streetsText + ".");
@@ -154,7 +157,7 @@ void EquityTrainer::Judge(Answer given)
         ShowScore();
     }
 
-    const std::int32_t elapsed = ElapsedMs(clock_.situationStartTick, platform_.Ticks());
+    const std::int32_t elapsed = ElapsedMs(situationStart_.situationStartTick, platform_.Ticks());
     if (elapsed > kSlowMs) {
         message += kSlowSuffix;
         platform_.SetBoxText(ids::kOddsTextBox, message);

@@ -8,7 +8,7 @@
 namespace velmo {
 
 class Platform;
-struct SituationClock;
+struct SituationStartTick;
 
 // The four values a situation is dealt from, in the order they are drawn.
 enum class OddsValue {
@@ -34,7 +34,7 @@ bool OddsCallExpected(std::int32_t outs, std::int32_t streetsLeft, float fractio
 
 class EquityTrainer {
 public:
-    EquityTrainer(Platform& platform, SituationClock& clock);
+    EquityTrainer(Platform& platform, SituationStartTick& situationStart);
 
     void StartNext(); // 1014
     void Fold();      // 1015
@@ -63,7 +63,7 @@ private:
     friend struct TrainerStateAccess;
 
     Platform& platform_;
-    SituationClock& clock_;
+    SituationStartTick& situationStart_; // shared with the other timed panel
     std::int32_t oddsSituationCount = 0;
     std::int32_t oddsAnswerCount = 0;
     std::int32_t oddsScore = 0;

@@ -4,7 +4,7 @@
 #include "common/number_to_text.h"
 #include "common/platform.h"
 #include "common/saturating_arithmetic.h"
-#include "common/situation_clock.h"
+#include "common/situation_timing.h"
 #include "preflop/preflop_catalogue.h"
 #include "scores/highscore_file.h"
 
@@ -23,7 +23,10 @@ std::int32_t PreflopSpeedBonus(std::int32_t elapsedMs)
 
 } // namespace
 
-PreflopSession::PreflopSession(Platform& platform, SituationClock& clock) : platform_(platform), clock_(clock) {}
+PreflopSession::PreflopSession(Platform& platform, SituationStartTick& situationStart)
+    : platform_(platform), situationStart_(situationStart)
+{
+}
 
 void PreflopSession::StartNext()
 {
@@ -34,7 +37,7 @@ void PreflopSession::StartNext()
         return;
     }
     // The clock starts before the pauses, so they count in the response time.
-    clock_.situationStartTick = platform_.Ticks();
+    situationStart_.situationStartTick = platform_.Ticks();
     platform_.PauseAndReseed(static_cast<std::uint32_t>(preflopSituationCount * 3 + 1));
     const int drawn = platform_.rand() % kPreflopAnswerCount + 1;
     preflopExpectedAnswer = static_cast<PreflopAnswer>(drawn);
@@ -58,7 +61,7 @@ void PreflopSession::Answer(PreflopAnswer given)
     preflopAnswerCount = SaturatingAdd(preflopAnswerCount, 1);
     if (preflopAnswerCount >= 2)
         return;
-    const std::int32_t elapsed = ElapsedMs(clock_.situationStartTick, platform_.Ticks());
+    const std::int32_t elapsed = ElapsedMs(situationStart_.situationStartTick, platform_.Ticks());
     if (given == preflopExpectedAnswer)
         preflopScore = SaturatingAdd(preflopScore, 1 + PreflopSpeedBonus(elapsed));
     else

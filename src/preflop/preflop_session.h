@@ -10,11 +10,11 @@
 namespace velmo {
 
 class Platform;
-struct SituationClock;
+struct SituationStartTick;
 
 class PreflopSession {
 public:
-    PreflopSession(Platform& platform, SituationClock& clock);
+    PreflopSession(Platform& platform, SituationStartTick& situationStart);
 
     void StartNext();                 // 1042
     void Answer(PreflopAnswer given); // 1043, 1044, 1045, 1046, 1050, 1048, 1051
@@ -33,7 +33,7 @@ private:
     friend struct TrainerStateAccess;
 
     Platform& platform_;
-    SituationClock& clock_;
+    SituationStartTick& situationStart_; // shared with the other timed panel
     std::int32_t preflopSituationCount = 0;
     std::int32_t preflopAnswerCount = 0;
     PreflopAnswer preflopExpectedAnswer = PreflopAnswer::None;

@@ -1,8 +1,9 @@
 // The main dialog's controls as data: one row per control in dialog units,
-// in template order, which is also the tab order.  Every window builds and
-// connects its controls from this table in one loop; what a control is
-// (its kind, its panel, the name screen readers know it by) is read from its
-// row, never kept in a list beside it.
+// in template order, which is also the tab order.  The rows are written in
+// the panels' rows (panels.cpp) and joined here.  Every window (Qt and Win32)
+// builds and connects its controls from this table in one loop; what a
+// control is (its kind, its panel, the name screen readers know it by) is
+// read from its row, never kept in a list beside it.
 #pragma once
 
 #include <span>
@@ -13,14 +14,11 @@ namespace velmo {
 
 enum class ControlKind { GroupBox, Button, LineEdit, MultiLineEdit, Label };
 
-enum class Panel { Range, Tilt, Odds, Fold, Patience, Scores, Tournament, Preflop };
-
 struct ControlSpec {
     int id; // the control id (control_ids.h); 0 for the group boxes and the "Score:" labels
     ControlKind kind;
     std::string_view caption;
-    int x, y, width, height; // dialog units
-    Panel panel;
+    int x, y, width, height;       // dialog units
     std::string_view boxName = {}; // text boxes: the name users and screen readers know the box by
     bool leftAligned = false;      // group boxes: caption left instead of centred
 };
@@ -36,9 +34,6 @@ const ControlSpec* FindControl(int id);
 
 // True for the ids of the one-line and multi-line text boxes.
 bool IsTextBox(int id);
-
-// The panel's caption as its group box shows it.
-std::string_view PanelCaption(Panel panel);
 
 // The name by which users and screen readers know a control: a text box by
 // its own name ("Preflop text box"), a button by its caption and panel

@@ -1,7 +1,10 @@
 // The event table: every button's control id mapped to exactly one
-// operation.  The Qt dialog connects each button's click to Dispatch, and
-// the replay tool's "press" goes through Dispatch too.
+// operation, read from the panels' rows.  The Qt and Win32 dialogs send
+// each button's click to Dispatch, and the replay tool's "press" goes
+// through Dispatch too.
 #pragma once
+
+#include "shell/panels.h"
 
 #include <span>
 
@@ -9,13 +12,14 @@ namespace velmo {
 
 struct TrainerSet;
 
-using Operation = void (*)(TrainerSet&);
-
 struct EventRow {
     int controlId;
+    const PanelRow* panel;
     Operation run;
+    bool offersScore; // the press may raise the panel's highscore slot
 };
 
+// The buttons in tab order.
 std::span<const EventRow> EventTable();
 
 // The row of `controlId`, or nullptr when it is not a button.

@@ -1,18 +1,16 @@
-// The eight Help texts, shown by the panels' Help buttons with the caption
-// "Velmorandine".
+// The panels' Help texts (each written in its panel's row), shown by their
+// Help buttons with the program's name as the caption.
 #pragma once
+
+#include "velmo_names.h"
 
 #include <string_view>
 
 namespace velmo {
 
-class Platform;
-
-inline constexpr std::string_view kHelpCaption = "Velmorandine";
+inline constexpr std::string_view kHelpCaption = kProgramName;
 
 // The text of Help button `helpButtonId`; empty for any other id.
 std::string_view HelpText(int helpButtonId);
-
-void ShowHelp(Platform& platform, int helpButtonId);
 
 } // namespace velmo

@@ -1,10 +1,11 @@
-// One instance of every trainer, for the life of the program (or of one
-// test).  The Qt dialog and the replay tool each own one TrainerSet over
-// their platform and send every button press into it through the event table.
+// One instance of every panel's trainer, built from the panels' rows, for the
+// life of the program (or of one test).  The Qt dialog, the Win32 dialog and
+// the replay tool each own one TrainerSet over their platform and send every
+// button press into it through the event table.
 #pragma once
 
 #include "common/platform.h"
-#include "common/situation_clock.h"
+#include "common/situation_timing.h"
 #include "odds/equity_trainer.h"
 #include "odds/fold_drill.h"
 #include "preflop/preflop_session.h"
@@ -12,32 +13,53 @@
 #include "selfcheck/patience_trainer.h"
 #include "selfcheck/range_practice.h"
 #include "selfcheck/tilt_sensor.h"
+#include "shell/panels.h"
 #include "tournament/tournament_session.h"
+
+#include <memory>
+#include <stdexcept>
+#include <vector>
 
 namespace velmo {
 
 struct TrainerSet {
-    explicit TrainerSet(Platform& p)
-        : platform(p), range(p), tilt(p), odds(p, clock), fold(p), patience(p), scores(p), tournament(p),
-          preflop(p, clock)
-    {
-    }
+    explicit TrainerSet(Platform& p);
     TrainerSet(const TrainerSet&) = delete;
     TrainerSet& operator=(const TrainerSet&) = delete;
 
+    // The trainer of class T, as its panel's row built it.
+    template <class T> T& Get()
+    {
+        for (const std::unique_ptr<BuiltTrainer>& built : built_)
+            if (auto* held = dynamic_cast<TrainerOf<T>*>(built.get()))
+                return held->trainer;
+        throw std::logic_error("no panel builds this trainer");
+    }
+
     Platform& platform;
-    SituationClock clock; // situationStartTick, shared by preflop and odds
-    RangePractice range;
-    TiltSensor tilt;
-    EquityTrainer odds;
-    FoldDrill fold;
-    PatienceTrainer patience;
-    ScoresPanel scores;
-    TournamentSession tournament;
-    PreflopSession preflop;
+    SituationStartTick situationStart; // shared by the Preflop and RE/Odds trainers
+
+private:
+    static std::vector<std::unique_ptr<BuiltTrainer>> BuildAll(Platform& p, SituationStartTick& situationStart);
+
+    // In panel order, built before the shorthands below are bound.
+    std::vector<std::unique_ptr<BuiltTrainer>> built_ = BuildAll(platform, situationStart);
+
+public:
+    // Shorthands for the tests and tools that look inside the eight trainers
+    // the program started with; a later trainer is reached through Get.
+    RangePractice& range = Get<RangePractice>();
+    TiltSensor& tilt = Get<TiltSensor>();
+    EquityTrainer& odds = Get<EquityTrainer>();
+    FoldDrill& fold = Get<FoldDrill>();
+    PatienceTrainer& patience = Get<PatienceTrainer>();
+    ScoresPanel& scores = Get<ScoresPanel>();
+    TournamentSession& tournament = Get<TournamentSession>();
+    PreflopSession& preflop = Get<PreflopSession>();
 };
 
-// The program's start-up work before the user can press anything.
+// The program's start-up work, run once by the application before the
+// window is built: the highscore file is made ready (see EnsureHighscoreFile).
 void StartUp(TrainerSet& trainers);
 
 } // namespace velmo

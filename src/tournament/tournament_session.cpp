@@ -4,7 +4,7 @@
 #include "common/number_to_text.h"
 #include "common/platform.h"
 #include "common/saturating_arithmetic.h"
-#include "common/situation_clock.h"
+#include "common/situation_timing.h"
 #include "scores/highscore_file.h"
 #include "tournament/tournament_tables.h"
 

@@ -8,6 +8,7 @@
 #include "app/qt/dialog_group_box.h"
 #include "app/qt/trainer_dlg.h"
 #include "shell/dialog_layout.h"
+#include "shell/panels.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -73,7 +74,7 @@ inline void CheckNoOverlap(const CTrainerDlg& dialog)
     for (const Placed& control : controls) {
         bool inside = false;
         for (const Placed& group : groups)
-            inside |= group.row->panel == control.row->panel && group.rect.contains(control.rect);
+            inside |= PanelOf(*group.row) == PanelOf(*control.row) && group.rect.contains(control.rect);
         QVERIFY2(inside, AccessibleName(*control.row).c_str());
     }
     QVERIFY(QRect(QPoint(0, 0), dialog.size()).contains(groups.last().rect));

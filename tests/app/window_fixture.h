@@ -45,6 +45,7 @@ public:
             messages.push_back({text, caption});
         });
         trainers_ = std::make_unique<TrainerSet>(platform_);
+        StartUp(*trainers_); // as the application does before building the window
         dialog = std::make_unique<CTrainerDlg>(*trainers_, platform_);
     }
     ~Window()

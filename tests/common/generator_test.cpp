@@ -1,6 +1,6 @@
 #include "common/generator.h"
-#include "common/simulated_platform.h"
-#include "common/situation_clock.h"
+#include "common/recording_platform.h"
+#include "common/situation_timing.h"
 #include "odds/fold_situation_texts.h"
 #include "preflop/preflop_catalogue.h"
 #include "tournament/tournament_tables.h"
@@ -100,7 +100,7 @@ TEST(Generator, UniformCoversFifteenBitsAndEveryShuffledList)
 
 TEST(Shuffle, EveryOrderIsEquallyLikely)
 {
-    SimulatedPlatform platform;
+    RecordingPlatform platform;
     platform.srand(2024u);
     std::map<std::vector<int>, int> seen;
     const int shuffles = 48000;
@@ -118,7 +118,7 @@ TEST(Shuffle, EveryOrderIsEquallyLikely)
 
 TEST(Shuffle, KeepsEntriesAndContinuesTheSequence)
 {
-    SimulatedPlatform a, b;
+    RecordingPlatform a, b;
     a.srand(99u);
     b.srand(99u);
     std::vector<int> list(383);
@@ -143,7 +143,7 @@ TEST(Shuffle, KeepsEntriesAndContinuesTheSequence)
 
 TEST(SimulatedClock, SleepAdvancesAndWraps)
 {
-    SimulatedPlatform platform(0xFFFFFFF0u);
+    RecordingPlatform platform(0xFFFFFFF0u);
     platform.Pause(0x20);
     EXPECT_EQ(platform.Ticks(), 0x10u);
     EXPECT_EQ(platform.sleptMs(), 0x20u);

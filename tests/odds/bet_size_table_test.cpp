@@ -1,5 +1,5 @@
 #include "common/generator.h"
-#include "common/simulated_platform.h"
+#include "common/recording_platform.h"
 #include "odds/equity_trainer.h"
 
 #include <gtest/gtest.h>
@@ -143,8 +143,8 @@ TEST_P(DrawOddsValueTest, PausesThenDrawsFromTheClockAlone)
 {
     const DrawCase& c = GetParam();
     for (std::uint32_t start : {100000u, 123457u, 4000000000u, 4294967290u}) {
-        SimulatedPlatform platform(start);
-        SimulatedPlatform other(start);
+        RecordingPlatform platform(start);
+        RecordingPlatform other(start);
         other.srand(start * 7919u);
         const int value = DrawOddsValue(platform, c.value);
         EXPECT_EQ(DrawOddsValue(other, c.value), value) << "start " << start;
@@ -161,7 +161,7 @@ TEST_P(DrawOddsValueTest, CoversItsWholeRange)
 {
     const DrawCase& c = GetParam();
     const int range = c.most - c.least + 1;
-    SimulatedPlatform platform(100000);
+    RecordingPlatform platform(100000);
     std::vector<int> seen(static_cast<std::size_t>(range), 0);
     for (int n = 0; n < range * 40; ++n) {
         platform.Advance(static_cast<std::uint32_t>(n % 7));
@@ -188,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, DrawOddsValueTest,
 TEST(DrawOddsValue, OtherKindsGiveZeroWithoutPauseOrDraw)
 {
     for (int kind : {0, 5, -1, 1000}) {
-        SimulatedPlatform platform(100000);
+        RecordingPlatform platform(100000);
         EXPECT_EQ(DrawOddsValue(platform, static_cast<OddsValue>(kind)), 0) << "kind " << kind;
         EXPECT_EQ(platform.sleptMs(), 0u);
         Generator untouched;

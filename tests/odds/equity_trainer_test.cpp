@@ -1,7 +1,7 @@
 #include "common/control_ids.h"
 #include "common/in_memory_file_system.h"
-#include "common/simulated_platform.h"
-#include "common/situation_clock.h"
+#include "common/recording_platform.h"
+#include "common/situation_timing.h"
 #include "odds/equity_trainer.h"
 #include "scores/highscore_file.h"
 #include "support/program_fixture.h"
@@ -33,8 +33,8 @@ std::optional<std::uint32_t> WaitForDeal(std::uint32_t now, std::int32_t row, st
 {
     InMemoryFileSystem files;
     for (std::uint32_t wait = 0; wait < 2'000'000; ++wait) {
-        SimulatedPlatform platform(files, now + wait);
-        SituationClock clock;
+        RecordingPlatform platform(files, now + wait);
+        SituationStartTick clock;
         EquityTrainer rehearsal(platform, clock);
         rehearsal.StartNext();
         if (rehearsal.betRow() == row && rehearsal.outs() == outs && rehearsal.streetsLeft() == streets)
@@ -117,8 +117,8 @@ TEST_F(EquityTrainerTest, StartNextPauses514AndStartsTheClockAfterwards)
     const std::uint32_t pressTick = platform.Ticks();
     Press(ids::kOddsStart);
     EXPECT_EQ(platform.sleptMs() - before, 514u);
-    EXPECT_EQ(trainers.clock.situationStartTick, pressTick + 514);
-    EXPECT_EQ(trainers.clock.situationStartTick, platform.Ticks());
+    EXPECT_EQ(trainers.situationStart.situationStartTick, pressTick + 514);
+    EXPECT_EQ(trainers.situationStart.situationStartTick, platform.Ticks());
 }
 
 // ---- judging -------------------------------------------------------------
@@ -310,7 +310,7 @@ TEST_F(EquityTrainerTest, FoldBeforeAnySituationIsWrong)
 
 TEST_F(EquityTrainerTest, AnswerBeforeAnySituationTimedFromTheSharedClock)
 {
-    trainers.clock.situationStartTick = platform.Ticks();
+    trainers.situationStart.situationStartTick = platform.Ticks();
     Wait(2500);
     Press(ids::kOddsCall);
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
@@ -322,10 +322,10 @@ TEST_F(EquityTrainerTest, AnswerBeforeAnySituationTimedFromTheSharedClock)
 TEST_F(EquityTrainerTest, PreflopStartRestartsTheOddsClock)
 {
     DealCallSituation();
-    const std::uint32_t oddsStart = trainers.clock.situationStartTick;
+    const std::uint32_t oddsStart = trainers.situationStart.situationStartTick;
     Wait(19000);
     Press(ids::kPreflopStart);
-    const std::uint32_t preflopStart = trainers.clock.situationStartTick;
+    const std::uint32_t preflopStart = trainers.situationStart.situationStartTick;
     ASSERT_NE(preflopStart, oddsStart) << "a preflop Start/Next must set the shared clock";
     Wait(2500);
     Press(ids::kOddsCall);
@@ -340,7 +340,7 @@ TEST_F(EquityTrainerTest, AnswerIsTimedFromWhateverSetTheSharedClockLast)
 {
     DealCallSituation();
     Wait(19000);
-    trainers.clock.situationStartTick = platform.Ticks(); // another panel's Start/Next
+    trainers.situationStart.situationStartTick = platform.Ticks(); // another panel's Start/Next
     Wait(2500);
     Press(ids::kOddsCall);
     EXPECT_EQ(odds().score(), 3);
@@ -470,7 +470,7 @@ TEST_F(EquityTrainerTest, ResetDoesNotReopenTheGate)
 // negative elapsed time, and 4000 / elapsed truncates to 0: +1 +1 in all.
 TEST_F(EquityTrainerTest, CallBeforeAnySituationWithTheTickPastTwoToThe31)
 {
-    ASSERT_EQ(trainers.clock.situationStartTick, 0u);
+    ASSERT_EQ(trainers.situationStart.situationStartTick, 0u);
     Wait(0x80000000u);
     Press(ids::kOddsCall);
     EXPECT_EQ(odds().score(), 2);

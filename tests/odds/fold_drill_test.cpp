@@ -1,5 +1,5 @@
 #include "common/control_ids.h"
-#include "common/simulated_platform.h"
+#include "common/recording_platform.h"
 #include "odds/fold_situation_texts.h"
 #include "support/program_fixture.h"
 #include "support/trainer_state_access.h"
@@ -92,7 +92,7 @@ TEST_F(FoldDrillTest, DrawFollowsTheShufflesAndTheTwoReseeds)
     std::set<int> branches;
     for (int n = 0; n < 40; ++n) {
         Wait(static_cast<std::uint32_t>(n * 113 + 7));
-        SimulatedPlatform replay(platform.Ticks());
+        RecordingPlatform replay(platform.Ticks());
         replay.generator() = platform.generator();
         std::vector<std::string> list(kFoldSituationTexts.begin(), kFoldSituationTexts.end());
         replay.Shuffle(list);

@@ -2,7 +2,7 @@
 #include "support/cards.h"
 #include "support/preflop_draws.h"
 
-#include "common/simulated_platform.h"
+#include "common/recording_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -294,14 +294,14 @@ TEST_P(CatalogueCode, FirstShuffleContinuesTheCallersSequenceOrNot)
     const CodeCase& c = GetParam();
     int differing = 0;
     for (std::uint32_t tick = 5000; tick < 5000 + 60 * 37; tick += 37) {
-        SimulatedPlatform a(tick);
-        SimulatedPlatform b(tick);
+        RecordingPlatform a(tick);
+        RecordingPlatform b(tick);
         a.srand(tick * 7919u);
         b.srand(tick * 104729u + 17u);
         const std::string textA = GeneratePreflopSituation(a, c.code);
         const std::string textB = GeneratePreflopSituation(b, c.code);
         differing += textA != textB;
-        SimulatedPlatform again(tick);
+        RecordingPlatform again(tick);
         again.srand(tick * 7919u);
         EXPECT_EQ(GeneratePreflopSituation(again, c.code), textA);
     }
@@ -318,7 +318,7 @@ class CatalogueImpossibleCode : public ::testing::TestWithParam<int> {};
 
 TEST_P(CatalogueImpossibleCode, GivesTheDefaultText)
 {
-    SimulatedPlatform platform(100000);
+    RecordingPlatform platform(100000);
     EXPECT_EQ(GeneratePreflopSituation(platform, static_cast<PreflopAnswer>(GetParam())), "default sw sel");
     EXPECT_EQ(platform.sleptMs(), 0u);
     EXPECT_TRUE(platform.effects().empty());

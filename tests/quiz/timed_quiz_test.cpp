@@ -5,7 +5,7 @@
 // panels; where they differ (the shared clock, the guard on odd times,
 // what a situation looks like) the case says how.
 #include "common/control_ids.h"
-#include "common/situation_clock.h"
+#include "common/situation_timing.h"
 #include "preflop/preflop_catalogue.h"
 #include "scores/highscore_file.h"
 #include "support/cards.h"
@@ -76,7 +76,7 @@ protected:
     std::int32_t Score() { return ScoreField(); }
     std::uint32_t StartTick() const
     {
-        return preflop() ? trainers.clock.situationStartTick : trainers.tournament.startTick();
+        return preflop() ? trainers.situationStart.situationStartTick : trainers.tournament.startTick();
     }
     std::int32_t SituationCount() { return SituationCountField(); }
     std::int32_t AnswerCount() { return AnswerCountField(); }
@@ -508,7 +508,7 @@ TEST_P(TimedQuizTest, AnswerInTheTickTheClockStarted)
 {
     StartUntil(11);
     if (preflop())
-        trainers.clock.situationStartTick = platform.Ticks();
+        trainers.situationStart.situationStartTick = platform.Ticks();
     Press(RightButton());
     EXPECT_EQ(Score(), 4001);
     EXPECT_EQ(Box(ScoreBox()), "4001");

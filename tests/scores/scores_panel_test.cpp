@@ -1,6 +1,6 @@
 #include "common/control_ids.h"
 #include "common/file_system.h"
-#include "common/simulated_platform.h"
+#include "common/recording_platform.h"
 #include "scores/highscore_file.h"
 #include "scores/scores_panel.h"
 #include "support/program_fixture.h"
@@ -167,7 +167,7 @@ TEST(ScoresPanelReadOnly, TotalIsShownAfterTheMessage)
     TempWorkDir dir;
     FaultyFileSystem files; // only the highscore file refuses: the scratch file still works
     files.RefuseWritesTo(kHighscoreFileName);
-    SimulatedPlatform platform(files, 100000);
+    RecordingPlatform platform(files, 100000);
     ScoresPanel panel(platform);
     WriteFile(kHighscoreFileName, "12 30 0 2 25 40 0 0 0 0 ");
 

@@ -1,5 +1,5 @@
 #include "common/control_ids.h"
-#include "common/simulated_platform.h"
+#include "common/recording_platform.h"
 #include "scores/highscore_file.h"
 #include "selfcheck/range_practice.h"
 #include "support/cards.h"
@@ -28,7 +28,7 @@ using SuitLists = std::array<std::vector<std::string>, 4>;
 // the deal starts with.
 SuitLists ShuffledSuits(const Generator& state)
 {
-    SimulatedPlatform shadow;
+    RecordingPlatform shadow;
     shadow.generator() = state;
     SuitLists lists;
     for (std::size_t s = 0; s < lists.size(); ++s) {
@@ -64,7 +64,7 @@ private:
 TEST(DealTwoCards, FollowsTheShuffledSuitsAndTheReseeds)
 {
     JitteryClock clock(250000);
-    SimulatedPlatform platform(clock);
+    RecordingPlatform platform(clock);
     int dealtAgain = 0;
     for (int n = 0; n < 3000; ++n) {
         platform.Advance(static_cast<std::uint32_t>(n * 37 % 1000));
@@ -108,7 +108,7 @@ TEST(DealTwoCards, FollowsTheShuffledSuitsAndTheReseeds)
 
 TEST(DealTwoCards, TakesFourHundredFiftyFourMillisecondsOnAnExactClock)
 {
-    SimulatedPlatform platform(100000);
+    RecordingPlatform platform(100000);
     for (int n = 0; n < 200; ++n) {
         const std::uint32_t slept = platform.sleptMs();
         DealTwoCards(platform);

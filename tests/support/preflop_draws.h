@@ -4,7 +4,7 @@
 // Start/Next press does.
 #pragma once
 
-#include "common/simulated_platform.h"
+#include "common/recording_platform.h"
 #include "preflop/preflop_catalogue.h"
 
 #include <cstdint>
@@ -46,7 +46,7 @@ public:
     }
     std::uint32_t lastPauseMs() const { return lastPause_; }
 
-    SimulatedPlatform platform{100000};
+    RecordingPlatform platform{100000};
 
 private:
     std::minstd_rand waits_;

@@ -4,7 +4,7 @@
 // another file system (one in memory) leaves the working directory empty.
 #pragma once
 
-#include "common/simulated_platform.h"
+#include "common/recording_platform.h"
 #include "scores/highscore_file.h"
 #include "shell/event_table.h"
 #include "shell/trainer_set.h"
@@ -31,7 +31,7 @@ protected:
 
     TempWorkDir dir;
     Files files;
-    SimulatedPlatform platform;
+    RecordingPlatform platform;
     TrainerSet trainers;
 };
 

@@ -2,7 +2,7 @@
 
 #include "common/file_system.h"
 #include "common/number_to_text.h"
-#include "common/simulated_platform.h"
+#include "common/recording_platform.h"
 #include "scores/highscore_file.h"
 #include "scores/scores_panel.h"
 
@@ -24,7 +24,7 @@ int ConvertOwnNumbers(int k, int count)
 int OfferRisingScores(int k, int offers)
 {
     RealFileSystem files;
-    SimulatedPlatform program(files, 100000);
+    RecordingPlatform program(files, 100000);
     const int slot = k == 0 ? slots::kPreflop : slots::kTournament;
     int faults = 0;
     for (int score = 1; score <= offers; ++score) {

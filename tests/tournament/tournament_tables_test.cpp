@@ -2,7 +2,7 @@
 #include "tournament/tournament_tables.h"
 
 #include "common/generator.h"
-#include "common/simulated_platform.h"
+#include "common/recording_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -197,7 +197,7 @@ struct DrawTally {
 DrawTally TallyDraws(int count)
 {
     DrawTally tally;
-    SimulatedPlatform platform(123457);
+    RecordingPlatform platform(123457);
     std::mt19937 user(2024);
     std::uniform_int_distribution<std::uint32_t> wait(1, 5000);
     for (int n = 0; n < count; ++n) {
@@ -296,7 +296,7 @@ TEST_F(TournamentDrawing, AHandListedTwiceIsDrawnAboutTwiceAsOften)
 TEST(TournamentDraw, LeavesTheGeneratorSeededFromItsLastReseeding)
 {
     for (std::uint32_t start : {100000u, 4321u, 0xFFFFFFF0u}) {
-        SimulatedPlatform platform(start);
+        RecordingPlatform platform(start);
         DrawTournamentSituation(platform);
         Generator expected;
         expected.srand(platform.Ticks());
@@ -307,8 +307,8 @@ TEST(TournamentDraw, LeavesTheGeneratorSeededFromItsLastReseeding)
 
 TEST(TournamentDraw, TheSameStartTickGivesTheSameSituation)
 {
-    SimulatedPlatform a(777777);
-    SimulatedPlatform b(777777);
+    RecordingPlatform a(777777);
+    RecordingPlatform b(777777);
     a.srand(1);
     b.srand(99); // the state before the draw does not matter: it reseeds first
     const auto first = DrawTournamentSituation(a);

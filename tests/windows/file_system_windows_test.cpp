@@ -3,7 +3,7 @@
 // alone, temporaries no one is writing, and a rewrite that replaces the file
 // whole and keeps its attributes.
 #include "common/number_to_text.h" // kScratchFileName
-#include "common/simulated_platform.h"
+#include "common/recording_platform.h"
 #include "common/windows_api.h"
 #include "scores/highscore_file.h"
 #include "scores/scores_panel.h"
@@ -80,7 +80,7 @@ TEST(WindowsTwoPrograms, LockHeldByTheOtherIsWaitedForOnlyBriefly)
         std::this_thread::sleep_for(10ms);
     ASSERT_TRUE(fs::exists("locked"));
     RealFileSystem impatient(std::chrono::milliseconds(50));
-    SimulatedPlatform program(impatient, 100000);
+    RecordingPlatform program(impatient, 100000);
     const auto started = std::chrono::steady_clock::now();
     EXPECT_EQ(UpdateHighscore(program, slots::kPreflop, 99).outcome, HighscoreOutcome::FileMissing);
     EXPECT_LT(std::chrono::steady_clock::now() - started, 1s);
@@ -148,7 +148,7 @@ TEST_F(WindowsFileSystem, RewriteReplacesTheFileWholeAndKeepsItsAttributes)
     WriteFile(kHighscoreFileName, kStored);
     ASSERT_TRUE(::SetFileAttributesA(kHighscoreFileName, FILE_ATTRIBUTE_HIDDEN));
     const auto before = FileIndex(kHighscoreFileName);
-    SimulatedPlatform program(files, 100000);
+    RecordingPlatform program(files, 100000);
     EXPECT_EQ(UpdateHighscore(program, slots::kPreflop, 99).outcome, HighscoreOutcome::NewHighscore);
     EXPECT_EQ(ReadFile(kHighscoreFileName), "1 2 3 4 99 6 7 8 9 10 ");
     EXPECT_NE(FileIndex(kHighscoreFileName), before) << "a new file was moved over the old, not written into it";
@@ -160,7 +160,7 @@ TEST_F(WindowsFileSystem, ReadOnlyFileIsNeitherReplacedNorChanged)
 {
     WriteFile(kHighscoreFileName, kStored);
     ASSERT_TRUE(::SetFileAttributesA(kHighscoreFileName, FILE_ATTRIBUTE_READONLY));
-    SimulatedPlatform program(files, 100000);
+    RecordingPlatform program(files, 100000);
     EXPECT_EQ(UpdateHighscore(program, slots::kPreflop, 99).outcome, HighscoreOutcome::FileMissing);
     EXPECT_EQ(ReadFile(kHighscoreFileName), kStored);
     EXPECT_NE(::GetFileAttributesA(kHighscoreFileName) & FILE_ATTRIBUTE_READONLY, 0u);

@@ -4,6 +4,7 @@
 #include "replay_script.h"
 #include "standard_streams.h"
 #include "utf8_text.h"
+#include "velmo_names.h"
 #include "velmo_version.h"
 
 #include <cerrno>
@@ -15,24 +16,25 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: velmorandine-replay [--tick N] [SCRIPT]\n"
-                               "       velmorandine-replay --help | --version\n"
-                               "\n"
-                               "Runs the Velmorandine trainers on a simulated clock, in the current working\n"
-                               "directory (\"Highscores.txt\", \"studs1.txt\"), reading the script from SCRIPT or\n"
-                               "from standard input.  Script lines:\n"
-                               "  press ID        press the button with control id ID\n"
-                               "  wait MS         let MS milliseconds pass\n"
-                               "  type ID TEXT    type TEXT (UTF-8) into text box ID, replacing its content\n"
-                               "  # comment       ignored, as are blank lines\n"
-                               "A line may hold at most 65536 bytes.\n"
-                               "Output: one JSON object per line, {\"box\":ID,\"text\":\"...\"} or\n"
-                               "{\"message\":\"...\",\"caption\":\"...\"}, in the order the effects happen.\n"
-                               "--tick N sets the simulated clock's start, 0 to 4294967295 (default 100000).\n"
-                               "Exit status: 0; 1 when the output cannot be written (standard output full or\n"
-                               "closed); 2 for bad input.  Problems are reported on standard error as\n"
-                               "\"velmorandine-replay: SCRIPT: line N: what\" (SCRIPT is \"standard input\" when\n"
-                               "the script comes from there).\n";
+constexpr const char* kUsage =
+    "usage: velmorandine-replay [--tick N] [SCRIPT]\n"
+    "       velmorandine-replay --help | --version\n"
+    "\n"
+    "Runs the Velmorandine trainers on a simulated clock, in the current working\n"
+    "directory (\"Highscores.txt\", \"studs1.txt\"), reading the script from SCRIPT or\n"
+    "from standard input.  Script lines:\n"
+    "  press ID        press the button with control id ID\n"
+    "  wait MS         let MS milliseconds pass\n"
+    "  type ID TEXT    type TEXT (UTF-8) into text box ID, replacing its content\n"
+    "  # comment       ignored, as are blank lines\n"
+    "A line may hold at most " VELMO_MAX_LINE_BYTES_TEXT " bytes.\n"
+    "Output: one JSON object per line, {\"box\":ID,\"text\":\"...\"} or\n"
+    "{\"message\":\"...\",\"caption\":\"...\"}, in the order the effects happen.\n"
+    "--tick N sets the simulated clock's start, 0 to 4294967295 (default " VELMO_DEFAULT_START_TICK_TEXT ").\n"
+    "Exit status: 0; 1 when the output cannot be written (standard output full or\n"
+    "closed); 2 for bad input.  Problems are reported on standard error as\n"
+    "\"velmorandine-replay: SCRIPT: line N: what\" (SCRIPT is \"standard input\" when\n"
+    "the script comes from there).\n";
 
 int BadUsage(const std::string& why)
 {
@@ -54,7 +56,7 @@ int main(int argc, char** argv)
     if (!streams.outputOpen)
         return OutputFailed();
 
-    std::uint32_t tick = 100000;
+    std::uint32_t tick = velmo::kDefaultStartTick;
     const char* scriptPath = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];

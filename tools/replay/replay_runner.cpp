@@ -1,6 +1,6 @@
 #include "replay_runner.h"
 
-#include "common/simulated_platform.h"
+#include "common/recording_platform.h"
 #include "json_text.h"
 #include "replay_script.h"
 #include "shell/event_table.h"
@@ -75,7 +75,7 @@ int RunScript(std::istream& script, std::uint32_t startTick, std::ostream& out, 
 int RunScript(FileSystem& files, std::istream& script, std::uint32_t startTick, std::ostream& out, std::ostream& err,
               std::string_view scriptName)
 {
-    SimulatedPlatform platform(files, startTick);
+    RecordingPlatform platform(files, startTick);
     platform.onEffect = [&out](const Effect& e) {
         out << (e.kind == Effect::Kind::Box ? BoxLine(e.box, e.text) : MessageLine(e.text, e.caption)) << '\n';
     };

@@ -2,6 +2,8 @@
 // the simulated clock, printing every visible effect as one JSON line.
 #pragma once
 
+#include "velmo_names.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <istream>
@@ -20,7 +22,7 @@ inline constexpr int kExitOutputFailed = 1;
 inline constexpr int kExitBadInput = 2;
 
 // The longest script line, without its line break.
-inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
+using velmo::kMaxLineBytes;
 
 // How messages name a script read from standard input.
 inline constexpr std::string_view kStandardInputName = "standard input";

@@ -9,6 +9,7 @@
 #include "common/file_system.h"
 #include "shell/event_table.h"
 #include "shell/trainer_set.h"
+#include "velmo_names.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,7 +59,7 @@ int main(int argc, char** argv)
         setenv("QT_SCALE_FACTOR", scale.c_str(), 1);
 
     QApplication qt(argc, argv);
-    QApplication::setApplicationName("velmorandine");
+    QApplication::setApplicationName(velmo::kApplicationName);
     const QString target = QDir::current().absoluteFilePath(QString::fromStdString(out));
     QDir::setCurrent(work.path());
 
@@ -67,6 +68,7 @@ int main(int argc, char** argv)
     velmo::WindowPlatform platform(files, clock);
     platform.SetPresenter([](const QString&, const QString&) {});
     velmo::TrainerSet trainers(platform);
+    velmo::StartUp(trainers);
     velmo::CTrainerDlg dialog(trainers, platform);
     dialog.show();
     for (int id : presses) {

@@ -1,6 +1,7 @@
 // velmorandine: the poker decision trainer's window.
 #include "app/qt/screen_colormap.h"
 #include "app/qt/trainer_app.h"
+#include "velmo_names.h"
 #include "velmo_version.h"
 
 #include <QApplication>
@@ -56,10 +57,10 @@ int main(int argc, char** argv)
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     QApplication qt(argc, argv);
-    QApplication::setApplicationName("velmorandine");
+    QApplication::setApplicationName(velmo::kApplicationName);
     // Docks and taskbars match the window to its launcher and icon by this
     // name (the Wayland app id; on X11 a window property beside WM_CLASS).
-    QGuiApplication::setDesktopFileName("net.velmorandine.Velmorandine");
+    QGuiApplication::setDesktopFileName(velmo::kDesktopId);
     velmo::UseScreenColormapForAllWindows(qt);
     velmo::CTrainerApp app;
     return app.InitInstance();

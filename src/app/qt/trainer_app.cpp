@@ -10,6 +10,7 @@ CTrainerApp::CTrainerApp() : platform_(files_, clock_), trainers_(platform_) {}
 
 int CTrainerApp::InitInstance()
 {
+    StartUp(trainers_); // before the window, which shows nothing of it
     CTrainerDlg dialog(trainers_, platform_);
     dialog.exec(); // the dialog's result is of no interest: closing it ends the program
     return 0;

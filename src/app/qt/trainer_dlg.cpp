@@ -6,6 +6,7 @@
 #include "common/control_ids.h"
 #include "shell/event_table.h"
 #include "shell/trainer_set.h"
+#include "velmo_names.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -61,7 +62,7 @@ CTrainerDlg::CTrainerDlg(TrainerSet& trainers, WindowPlatform& platform, QWidget
     : QDialog(parent), trainers_(trainers), platform_(platform)
 {
     setObjectName("CTrainerDlg");
-    setWindowTitle("Velmorandine");
+    setWindowTitle(QString::fromUtf8(kProgramName.data(), static_cast<qsizetype>(kProgramName.size())));
     // A fixed-size window with close and minimise boxes and no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -71,7 +72,6 @@ CTrainerDlg::CTrainerDlg(TrainerSet& trainers, WindowPlatform& platform, QWidget
     FitToScreen(screen());
 
     platform_.SetMessageParent(this);
-    StartUp(trainers_);
     if (QWidget* first = Control(ids::kRangeCardBox))
         first->setFocus(Qt::OtherFocusReason);
 }

@@ -1,4 +1,4 @@
-// CTrainerDlg: the one window of the program, eight panels of controls
+// CTrainerDlg: the one window of the program, its panels of controls
 // built from the layout table.  It holds no trainer state and never reads
 // its boxes back: every button press goes through the event table into the
 // TrainerSet, and the trainers write the boxes through the WindowPlatform.

@@ -5,12 +5,13 @@
 
 #include "common/windows_api.h"
 #include "shell/dialog_layout.h"
+#include "velmo_names.h"
 
 #include <vector>
 
 namespace velmo {
 
-inline constexpr wchar_t kDialogCaption[] = L"Velmorandine";
+inline constexpr const wchar_t* kDialogCaption = kProgramNameWide;
 inline constexpr wchar_t kDialogFont[] = L"MS Sans Serif";
 inline constexpr WORD kDialogFontPoints = 8;
 

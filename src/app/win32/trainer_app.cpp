@@ -8,6 +8,7 @@ CTrainerApp::CTrainerApp(HINSTANCE instance) : instance_(instance), platform_(fi
 
 int CTrainerApp::InitInstance()
 {
+    StartUp(trainers_); // before the window, which shows nothing of it
     CTrainerDlg dialog(instance_, trainers_, platform_);
     dialog.DoModal(); // the dialog's result is of no interest: closing it ends the program
     return 0;

@@ -122,7 +122,6 @@ BOOL CTrainerDlg::OnInitDialog()
     placing_ = false;
     if (!started_) {
         started_ = true;
-        StartUp(trainers_);
         return TRUE; // the focus goes to the first control in tab order, the card box 1000
     }
     for (const auto& [id, text] : texts_)

@@ -1,5 +1,7 @@
 #include "app/win32/win32_platform.h"
 
+#include "velmo_names.h"
+
 #include "common/windows_text.h"
 
 namespace velmo {
@@ -26,7 +28,7 @@ std::wstring ApplicationName()
     for (;;) {
         const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0)
-            return L"velmorandine";
+            return kApplicationNameWide;
         if (length < path.size()) {
             path.resize(length);
             break;

@@ -1,4 +1,4 @@
-#include "common/simulated_platform.h"
+#include "common/recording_platform.h"
 #include "scores/highscore_file.h"
 #include "support/faulty_file_system.h"
 #include "support/temp_work_dir.h"
@@ -33,7 +33,7 @@ protected:
 
     TempWorkDir dir;
     FaultyFileSystem files;
-    SimulatedPlatform platform;
+    RecordingPlatform platform;
 };
 
 TEST_F(HighscoreFile, FirstStartCreatesTenZeros)

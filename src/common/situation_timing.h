@@ -1,13 +1,14 @@
-// The one clock field shared by the Preflop and RE/Odds trainers: a
-// Start/Next press that shows a situation in either panel sets it, and both
-// time their answers from it.
+// The timing of the timed quizzes (Preflop, Tournaments, RE/Odds).
 #pragma once
 
 #include <cstdint>
 
 namespace velmo {
 
-struct SituationClock {
+// The tick at which the situation on show appeared, one stored value shared
+// by the Preflop and RE/Odds trainers: a Start/Next press that shows a
+// situation in either panel sets it, and both time their answers from it.
+struct SituationStartTick {
     std::uint32_t situationStartTick = 0;
 };
 

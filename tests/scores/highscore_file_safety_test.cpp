@@ -1,7 +1,7 @@
 // The highscore file among other programs and in unusual folders: leases,
 // link loops, folders closed to new files, kills in mid-rewrite, and the
 // permission bits and owner the player set.
-#include "common/simulated_platform.h"
+#include "common/recording_platform.h"
 #include "scores/highscore_file.h"
 #include "scores/scores_panel.h"
 #include "support/child_process.h"
@@ -45,7 +45,7 @@ protected:
 
     TempWorkDir dir;
     FaultyFileSystem files;
-    SimulatedPlatform platform;
+    RecordingPlatform platform;
 };
 
 TEST_F(HighscoreFileSafety, StartUpLeavesAFileUnderALeaseAlone)
@@ -219,7 +219,7 @@ TEST_F(HighscoreFileSafety, HugeFileInAClosedFolderIsRewrittenWithLittleMemory)
         if (::setrlimit(RLIMIT_AS, &limit) != 0)
             return 2;
         FaultyFileSystem own;
-        SimulatedPlatform program(own, 100000);
+        RecordingPlatform program(own, 100000);
         return UpdateHighscore(program, slots::kPreflop, 99).outcome == HighscoreOutcome::NewHighscore ? 0 : 1;
     });
     EXPECT_EQ(program.Wait(60s), 0);
@@ -252,7 +252,7 @@ TEST_F(HighscoreFileSafety, KillsInMidRewriteLeaveNoTemporaryAfterStartUp)
     for (int round = 0; round < 30; ++round) {
         ChildProcess writer([](ChildProcess& self) {
             FaultyFileSystem own;
-            SimulatedPlatform program(own, 100000);
+            RecordingPlatform program(own, 100000);
             for (std::int32_t score = 1;; ++score) {
                 ScoresPanel(program).Reset();
                 UpdateHighscore(program, slots::kPreflop, score);
@@ -306,7 +306,7 @@ TEST_F(HighscoreFileSafety, LockHeldByAHungProgramIsWaitedForOnlyBriefly)
     ChildProcess hung = HoldLock(kHighscoreFileName);
     ASSERT_TRUE(hung.WaitUntilReady(5s));
     RealFileSystem impatient(std::chrono::milliseconds(50));
-    SimulatedPlatform program(impatient, 100000);
+    RecordingPlatform program(impatient, 100000);
     EXPECT_EQ(UpdateHighscore(program, slots::kPreflop, 99).outcome, HighscoreOutcome::FileMissing);
     EXPECT_FALSE(WriteHighscoreValues(impatient, HighscoreSlots{}));
     EXPECT_EQ(program.sleptMs(), 0u) << "the wait is the file system's own, not the trainers' clock";

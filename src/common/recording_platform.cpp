@@ -1,20 +1,20 @@
-#include "common/simulated_platform.h"
+#include "common/recording_platform.h"
 
 namespace velmo {
 
-SimulatedPlatform::SimulatedPlatform(std::uint32_t startTick)
+RecordingPlatform::RecordingPlatform(std::uint32_t startTick)
     : Platform(ownFiles_, ownClock_), ownClock_(startTick), clock_(ownClock_)
 {
 }
 
-SimulatedPlatform::SimulatedPlatform(FileSystem& files, std::uint32_t startTick)
+RecordingPlatform::RecordingPlatform(FileSystem& files, std::uint32_t startTick)
     : Platform(files, ownClock_), ownClock_(startTick), clock_(ownClock_)
 {
 }
 
-SimulatedPlatform::SimulatedPlatform(SimulatedClock& clock) : Platform(ownFiles_, clock), clock_(clock) {}
+RecordingPlatform::RecordingPlatform(SimulatedClock& clock) : Platform(ownFiles_, clock), clock_(clock) {}
 
-void SimulatedPlatform::SetBoxText(int boxId, std::string_view text)
+void RecordingPlatform::SetBoxText(int boxId, std::string_view text)
 {
     boxes_[boxId] = std::string(text);
     effects_.push_back({Effect::Kind::Box, boxId, std::string(text), {}});
@@ -22,7 +22,7 @@ void SimulatedPlatform::SetBoxText(int boxId, std::string_view text)
         onEffect(effects_.back());
 }
 
-void SimulatedPlatform::ShowMessage(std::string_view text, std::optional<std::string_view> caption)
+void RecordingPlatform::ShowMessage(std::string_view text, std::optional<std::string_view> caption)
 {
     effects_.push_back(
         {Effect::Kind::Message, 0, std::string(text), std::string(caption ? *caption : kApplicationName)});
@@ -30,13 +30,13 @@ void SimulatedPlatform::ShowMessage(std::string_view text, std::optional<std::st
         onEffect(effects_.back());
 }
 
-std::string SimulatedPlatform::BoxText(int boxId) const
+std::string RecordingPlatform::BoxText(int boxId) const
 {
     const auto it = boxes_.find(boxId);
     return it == boxes_.end() ? std::string() : it->second;
 }
 
-std::optional<Effect> SimulatedPlatform::LastMessage() const
+std::optional<Effect> RecordingPlatform::LastMessage() const
 {
     for (auto it = effects_.rbegin(); it != effects_.rend(); ++it)
         if (it->kind == Effect::Kind::Message)
@@ -44,7 +44,7 @@ std::optional<Effect> SimulatedPlatform::LastMessage() const
     return std::nullopt;
 }
 
-int SimulatedPlatform::MessageCount() const
+int RecordingPlatform::MessageCount() const
 {
     int n = 0;
     for (const auto& e : effects_)

@@ -1,11 +1,14 @@
-// The platform of the tests and the replay tool: a SimulatedClock (its own,
-// or one the test passes in) and a record of every visible effect (box texts
-// and message boxes) in the order it happened.
+// The platform of the tests and the replay tool: no window, but a record of
+// every visible effect (box texts and message boxes) in the order it
+// happened, on a SimulatedClock (its own, or one the test passes in).  The
+// files are those of the file system passed in; without one, the real
+// working directory's.
 #pragma once
 
 #include "common/clock.h"
 #include "common/file_system.h"
 #include "common/platform.h"
+#include "velmo_names.h"
 
 #include <cstdint>
 #include <functional>
@@ -16,8 +19,6 @@
 
 namespace velmo {
 
-inline constexpr const char* kApplicationName = "velmorandine";
-
 struct Effect {
     enum class Kind { Box, Message };
     Kind kind;
@@ -26,11 +27,11 @@ struct Effect {
     std::string caption; // Message: the caption shown
 };
 
-class SimulatedPlatform : public Platform {
+class RecordingPlatform : public Platform {
 public:
-    explicit SimulatedPlatform(std::uint32_t startTick = 100000);
-    SimulatedPlatform(FileSystem& files, std::uint32_t startTick);
-    explicit SimulatedPlatform(SimulatedClock& clock);
+    explicit RecordingPlatform(std::uint32_t startTick = kDefaultStartTick);
+    RecordingPlatform(FileSystem& files, std::uint32_t startTick);
+    explicit RecordingPlatform(SimulatedClock& clock);
 
     void SetBoxText(int boxId, std::string_view text) override;
     void ShowMessage(std::string_view text, std::optional<std::string_view> caption = std::nullopt) override;

@@ -1,0 +1,22 @@
+#include "shell/trainer_set.h"
+
+#include "scores/highscore_file.h"
+
+namespace velmo {
+
+TrainerSet::TrainerSet(Platform& p) : platform(p) {}
+
+std::vector<std::unique_ptr<BuiltTrainer>> TrainerSet::BuildAll(Platform& p, SituationStartTick& situationStart)
+{
+    std::vector<std::unique_ptr<BuiltTrainer>> built;
+    for (const PanelRow& panel : Panels())
+        built.push_back(panel.build(p, situationStart));
+    return built;
+}
+
+void StartUp(TrainerSet& trainers)
+{
+    EnsureHighscoreFile(trainers.platform.files());
+}
+
+} // namespace velmo
