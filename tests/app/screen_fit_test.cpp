@@ -59,7 +59,17 @@ void ShowFramed(Window& w)
     w.ShowActive();
     if (QGuiApplication::platformName() == "xcb")
         QTRY_VERIFY_WITH_TIMEOUT(!w.dialog->windowHandle()->frameMargins().isNull(), 5000);
-    QTest::qWait(200); // the refit for the real frame, and its move
+    // The refit for the real frame, and the window manager's move after it,
+    // come some moments later (more on a loaded machine): wait until the
+    // frame has stood still for a while, five seconds at most.
+    QRect last;
+    int still = 0;
+    for (int waited = 0; waited < 5000 && still < 3; waited += 100) {
+        QTest::qWait(100);
+        const QRect now = w.dialog->windowHandle()->frameGeometry();
+        still = now == last ? still + 1 : 0;
+        last = now;
+    }
 }
 
 } // namespace
