@@ -1,12 +1,12 @@
 // The site's storage for the program's files: IndexedDB, whose transactions
 // every tab of the site sees in one order, and one Web Lock that every tab
-// takes around a read-change-rewrite, so that two tabs are two programs in
+// takes around a read-change-rewrite of a file, so that two tabs are two programs in
 // one folder.  Storage that the browser refuses (turned off, full) makes a
 // read give null and a write false, which the program announces as
 // "Highscore list gone?".
 const databaseName = 'velmorandine';
 const storeName = 'files';
-const lockName = 'velmorandine-highscores';
+const lockPrefix = 'velmorandine:';
 
 function settle(request) {
   return new Promise((resolve, reject) => {
@@ -17,7 +17,7 @@ function settle(request) {
 
 export function openStorage() {
   let database = null;
-  let release = null;
+  const releases = new Map();
 
   async function store(mode) {
     if (!database) {
@@ -38,33 +38,51 @@ export function openStorage() {
         return null;
       }
     },
-    async write(name, text) {
+    // 'done', 'exists' (a write that may not replace found the name
+    // taken: IndexedDB's add() decides that in one step for every tab) or
+    // 'refused'.
+    async write(name, text, replace) {
+      let exists = false;
       try {
         const transaction = await store('readwrite');
-        transaction.objectStore(storeName).put(text, name);
+        const request = replace
+          ? transaction.objectStore(storeName).put(text, name)
+          : transaction.objectStore(storeName).add(text, name);
+        request.onerror = (event) => {
+          if (request.error && request.error.name === 'ConstraintError') {
+            exists = true;
+            event.preventDefault(); // the transaction is aborted regardless of this
+          }
+        };
         await new Promise((resolve, reject) => {
           transaction.oncomplete = resolve;
           transaction.onerror = transaction.onabort = () => reject(transaction.error);
         });
-        return true;
+        return 'done';
       } catch {
-        return false;
+        return exists ? 'exists' : 'refused';
       }
     },
-    lock(waitMs) {
+    // Takes the Web Lock for `name` only if no tab holds it: the program
+    // naps and tries again, within its own deadline.
+    tryLock(name) {
       if (!navigator.locks) return Promise.resolve(true); // one tab at most where there are no locks
       return new Promise((resolve) => {
         navigator.locks
-          .request(lockName, { signal: AbortSignal.timeout(waitMs) }, () => {
+          .request(`${lockPrefix}${name}`, { ifAvailable: true }, (lock) => {
+            if (!lock) {
+              resolve(false);
+              return undefined;
+            }
             resolve(true);
-            return new Promise((done) => { release = done; });
+            return new Promise((done) => { releases.set(name, done); });
           })
           .catch(() => resolve(false));
       });
     },
-    unlock() {
-      const done = release;
-      release = null;
+    unlock(name) {
+      const done = releases.get(name);
+      releases.delete(name);
       if (done) done();
     },
   };
