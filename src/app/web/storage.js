@@ -1,9 +1,9 @@
 // The site's storage for the program's files: IndexedDB, whose transactions
-// every tab of the site sees in one order, and one Web Lock that every tab
-// takes around a read-change-rewrite of a file, so that two tabs are two programs in
-// one folder.  Storage that the browser refuses (turned off, full) makes a
-// read give null and a write false, which the program announces as
-// "Highscore list gone?".
+// every tab of the site sees in one order, and a Web Lock per file that every
+// tab takes around a read-change-rewrite of it, so that two tabs are two
+// programs in one folder.  Storage that the browser refuses (turned off,
+// full) makes a read give null and a write 'refused', which the program
+// announces as "Highscore list gone?".
 const databaseName = 'velmorandine';
 const storeName = 'files';
 const lockPrefix = 'velmorandine:';
@@ -15,18 +15,33 @@ function settle(request) {
   });
 }
 
+// Throws (as a rejection) where the browser has no IndexedDB for the site.
+async function openDatabase() {
+  const opening = indexedDB.open(databaseName, 1);
+  opening.onupgradeneeded = () => opening.result.createObjectStore(storeName);
+  return settle(opening);
+}
+
 export function openStorage() {
-  let database = null;
+  let database = null; // a promise; null when it is to be opened (again)
   const releases = new Map();
 
+  function connect() {
+    const opened = openDatabase().then((db) => {
+      db.onversionchange = () => { db.close(); database = null; };
+      return db;
+    });
+    opened.catch(() => { if (database === opened) database = null; }); // tried again at the next use
+    database = opened;
+    return opened;
+  }
+  // At once, so that the database opens while the program compiles instead
+  // of after it, when the first score is read.
+  connect();
+
   async function store(mode) {
-    if (!database) {
-      const opening = indexedDB.open(databaseName, 1);
-      opening.onupgradeneeded = () => opening.result.createObjectStore(storeName);
-      database = await settle(opening);
-      database.onversionchange = () => { database.close(); database = null; };
-    }
-    return database.transaction(storeName, mode, { durability: 'strict' });
+    const db = await (database ?? connect());
+    return db.transaction(storeName, mode, { durability: 'strict' });
   }
 
   return {

@@ -1,6 +1,7 @@
 // The scores in the site's storage: kept across a reload and a browser
 // restart, never lost between two tabs, loaded from a file only when it is
-// a highscore list, and the page working offline after the first visit.
+// a highscore list, and the page working offline after the first visit and
+// installable.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { click, launch, openPage, openRecordedPage, settle, startServer, storedScores } from './harness.mjs';
@@ -91,11 +92,14 @@ test('a damaged, oversized or binary score file is refused and changes nothing',
   await browser.close();
 });
 
-test('after the first visit the page works offline', async (t) => {
+test('after the first visit the page works offline, and it can be installed', async (t) => {
   const browser = await launch();
   t.after(() => browser.close());
   const page = await openPage(browser.context, server.url);
   await page.evaluate(() => navigator.serviceWorker.ready);
+  const devtools = await browser.context.newCDPSession(page);
+  const { installabilityErrors } = await devtools.send('Page.getInstallabilityErrors');
+  assert.deepEqual(installabilityErrors, []);
   await browser.context.setOffline(true);
   await page.reload();
   await page.waitForSelector('body[data-ready="true"]');
