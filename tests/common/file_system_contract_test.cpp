@@ -9,6 +9,12 @@
 #include "support/faulty_file_system.h"
 #include "support/temp_work_dir.h"
 
+#if defined(__EMSCRIPTEN__)
+#include "app/web/web_file_system.h"
+#include "common/memory_file_store.h"
+#include "support/fake_web_storage.h"
+#endif
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -70,6 +76,51 @@ struct InMemory {
     FaultyInMemoryFileSystem files{kShortWait};
 };
 
+#if defined(__EMSCRIPTEN__)
+// The web edition's store: the names a highscore file goes under kept in the
+// site's storage (here in memory), the others in the store's memory.
+struct InWebStore {
+    std::optional<std::string> Content(const std::string& name) const
+    {
+        if (storage.texts.contains(name))
+            return storage.texts.at(name);
+        const auto node = Memory().Find(name);
+        return node && node->kind == InMemoryFileSystem::Kind::File ? std::optional(node->content) : std::nullopt;
+    }
+    void Put(const std::string& name, const std::string& content)
+    {
+        if (files.web().Kept(name))
+            storage.texts[name] = content;
+        else
+            Place(name)->content = content;
+    }
+    void MakeDirectory(const std::string& name) { Place(name)->kind = InMemoryFileSystem::Kind::Directory; }
+    void MakeReadOnly(const std::string& name) { Memory().Find(name)->readOnly = true; }
+    std::vector<std::string> Names() const
+    {
+        std::vector<std::string> names;
+        for (const auto& [name, text] : storage.texts)
+            names.push_back(name);
+        for (const auto& [name, node] : Memory().entries)
+            names.push_back(name);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    MemoryFileStore& Memory() const { return files.web().memory(); }
+    std::shared_ptr<MemoryFileStore::Node> Place(const std::string& name)
+    {
+        auto node = std::make_shared<MemoryFileStore::Node>();
+        Memory().entries.insert_or_assign(name, node);
+        return node;
+    }
+
+    FakeWebStorage storage;
+    mutable Faulty<WebFileSystem> files{storage, std::vector<std::string>{"old", "new", "made", "file", "gone", "list"},
+                                        kShortWait};
+};
+#endif
+
 template <class Place> class FileSystemContract : public ::testing::Test {
 protected:
     Place place;
@@ -79,11 +130,15 @@ class PlaceNames {
 public:
     template <class Place> static std::string GetName(int)
     {
-        return std::is_same_v<Place, OnDisk> ? "OnDisk" : "InMemory";
+        return std::is_same_v<Place, OnDisk> ? "OnDisk" : std::is_same_v<Place, InMemory> ? "InMemory" : "InWebStore";
     }
 };
 
+#if defined(__EMSCRIPTEN__)
+using Places = ::testing::Types<OnDisk, InMemory, InWebStore>;
+#else
 using Places = ::testing::Types<OnDisk, InMemory>;
+#endif
 TYPED_TEST_SUITE(FileSystemContract, Places, PlaceNames);
 
 FileSystem::Change ReplaceWith(const std::string& content)
@@ -172,16 +227,16 @@ TYPED_TEST(FileSystemContract, UpdateShowsTheContentAndWritesOnlyWhatTheChangeAs
 TYPED_TEST(FileSystemContract, AReadOnlyFileIsNeverWrittenNorRemoved)
 {
     auto& place = this->place;
-    place.Put("list", "1 2 ");
+    place.Put("marked", "1 2 ");
     place.Put("scratch", "left");
-    place.MakeReadOnly("list");
+    place.MakeReadOnly("marked");
     place.MakeReadOnly("scratch");
-    EXPECT_EQ(place.files.Update("list", ReplaceWith("3 4 ")), UpdateOutcome::WriteFailed);
-    EXPECT_FALSE(place.files.Rewrite("list", "3 4 "));
+    EXPECT_EQ(place.files.Update("marked", ReplaceWith("3 4 ")), UpdateOutcome::WriteFailed);
+    EXPECT_FALSE(place.files.Rewrite("marked", "3 4 "));
     EXPECT_EQ(place.files.RoundTripScratch("scratch", "7").status, ScratchRoundTrip::Status::NotWritten);
-    EXPECT_EQ(place.Content("list"), "1 2 ");
+    EXPECT_EQ(place.Content("marked"), "1 2 ");
     EXPECT_EQ(place.Content("scratch"), "left");
-    EXPECT_EQ(place.Names(), (std::vector<std::string>{"list", "scratch"}));
+    EXPECT_EQ(place.Names(), (std::vector<std::string>{"marked", "scratch"}));
 }
 
 TYPED_TEST(FileSystemContract, AnotherConversionsScratchFileIsWaitedForNotRemoved)

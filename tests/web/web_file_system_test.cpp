@@ -1,8 +1,9 @@
 // The web edition's file system over a storage that can refuse or keep its
-// lock, score files loaded from outside, and the 32-bit tick count.
+// locks, score files loaded from outside, and the 32-bit tick count.
 #include "app/web/score_import.h"
 #include "app/web/web_clock.h"
 #include "app/web/web_file_system.h"
+#include "support/fake_web_storage.h"
 
 #include <gtest/gtest.h>
 
@@ -12,42 +13,7 @@
 namespace velmo {
 namespace {
 
-// The site's storage in memory: it refuses writes or the lock on demand and
-// counts how the lock is used.
-class FakeStorage : public WebStorage {
-public:
-    std::optional<std::string> Read(const std::string& name) override
-    {
-        const auto it = texts.find(name);
-        return it == texts.end() ? std::nullopt : std::optional(it->second);
-    }
-    bool Write(const std::string& name, std::string_view content) override
-    {
-        EXPECT_TRUE(locked) << "every write holds the lock";
-        if (refuseWrites)
-            return false;
-        texts[name] = std::string(content);
-        return true;
-    }
-    bool Lock(std::chrono::milliseconds wait) override
-    {
-        EXPECT_EQ(wait, WebFileSystem::kLockWait);
-        if (lockTaken)
-            return false;
-        locked = true;
-        return true;
-    }
-    void Unlock() override
-    {
-        EXPECT_TRUE(locked);
-        locked = false;
-    }
-
-    std::map<std::string, std::string> texts;
-    bool refuseWrites = false;
-    bool lockTaken = false; // another tab keeps the lock past the wait
-    bool locked = false;
-};
+using test::FakeWebStorage;
 
 std::optional<std::string> Append(std::istream& in, const char* tail)
 {
@@ -56,31 +22,35 @@ std::optional<std::string> Append(std::istream& in, const char* tail)
     return all.str();
 }
 
-TEST(WebFileSystem, UpdatesUnderTheLockAndReportsEveryOutcome)
+// What only the site's storage does: another tab's write is seen at the next
+// read, another tab's lock is waited for and then given up on, and a refused
+// write keeps the old text.  The rest is the file-system contract's.
+TEST(WebFileSystem, SharesTheStorageWithOtherTabs)
 {
-    FakeStorage storage;
-    WebFileSystem files(storage);
+    FakeWebStorage storage;
+    WebFileSystem files(storage, {"f"}, std::chrono::milliseconds(20));
     const auto append = [](std::istream& in) { return Append(in, "b"); };
-    EXPECT_EQ(files.Update("f", append), UpdateOutcome::Unreadable); // nothing is created
     EXPECT_TRUE(files.CreateExclusively("f", "a"));
-    EXPECT_FALSE(files.CreateExclusively("f", "z"));
+    storage.texts["f"] = "c"; // another tab
     EXPECT_EQ(files.Update("f", append), UpdateOutcome::Written);
-    EXPECT_EQ(files.Update("f", [](std::istream&) { return std::optional<std::string>(); }), UpdateOutcome::Unchanged);
+    EXPECT_EQ(storage.texts["f"], "cb");
     storage.refuseWrites = true;
     EXPECT_EQ(files.Update("f", append), UpdateOutcome::WriteFailed);
     EXPECT_FALSE(files.Rewrite("f", "x"));
     storage.refuseWrites = false;
-    storage.lockTaken = true;
+    storage.locked.insert("f"); // another tab holds it past the wait
     EXPECT_EQ(files.Update("f", append), UpdateOutcome::Unreadable);
     EXPECT_FALSE(files.Rewrite("f", "x"));
-    EXPECT_EQ(storage.texts["f"], "ab");
-    EXPECT_FALSE(storage.locked);
+    storage.locked.clear();
+    EXPECT_TRUE(files.Rewrite("f", "x"));
+    EXPECT_TRUE(storage.locked.empty()) << "every lock taken is let go";
+    EXPECT_EQ(storage.texts, (std::map<std::string, std::string>{{"f", "x"}}));
 }
 
 TEST(WebFileSystem, ScratchRoundTripStaysInMemory)
 {
-    FakeStorage storage;
-    WebFileSystem files(storage);
+    FakeWebStorage storage;
+    WebFileSystem files(storage, {kHighscoreFileName});
     const ScratchRoundTrip trip = files.RoundTripScratch("studs1.txt", "75");
     EXPECT_EQ(trip.status, ScratchRoundTrip::Status::Done);
     EXPECT_EQ(trip.readBack, "75");
@@ -89,8 +59,8 @@ TEST(WebFileSystem, ScratchRoundTripStaysInMemory)
 
 TEST(ScoreImport, KeepsTheHigherValueOfEachSlotAndSaysWhatChanged)
 {
-    FakeStorage storage;
-    WebFileSystem files(storage);
+    FakeWebStorage storage;
+    WebFileSystem files(storage, {kHighscoreFileName});
     ASSERT_TRUE(files.CreateExclusively(kHighscoreFileName, "5 0 0 0 9 0 0 0 0 0 "));
     EXPECT_EQ(LoadScores(files, "\xEF\xBB\xBF"
                                 "3\r\n4 0 0 12 -1 0 0 0 7"),
@@ -101,8 +71,8 @@ TEST(ScoreImport, KeepsTheHigherValueOfEachSlotAndSaysWhatChanged)
 
 TEST(ScoreImport, RefusesWhatIsNotAHighscoreListAndChangesNothing)
 {
-    FakeStorage storage;
-    WebFileSystem files(storage);
+    FakeWebStorage storage;
+    WebFileSystem files(storage, {kHighscoreFileName});
     ASSERT_TRUE(files.CreateExclusively(kHighscoreFileName, "1 2 3 4 5 6 7 8 9 10 "));
     for (const std::string& bad : {std::string(), std::string("1 2 x"), std::string("1 2 3 4 5 6 7 8 9 10 11"),
                                    std::string("99999999999"), std::string("1.5"), std::string("7\0 8", 4),
@@ -115,8 +85,8 @@ TEST(ScoreImport, RefusesWhatIsNotAHighscoreListAndChangesNothing)
 
 TEST(ScoreImport, AStorageThatRefusesIsAnnounced)
 {
-    FakeStorage storage;
-    WebFileSystem files(storage);
+    FakeWebStorage storage;
+    WebFileSystem files(storage, {kHighscoreFileName});
     EXPECT_EQ(LoadScores(files, "1 "), "Highscore list gone? Nothing was changed.");
 }
 

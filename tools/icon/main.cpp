@@ -2,13 +2,17 @@
 // window uses: as PNGs for the hicolor theme, DIR/<size>x<size>/apps/NAME.png,
 // or as the Windows icon file that the Win32 build takes as its resource
 // (--ico writes it, --check-ico fails when the file no longer matches the
-// drawing).
+// drawing), or as the web edition's PNGs of 192 and 512 pixels, which the
+// web build, which cannot run Qt either, takes from src/app/web (--web DIR
+// writes DIR/icon-192.png and DIR/icon-512.png, --check-web DIR fails when
+// they no longer match the drawing).
 #include "app/qt/program_icon.h"
 #include "ico_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,12 +42,48 @@ int CheckIcoFile(const QString& path)
     return 0;
 }
 
+constexpr int kWebSizes[] = {192, 512};
+
+QString WebIconPath(const QString& dir, int size)
+{
+    return QString("%1/icon-%2.png").arg(dir).arg(size);
+}
+
+int WriteWebIcons(const QString& dir)
+{
+    for (int size : kWebSizes) {
+        if (!velmo::RenderProgramIcon(size).save(WebIconPath(dir, size))) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(WebIconPath(dir, size)));
+            return 1;
+        }
+    }
+    return 0;
+}
+
+// Pixels compared, not bytes: another zlib may pack the same picture otherwise.
+int CheckWebIcons(const QString& dir)
+{
+    for (int size : kWebSizes) {
+        const QImage drawn = velmo::RenderProgramIcon(size).convertToFormat(QImage::Format_ARGB32);
+        const QImage stored = QImage(WebIconPath(dir, size)).convertToFormat(QImage::Format_ARGB32);
+        if (stored != drawn) {
+            std::fprintf(stderr,
+                         "%s does not hold the current program icon; rewrite both with: velmorandine-icon --web %s\n",
+                         qPrintable(WebIconPath(dir, size)), qPrintable(dir));
+            return 1;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: velmorandine-icon DIR NAME | --ico FILE | --check-ico FILE\n");
+        std::fprintf(
+            stderr,
+            "usage: velmorandine-icon DIR NAME | --ico FILE | --check-ico FILE | --web DIR | --check-web DIR\n");
         return 2;
     }
     if (!std::getenv("QT_QPA_PLATFORM"))
@@ -53,6 +93,10 @@ int main(int argc, char** argv)
         return WriteIcoFile(QString::fromLocal8Bit(argv[2]));
     if (std::string_view(argv[1]) == "--check-ico")
         return CheckIcoFile(QString::fromLocal8Bit(argv[2]));
+    if (std::string_view(argv[1]) == "--web")
+        return WriteWebIcons(QString::fromLocal8Bit(argv[2]));
+    if (std::string_view(argv[1]) == "--check-web")
+        return CheckWebIcons(QString::fromLocal8Bit(argv[2]));
     const QString dir = QString::fromLocal8Bit(argv[1]);
     const QString name = QString::fromLocal8Bit(argv[2]);
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {

@@ -5,13 +5,15 @@
 #include <memory>
 
 extern "C" {
-// page_imports.js; each suspends the program until the browser answers.
-// velmo_storage_read gives a malloc'd copy (the caller frees it) and its
-// length through `length`, or null.
+// page_imports.js; each but unlock suspends the program until the browser
+// answers.  velmo_storage_read gives a malloc'd copy (the caller frees it)
+// and its length through `length`, or null.  velmo_storage_write answers
+// 1 done, 2 exists, 0 refused.
 char* velmo_storage_read(const char* name, std::size_t* length);
-int velmo_storage_write(const char* name, const char* content, std::size_t length);
-int velmo_storage_lock(int waitMs);
-void velmo_storage_unlock();
+int velmo_storage_write(const char* name, const char* content, std::size_t length, int replace);
+int velmo_storage_try_lock(const char* name);
+void velmo_storage_unlock(const char* name);
+void velmo_storage_nap();
 }
 
 namespace velmo {
@@ -25,19 +27,28 @@ std::optional<std::string> BrowserStorage::Read(const std::string& name)
     return std::string(text.get(), length);
 }
 
-bool BrowserStorage::Write(const std::string& name, std::string_view content)
+WebStorage::WriteResult BrowserStorage::Write(const std::string& name, std::string_view content, bool replace)
 {
-    return velmo_storage_write(name.c_str(), content.data(), content.size()) != 0;
+    switch (velmo_storage_write(name.c_str(), content.data(), content.size(), replace ? 1 : 0)) {
+    case 1: return WriteResult::Done;
+    case 2: return WriteResult::Exists;
+    default: return WriteResult::Refused;
+    }
 }
 
-bool BrowserStorage::Lock(std::chrono::milliseconds wait)
+bool BrowserStorage::TryLock(const std::string& name)
 {
-    return velmo_storage_lock(static_cast<int>(wait.count())) != 0;
+    return velmo_storage_try_lock(name.c_str()) != 0;
 }
 
-void BrowserStorage::Unlock()
+void BrowserStorage::Unlock(const std::string& name)
 {
-    velmo_storage_unlock();
+    velmo_storage_unlock(name.c_str());
+}
+
+void BrowserStorage::Nap()
+{
+    velmo_storage_nap();
 }
 
 } // namespace velmo

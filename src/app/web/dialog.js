@@ -61,6 +61,8 @@ export function buildDialog(container, layout, press) {
   function fit(room) {
     const scale = fittingScale(natural, room);
     container.style.setProperty('--font-size', `${fontSize * scale}px`);
+    // Edges shrink with the dialog too, down to one device pixel (style.css).
+    container.style.setProperty('--edge-width', `${Math.max(1, Math.round(scale * devicePixelRatio)) / devicePixelRatio}px`);
     container.style.width = `${controlRect(base, { x: 0, y: 0, width: layout.width, height: layout.height }, scale).width}px`;
     container.style.height = `${controlRect(base, { x: 0, y: 0, width: layout.width, height: layout.height }, scale).height}px`;
     for (const { row, element } of placed) {

@@ -22,7 +22,7 @@ namespace {
 
 struct WebProgram {
     BrowserStorage storage;
-    WebFileSystem files{storage};
+    WebFileSystem files{storage, {kHighscoreFileName}};
     WebClock clock;
     WebPlatform platform{files, clock};
     TrainerSet trainers{platform};

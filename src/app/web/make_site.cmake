@@ -1,9 +1,9 @@
 # cmake -P make_site.cmake: gathers the site into SITE_DIR (the page's files
-# from SOURCE_DIR, the program from PROGRAM_DIR, the icon drawing ICON),
+# and icons from SOURCE_DIR, the program from PROGRAM_DIR, the icon drawing ICON),
 # writes its service worker with the list of files and a cache named for
 # their content, and packs the folder as ZIP.
 set(page_files index.html style.css main.js click_queue.js dialog.js layout.js message_box.js scores_transfer.js
-               storage.js manifest.webmanifest)
+               storage.js manifest.webmanifest icon-192.png icon-512.png)
 file(REMOVE_RECURSE ${SITE_DIR})
 file(MAKE_DIRECTORY ${SITE_DIR})
 foreach(name IN LISTS page_files)

@@ -1,7 +1,8 @@
 // What the program calls on the page (emscripten --js-library).  Each one
 // hands over to the objects the page gives the module: `page` (page.js) and
 // `storage` (storage.js).  Those that wait (a pause, a message box, the
-// storage and its lock) suspend the program and resume it when their promise settles.
+// storage, its locks and naps) suspend the program and resume it when their
+// promise settles.
 mergeInto(LibraryManager.library, {
   velmo_set_box_text: function (boxId, text, length) {
     Module['page'].setBoxText(boxId, UTF8ToString(text, length));
@@ -36,20 +37,27 @@ mergeInto(LibraryManager.library, {
     });
   },
   velmo_storage_write__deps: ['$Asyncify'],
-  velmo_storage_write: function (name, content, length) {
+  velmo_storage_write: function (name, content, length, replace) {
     var key = UTF8ToString(name);
     var text = UTF8ToString(content, length);
     return Asyncify.handleAsync(function () {
-      return Module['storage'].write(key, text).then(function (done) { return done ? 1 : 0; });
+      return Module['storage'].write(key, text, replace !== 0).then(function (answer) {
+        return answer === 'done' ? 1 : answer === 'exists' ? 2 : 0;
+      });
     });
   },
-  velmo_storage_lock__deps: ['$Asyncify'],
-  velmo_storage_lock: function (waitMs) {
+  velmo_storage_try_lock__deps: ['$Asyncify'],
+  velmo_storage_try_lock: function (name) {
+    var key = UTF8ToString(name);
     return Asyncify.handleAsync(function () {
-      return Module['storage'].lock(waitMs).then(function (held) { return held ? 1 : 0; });
+      return Module['storage'].tryLock(key).then(function (held) { return held ? 1 : 0; });
     });
   },
-  velmo_storage_unlock: function () {
-    Module['storage'].unlock();
+  velmo_storage_unlock: function (name) {
+    Module['storage'].unlock(UTF8ToString(name));
+  },
+  velmo_storage_nap__deps: ['$Asyncify'],
+  velmo_storage_nap: function () {
+    return Asyncify.handleSleep(function (wakeUp) { setTimeout(wakeUp, 1); });
   },
 });

@@ -1,12 +1,12 @@
 // The site's storage for the program's files: IndexedDB, whose transactions
-// every tab of the site sees in one order, and one Web Lock that every tab
-// takes around a read-change-rewrite, so that two tabs are two programs in
-// one folder.  Storage that the browser refuses (turned off, full) makes a
-// read give null and a write false, which the program announces as
-// "Highscore list gone?".
+// every tab of the site sees in one order, and a Web Lock per file that every
+// tab takes around a read-change-rewrite of it, so that two tabs are two
+// programs in one folder.  Storage that the browser refuses (turned off,
+// full) makes a read give null and a write 'refused', which the program
+// announces as "Highscore list gone?".
 const databaseName = 'velmorandine';
 const storeName = 'files';
-const lockName = 'velmorandine-highscores';
+const lockPrefix = 'velmorandine:';
 
 function settle(request) {
   return new Promise((resolve, reject) => {
@@ -15,18 +15,33 @@ function settle(request) {
   });
 }
 
+// Throws (as a rejection) where the browser has no IndexedDB for the site.
+async function openDatabase() {
+  const opening = indexedDB.open(databaseName, 1);
+  opening.onupgradeneeded = () => opening.result.createObjectStore(storeName);
+  return settle(opening);
+}
+
 export function openStorage() {
-  let database = null;
-  let release = null;
+  let database = null; // a promise; null when it is to be opened (again)
+  const releases = new Map();
+
+  function connect() {
+    const opened = openDatabase().then((db) => {
+      db.onversionchange = () => { db.close(); database = null; };
+      return db;
+    });
+    opened.catch(() => { if (database === opened) database = null; }); // tried again at the next use
+    database = opened;
+    return opened;
+  }
+  // At once, so that the database opens while the program compiles instead
+  // of after it, when the first score is read.
+  connect();
 
   async function store(mode) {
-    if (!database) {
-      const opening = indexedDB.open(databaseName, 1);
-      opening.onupgradeneeded = () => opening.result.createObjectStore(storeName);
-      database = await settle(opening);
-      database.onversionchange = () => { database.close(); database = null; };
-    }
-    return database.transaction(storeName, mode, { durability: 'strict' });
+    const db = await (database ?? connect());
+    return db.transaction(storeName, mode, { durability: 'strict' });
   }
 
   return {
@@ -38,33 +53,51 @@ export function openStorage() {
         return null;
       }
     },
-    async write(name, text) {
+    // 'done', 'exists' (a write that may not replace found the name
+    // taken: IndexedDB's add() decides that in one step for every tab) or
+    // 'refused'.
+    async write(name, text, replace) {
+      let exists = false;
       try {
         const transaction = await store('readwrite');
-        transaction.objectStore(storeName).put(text, name);
+        const request = replace
+          ? transaction.objectStore(storeName).put(text, name)
+          : transaction.objectStore(storeName).add(text, name);
+        request.onerror = (event) => {
+          if (request.error && request.error.name === 'ConstraintError') {
+            exists = true;
+            event.preventDefault(); // the transaction is aborted regardless of this
+          }
+        };
         await new Promise((resolve, reject) => {
           transaction.oncomplete = resolve;
           transaction.onerror = transaction.onabort = () => reject(transaction.error);
         });
-        return true;
+        return 'done';
       } catch {
-        return false;
+        return exists ? 'exists' : 'refused';
       }
     },
-    lock(waitMs) {
+    // Takes the Web Lock for `name` only if no tab holds it: the program
+    // naps and tries again, within its own deadline.
+    tryLock(name) {
       if (!navigator.locks) return Promise.resolve(true); // one tab at most where there are no locks
       return new Promise((resolve) => {
         navigator.locks
-          .request(lockName, { signal: AbortSignal.timeout(waitMs) }, () => {
+          .request(`${lockPrefix}${name}`, { ifAvailable: true }, (lock) => {
+            if (!lock) {
+              resolve(false);
+              return undefined;
+            }
             resolve(true);
-            return new Promise((done) => { release = done; });
+            return new Promise((done) => { releases.set(name, done); });
           })
           .catch(() => resolve(false));
       });
     },
-    unlock() {
-      const done = release;
-      release = null;
+    unlock(name) {
+      const done = releases.get(name);
+      releases.delete(name);
       if (done) done();
     },
   };

@@ -1,73 +1,141 @@
 #include "app/web/web_file_system.h"
 
-#include <sstream>
+#include <algorithm>
+#include <cstring>
 
 namespace velmo {
 namespace {
 
-// Holds the storage lock for one scope.
-class StorageLock {
+// A kept file as it was read from the storage.  Writes fail: the storage
+// replaces its texts only as a whole, through Publish.
+class StoredText : public StoredFile {
 public:
-    explicit StorageLock(WebStorage& storage) : storage_(storage), held_(storage.Lock(WebFileSystem::kLockWait)) {}
-    ~StorageLock()
+    explicit StoredText(std::string text) : text_(std::move(text)) {}
+
+    std::optional<std::size_t> ReadAt(std::uint64_t offset, char* buffer, std::size_t size) override
     {
-        if (held_)
-            storage_.Unlock();
+        if (offset >= text_.size())
+            return 0;
+        const std::size_t n = std::min<std::size_t>(size, text_.size() - offset);
+        std::memcpy(buffer, text_.data() + offset, n);
+        return n;
     }
+    std::optional<std::size_t> WriteAt(std::uint64_t, const char*, std::size_t) override { return std::nullopt; }
+    bool Truncate(std::uint64_t) override { return false; }
+    bool Flush() override { return true; }
+
+private:
+    std::string text_;
+};
+
+class StorageLock : public FileLock {
+public:
+    StorageLock(WebStorage& storage, std::string name) : storage_(storage), name_(std::move(name)) {}
+    ~StorageLock() override { storage_.Unlock(name_); }
     StorageLock(const StorageLock&) = delete;
     StorageLock& operator=(const StorageLock&) = delete;
-    bool held() const { return held_; }
 
 private:
     WebStorage& storage_;
-    bool held_;
+    std::string name_;
 };
+
+std::optional<std::string> ReadWhole(StoredFile& file)
+{
+    std::string all;
+    char buffer[4096];
+    for (;;) {
+        const auto n = file.ReadAt(all.size(), buffer, sizeof buffer);
+        if (!n)
+            return std::nullopt;
+        if (*n == 0)
+            return all;
+        all.append(buffer, *n);
+    }
+}
 
 } // namespace
 
-std::unique_ptr<std::istream> WebFileSystem::OpenForReading(const std::string& path)
+bool WebFileStore::Kept(const std::string& path) const
 {
-    std::optional<std::string> content = storage_.Read(path);
-    if (!content)
-        return nullptr;
-    return std::make_unique<std::istringstream>(std::move(*content));
+    return std::find(kept_.begin(), kept_.end(), path) != kept_.end();
 }
 
-ScratchRoundTrip WebFileSystem::RoundTripScratch(const std::string& path, std::string_view content)
+std::optional<std::string> WebFileStore::LinkTarget(const std::string& /*path*/)
 {
-    return scratch_.RoundTripScratch(path, content);
+    return std::nullopt; // neither the storage nor the memory has links
 }
 
-bool WebFileSystem::CreateExclusively(const std::string& path, std::string_view content)
+std::vector<std::string> WebFileStore::List(const std::string& folder)
 {
-    const StorageLock lock(storage_);
-    return lock.held() && !storage_.Read(path) && storage_.Write(path, content);
+    return memory_.List(folder); // where temporaries could be left
 }
 
-void WebFileSystem::RemoveStaleTemporaries(const std::string& /*path*/)
+OpenResult WebFileStore::Open(const std::string& path, bool forWriting)
 {
-    // A stored text is replaced as a whole: no temporary ever stands.
+    if (!Kept(path))
+        return memory_.Open(path, forWriting);
+    std::optional<std::string> text = storage_.Read(path);
+    if (!text)
+        return {OpenResult::Status::Missing, nullptr};
+    OpenResult result{OpenResult::Status::Opened, std::make_unique<StoredText>(std::move(*text))};
+    result.writable = forWriting; // replaced whole by Publish
+    return result;
 }
 
-bool WebFileSystem::Rewrite(const std::string& path, std::string_view content)
+CreateResult WebFileStore::CreateExclusive(const std::string& path)
 {
-    const StorageLock lock(storage_);
-    return lock.held() && storage_.Write(path, content);
+    // A kept name is only ever made by publishing a temporary.
+    if (Kept(path))
+        return {CreateResult::Status::Failed, nullptr};
+    return memory_.CreateExclusive(path);
 }
 
-UpdateOutcome WebFileSystem::Update(const std::string& path, const Change& change)
+CreateResult WebFileStore::CreateUnnamed(const std::string& target)
 {
-    const StorageLock lock(storage_);
-    if (!lock.held())
-        return UpdateOutcome::Unreadable;
-    const std::optional<std::string> content = storage_.Read(path);
-    if (!content)
-        return UpdateOutcome::Unreadable;
-    std::istringstream current(*content);
-    const std::optional<std::string> next = change(current);
-    if (!next)
-        return UpdateOutcome::Unchanged;
-    return storage_.Write(path, *next) ? UpdateOutcome::Written : UpdateOutcome::WriteFailed;
+    return memory_.CreateUnnamed(target);
+}
+
+LockResult WebFileStore::TryLock(const std::string& path)
+{
+    if (!Kept(path))
+        return memory_.TryLock(path);
+    if (!storage_.TryLock(path))
+        return {LockResult::Status::Busy, nullptr};
+    return {LockResult::Status::Held, std::make_unique<StorageLock>(storage_, path)};
+}
+
+bool WebFileStore::KeepAttributes(StoredFile& /*from*/, StoredFile& /*to*/)
+{
+    return true; // neither place has attributes
+}
+
+PublishResult WebFileStore::Publish(StoredFile& file, const std::string& name, const std::string& target, bool replace)
+{
+    if (!Kept(target))
+        return memory_.Publish(file, name, target, replace);
+    const std::optional<std::string> text = ReadWhole(file);
+    if (!text)
+        return PublishResult::Failed;
+    switch (storage_.Write(target, *text, replace)) {
+    case WebStorage::WriteResult::Done: break;
+    case WebStorage::WriteResult::Exists: return PublishResult::Exists;
+    case WebStorage::WriteResult::Refused: return PublishResult::Failed;
+    }
+    if (!name.empty())
+        memory_.Delete(file, name); // the temporary now lives in the storage
+    return PublishResult::Done;
+}
+
+void WebFileStore::Delete(StoredFile& file, const std::string& name)
+{
+    if (!Kept(name))
+        memory_.Delete(file, name);
+}
+
+RemoveResult WebFileStore::RemoveIfUnused(const std::string& name)
+{
+    return Kept(name) ? RemoveResult::Kept : memory_.RemoveIfUnused(name);
 }
 
 } // namespace velmo

@@ -1,34 +1,65 @@
-// The web edition's files: the highscore file lives in the site's storage,
-// where every tab of the site sees it, and each read-change-rewrite of it
-// holds the storage lock, so that two tabs are two programs in one folder.
-// The scratch file of number-to-text never leaves memory.
+// The web edition's files: the shared file rules (CarefulFileSystem) over a
+// store that keeps a few named files, the highscore file, in the site's
+// storage, where every tab of the site sees them, and everything else (the
+// scratch file of number-to-text, the temporaries) in memory.
+//
+// A kept file is read afresh from the storage on every open and replaced
+// only as a whole: a rewrite publishes its temporary into the storage in one
+// step, so a refused or interrupted write leaves the old text.  It is never
+// written in place (the storage has no such write), it is never removed, and
+// its lock is the storage's lock for its name, which another tab holding it
+// answers with Busy.
 #pragma once
 
 #include "app/web/web_storage.h"
 #include "common/file_system.h"
-#include "common/in_memory_file_system.h"
+#include "common/memory_file_store.h"
 
 #include <chrono>
+#include <string>
+#include <vector>
 
 namespace velmo {
 
-class WebFileSystem : public FileSystem {
+class WebFileStore : public FileStore {
 public:
-    // As long as the desktop waits for another program's lock.
-    static constexpr std::chrono::milliseconds kLockWait{2000};
+    WebFileStore(WebStorage& storage, std::vector<std::string> keptNames)
+        : storage_(storage), kept_(std::move(keptNames))
+    {
+    }
 
-    explicit WebFileSystem(WebStorage& storage) : storage_(storage) {}
+    std::optional<std::string> LinkTarget(const std::string& path) override;
+    int LinkLimit() const override { return 0; }
+    std::vector<std::string> List(const std::string& folder) override;
+    OpenResult Open(const std::string& path, bool forWriting) override;
+    CreateResult CreateExclusive(const std::string& path) override;
+    CreateResult CreateUnnamed(const std::string& target) override;
+    LockResult TryLock(const std::string& path) override;
+    bool KeepAttributes(StoredFile& from, StoredFile& to) override;
+    PublishResult Publish(StoredFile& file, const std::string& name, const std::string& target, bool replace) override;
+    void Delete(StoredFile& file, const std::string& name) override;
+    RemoveResult RemoveIfUnused(const std::string& name) override;
+    void Nap() override { storage_.Nap(); }
 
-    std::unique_ptr<std::istream> OpenForReading(const std::string& path) override;
-    ScratchRoundTrip RoundTripScratch(const std::string& path, std::string_view content) override;
-    bool CreateExclusively(const std::string& path, std::string_view content) override;
-    void RemoveStaleTemporaries(const std::string& path) override;
-    bool Rewrite(const std::string& path, std::string_view content) override;
-    UpdateOutcome Update(const std::string& path, const Change& change) override;
+    // The files that never leave memory, as another program would see them.
+    MemoryFileStore& memory() { return memory_; }
+    bool Kept(const std::string& path) const;
 
 private:
     WebStorage& storage_;
-    InMemoryFileSystem scratch_;
+    std::vector<std::string> kept_;
+    MemoryFileStore memory_;
+};
+
+class WebFileSystem : public CarefulFileSystem {
+public:
+    WebFileSystem(WebStorage& storage, std::vector<std::string> keptNames,
+                  std::chrono::milliseconds lockWait = kDefaultLockWait)
+        : CarefulFileSystem(std::make_unique<WebFileStore>(storage, std::move(keptNames)), lockWait)
+    {
+    }
+
+    WebFileStore& web() { return static_cast<WebFileStore&>(store()); }
 };
 
 } // namespace velmo

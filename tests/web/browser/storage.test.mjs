@@ -1,6 +1,7 @@
 // The scores in the site's storage: kept across a reload and a browser
 // restart, never lost between two tabs, loaded from a file only when it is
-// a highscore list, and the page working offline after the first visit.
+// a highscore list, and the page working offline after the first visit and
+// installable.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { click, launch, openPage, openRecordedPage, settle, startServer, storedScores } from './harness.mjs';
@@ -51,14 +52,18 @@ test('two tabs rewriting the list at once lose no raised score', async (t) => {
   const browser = await launch();
   t.after(() => browser.close());
   const [raiser, summer] = [await openPage(browser.context, server.url), await openPage(browser.context, server.url)];
-  // While one tab holds the site's storage lock, the other's rewrite waits
+  // While one tab holds the highscore file's lock, the other's rewrite waits
   // for it instead of going ahead.
-  const holding = summer.evaluate(() =>
-    navigator.locks.request('velmorandine-highscores', () => new Promise((resolve) => setTimeout(resolve, 800))));
+  await summer.evaluate(() => new Promise((held) => {
+    globalThis.released = navigator.locks.request('velmorandine:Highscores.txt', () => {
+      held();
+      return new Promise((resolve) => setTimeout(resolve, 800));
+    });
+  }));
   const started = Date.now();
   assert.match(await loadScores(raiser, '0 0 1 '), /^Scores raised:/);
   assert.ok(Date.now() - started >= 700, 'the rewrite waited for the other tab');
-  await holding;
+  await summer.evaluate(() => globalThis.released);
   // One tab raises slot 3 again and again while the other rewrites the
   // whole list (SCORES: Highscores) as fast as it can.
   const rounds = 6;
@@ -91,11 +96,14 @@ test('a damaged, oversized or binary score file is refused and changes nothing',
   await browser.close();
 });
 
-test('after the first visit the page works offline', async (t) => {
+test('after the first visit the page works offline, and it can be installed', async (t) => {
   const browser = await launch();
   t.after(() => browser.close());
   const page = await openPage(browser.context, server.url);
   await page.evaluate(() => navigator.serviceWorker.ready);
+  const devtools = await browser.context.newCDPSession(page);
+  const { installabilityErrors } = await devtools.send('Page.getInstallabilityErrors');
+  assert.deepEqual(installabilityErrors, []);
   await browser.context.setOffline(true);
   await page.reload();
   await page.waitForSelector('body[data-ready="true"]');
