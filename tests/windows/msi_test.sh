@@ -10,22 +10,13 @@
 set -uo pipefail
 msi=$(realpath "$1") wxs=$(realpath "$2") wixl=$3 probe=$(realpath "$4") work=$5
 here=$(cd "$(dirname "$0")" && pwd)
-wine=${VELMO_WINE:-wine}
-if [ -z "${DISPLAY:-}" ]; then
-    echo "no X display: run under xvfb-run (scripts/test-windows.sh does)"
-    exit 77
-fi
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+# shellcheck source=tests/windows/window_manager.sh
+. "$here/window_manager.sh"
+need_display
 windows_folder() { "$here/wine_run.sh" 30 cmd /c echo "%$1%" | tr -d '\r'; }
 unix_path() { "$here/wine_run.sh" 30 winepath -u "$1" | tr -d '\r'; }
 msiexec() { "$here/wine_run.sh" 120 msiexec "$@" /qn; }
 
-# shellcheck source=tests/windows/window_manager.sh
-. "$here/window_manager.sh"
 start_window_manager
 trap '[ -n "$started_wm" ] && kill "$started_wm" 2>/dev/null' EXIT
 

@@ -16,17 +16,9 @@
 set -uo pipefail
 exe=$(realpath "$1") probe=$(realpath "$2") work=$3 dpi=$4 clicks=${5:-}
 here=$(cd "$(dirname "$0")" && pwd)
-wine=${VELMO_WINE:-wine}
-if [ -z "${DISPLAY:-}" ]; then
-    echo "no X display: run under xvfb-run (scripts/test-windows.sh does)"
-    exit 77
-fi
-
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+# shellcheck source=tests/windows/window_manager.sh
+. "$here/window_manager.sh"
+need_display
 probe() { "$here/wine_run.sh" 30 "$probe" "$@"; }
 # Polls the probe until box $1 holds $2 (a pause may still be running).
 wait_for_text() {
@@ -62,8 +54,6 @@ printf '5 7 0 3 11 13 0 0 0 0 ' >Highscores.txt
 "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 ||
     fail "cannot set LogPixels to $dpi"
 
-# shellcheck source=tests/windows/window_manager.sh
-. "$here/window_manager.sh"
 start_window_manager
 app=""
 cleanup() {
