@@ -9,6 +9,7 @@
 #include "app/web/web_platform.h"
 #include "shell/dialog_layout.h"
 #include "shell/event_table.h"
+#include "shell/panels.h"
 #include "shell/trainer_set.h"
 
 #include <emscripten/emscripten.h>
@@ -68,7 +69,7 @@ std::string LayoutJson()
         json << separator << "{\"id\":" << row.id << ",\"kind\":\"" << KindName(row.kind)
              << "\",\"caption\":" << Quoted(row.caption) << ",\"x\":" << row.x << ",\"y\":" << row.y
              << ",\"width\":" << row.width << ",\"height\":" << row.height
-             << ",\"panel\":" << static_cast<int>(row.panel) << ",\"name\":" << Quoted(AccessibleName(row))
+             << ",\"panel\":" << PanelOf(row) - Panels().data() << ",\"name\":" << Quoted(AccessibleName(row))
              << ",\"left\":" << (row.leftAligned ? "true" : "false") << "}";
         separator = ",";
     }
