@@ -41,6 +41,17 @@ press_ok() {
         sleep 0.25
     done
 }
+# Clicks button $1 and checks the message box it brings up ($2 names it in a
+# failure): caption $3 exactly, text starting with the pattern $4; then OK.
+expect_message() {
+    local message
+    click "$1"
+    sleep 1
+    message=$(probe message)
+    grep -q "^caption: $3$" <<<"$message" || fail "$2: $message"
+    grep -q "^text: $4" <<<"$message" || fail "$2: $message"
+    press_ok "$message"
+}
 click() {
     # shellcheck disable=SC2046
     xdotool mousemove --sync $(probe center "$1") click 1
@@ -121,23 +132,13 @@ if [ "$clicks" = --clicks ]; then
     [[ "$(probe text 1025)" =~ ^0\.[0-9]+$ ]] || fail "the Patience box shows \"$(probe text 1025)\""
 
     # Help: its text in a message box captioned "Velmorandine", until OK.
-    click 1001
-    sleep 1
-    message=$(probe message)
-    grep -q "^caption: Velmorandine$" <<<"$message" || fail "Help message: $message"
-    grep -q "^text: This is for memorizing standard open charts." <<<"$message" || fail "Help message: $message"
-    press_ok "$message"
+    expect_message 1001 "Help message" "Velmorandine" "This is for memorizing standard open charts."
     probe message >/dev/null && fail "the Help message is still open after OK"
 
     # A directory in the highscore file's place: the failure message carries
     # the application's name, the executable's.
     rm Highscores.txt && mkdir Highscores.txt
-    click 1027
-    sleep 1
-    message=$(probe message)
-    grep -q "^caption: velmorandine$" <<<"$message" || fail "file failure message: $message"
-    grep -q "^text: Highscore list gone?$" <<<"$message" || fail "file failure message: $message"
-    press_ok "$message"
+    expect_message 1027 "file failure message" "velmorandine" "Highscore list gone?$"
 
     rmdir Highscores.txt
 fi

@@ -1,5 +1,7 @@
 #include "app/web/score_import.h"
 
+#include "shell/panels.h"
+
 #include <charconv>
 #include <cstdint>
 
@@ -24,17 +26,14 @@ bool IsText(std::string_view bytes)
     return true;
 }
 
+// The slot by the caption of the panel that keeps it; the combined total is
+// SCORES' best total, and the unused slots go by their number.
 std::string SlotName(int slot)
 {
-    switch (slot) {
-    case slots::kRange: return "Manual Range Practice";
-    case slots::kOdds: return "RE/Odds";
-    case slots::kPatience: return "Patience";
-    case slots::kPreflop: return "Preflop Situation Trainer";
-    case slots::kTournament: return "Tournaments";
-    case slots::kCombined: return "SCORES (best total)";
-    default: return "Slot " + std::to_string(slot + 1);
-    }
+    for (const PanelRow& panel : Panels())
+        if (panel.scoreSlot == slot)
+            return std::string(panel.caption()) + (slot == slots::kCombined ? " (best total)" : "");
+    return "Slot " + std::to_string(slot + 1);
 }
 
 } // namespace
