@@ -19,9 +19,10 @@ packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock
 windows=(cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix libgtest-dev wine wine32:i386 wine64
          fonts-wine xvfb xauth xdotool openbox x11-utils imagemagick unzip msitools wixl)
 # Emscripten (with its LLVM and Debian's acorn for the optimiser), GoogleTest's
-# source for the web unit tests, node and npm for playwright-core, and
-# Chromium for it to drive.  A node that brings its own npm needs no other.
-web=(cmake make emscripten googletest chromium nodejs)
+# source for the web unit tests, esbuild to bundle the page's scripts, node
+# and npm for playwright-core, and Chromium for it to drive.  A node that
+# brings its own npm needs no other.
+web=(cmake make emscripten googletest esbuild chromium nodejs)
 command -v npm >/dev/null || web+=(npm)
 if [ "${1:-}" = "--windows" ]; then
     packages=("${windows[@]}")

@@ -33,6 +33,10 @@ const press = (id) => enqueue(() => call('velmo_press', null, ['number'], [id]))
 
 const container = document.getElementById('dialog');
 dialog = buildDialog(container, JSON.parse(program.UTF8ToString(program._velmo_layout_json())), press);
+// The start makes sure the highscore file is there: the storage works on it
+// while the dialog is laid out, once the start has run up to its first wait.
+const started = enqueue(() => call('velmo_start', null, [], []));
+await Promise.resolve();
 
 function fitToViewport() {
   const bar = document.getElementById('scores-transfer').getBoundingClientRect().height;
@@ -64,8 +68,14 @@ wireScoresTransfer({
     }),
 });
 
-await enqueue(() => call('velmo_start', null, [], []));
+await started;
 dialog.focusFirst();
 document.body.dataset.ready = 'true';
-askToPersist();
-if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+// Keeping the site for offline use (the service worker fetches and stores
+// every file) and asking for lasting storage both keep the browser's storage
+// busy for a while: they wait a second, so that the player's first clicks,
+// which read and write the scores, have it to themselves.
+setTimeout(() => {
+  askToPersist();
+  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+}, 1000);

@@ -1,18 +1,33 @@
 # cmake -P make_site.cmake: gathers the site into SITE_DIR (the page's files
 # and icons from SOURCE_DIR, the program from PROGRAM_DIR, the icon drawing ICON),
+# bundles the page's scripts with the program's into one app.js (ESBUILD),
 # writes its service worker with the list of files and a cache named for
 # their content, and packs the folder as ZIP.
-set(page_files index.html style.css main.js click_queue.js dialog.js layout.js message_box.js scores_transfer.js
-               storage.js manifest.webmanifest icon-192.png icon-512.png)
-file(REMOVE_RECURSE ${SITE_DIR})
+set(page_files index.html style.css manifest.webmanifest icon-192.png icon-512.png)
+file(REMOVE_RECURSE ${SITE_DIR} ${SITE_DIR}-scripts)
 file(MAKE_DIRECTORY ${SITE_DIR})
 foreach(name IN LISTS page_files)
     file(COPY ${SOURCE_DIR}/${name} DESTINATION ${SITE_DIR})
 endforeach()
-file(COPY ${PROGRAM_DIR}/velmorandine.js ${PROGRAM_DIR}/velmorandine.wasm DESTINATION ${SITE_DIR})
+file(COPY ${PROGRAM_DIR}/velmorandine.wasm DESTINATION ${SITE_DIR})
 file(COPY_FILE ${ICON} ${SITE_DIR}/icon.svg)
 
-set(all_files ${page_files} velmorandine.js velmorandine.wasm icon.svg)
+# One script, not one request per module: on a first visit each request to
+# even a local server costs the browser tens of milliseconds, and the page
+# can start nothing until the last module has arrived.  Names are kept, so
+# that an error's stack still reads.
+file(GLOB page_scripts ${SOURCE_DIR}/*.js)
+list(FILTER page_scripts EXCLUDE REGEX "/page_imports\\.js$")
+file(COPY ${page_scripts} ${PROGRAM_DIR}/velmorandine.js DESTINATION ${SITE_DIR}-scripts)
+execute_process(COMMAND ${ESBUILD} ${SITE_DIR}-scripts/main.js --bundle --format=esm --minify-whitespace --minify-syntax
+                        --log-level=warning --outfile=${SITE_DIR}/app.js
+                RESULT_VARIABLE failed)
+file(REMOVE_RECURSE ${SITE_DIR}-scripts)
+if(failed)
+    message(FATAL_ERROR "cannot bundle the page's scripts into ${SITE_DIR}/app.js")
+endif()
+
+set(all_files ${page_files} app.js velmorandine.wasm icon.svg)
 set(contents "")
 set(quoted "'./'")
 foreach(name IN LISTS all_files)

@@ -36,8 +36,10 @@ export function openStorage() {
     return opened;
   }
   // At once, so that the database opens while the program compiles instead
-  // of after it, when the first score is read.
+  // of after it, when the first score is read.  The same for the lock
+  // manager: the page's first request to it takes tens of milliseconds.
   connect();
+  navigator.locks?.query().catch(() => {});
 
   async function store(mode) {
     const db = await (database ?? connect());
