@@ -6,9 +6,13 @@
 //     total shows in its box), on a first visit in a fresh profile and on a
 //     repeat visit;
 //   - a button's work: Preflop answers and Tilt Sensor answers, from the
-//     click to the program being idle again (neither pauses).
+//     click to the program being idle again (neither pauses);
+//   - the browser's own share of the first visit: the same measure on a bare
+//     page of one button whose click fills one box at once.
 import { execFileSync } from 'node:child_process';
-import { readdirSync } from 'node:fs';
+import { mkdtempSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { launch, startServer } from '../tests/web/browser/harness.mjs';
 
@@ -75,21 +79,38 @@ const firstClickScript = () => {
     }).observe(document, { attributes: true, subtree: true, attributeFilter: ['data-ready'] });
   });
 };
-const firstVisit = [];
-const repeatVisit = [];
-for (let run = 0; run < runs; ++run) {
-  browser = await launch();
-  await browser.context.addInitScript(firstClickScript);
-  page = await browser.context.newPage();
-  await page.goto(server.url);
-  firstVisit.push(await page.evaluate(() => globalThis.velmoFirstClick));
-  await page.evaluate(() => navigator.serviceWorker.ready);
-  await page.goto(server.url);
-  repeatVisit.push(await page.evaluate(() => globalThis.velmoFirstClick));
-  await browser.close();
-}
+const firstVisits = async (url, repeatVisit) => {
+  const times = [];
+  for (let run = 0; run < runs; ++run) {
+    browser = await launch();
+    await browser.context.addInitScript(firstClickScript);
+    page = await browser.context.newPage();
+    await page.goto(url);
+    times.push(await page.evaluate(() => globalThis.velmoFirstClick));
+    if (repeatVisit) {
+      await page.evaluate(() => navigator.serviceWorker.ready);
+      await page.goto(url);
+      repeatVisit.push(await page.evaluate(() => globalThis.velmoFirstClick));
+    }
+    await browser.close();
+  }
+  return times;
+};
 const report = (name, values) => console.log(`navigation to the first click handled, ${name}: median ` +
   `${median(values).toFixed(0)} ms (range ${Math.min(...values).toFixed(0)}-${Math.max(...values).toFixed(0)})`);
-report('first visit (fresh profile)', firstVisit);
+const repeatVisit = [];
+report('first visit (fresh profile)', await firstVisits(server.url, repeatVisit));
 report('repeat visit', repeatVisit);
 server.stop();
+
+const bare = mkdtempSync(join(tmpdir(), 'velmo-bare-page-'));
+writeFileSync(join(bare, 'index.html'), '<!doctype html><html lang="en"><head><meta charset="utf-8"><title>Bare</title>' +
+  '<script type="module" src="bare.js"></script></head><body><button id="control1028">Highscores</button>' +
+  '<input id="control1029" aria-label="Total"></body></html>\n');
+writeFileSync(join(bare, 'bare.js'), "document.getElementById('control1028').addEventListener('click', () => {\n" +
+  "  document.getElementById('control1029').value = '0';\n});\ndocument.body.dataset.ready = 'true';\n");
+process.env.VELMO_WEB_SITE = bare;
+const bareServer = await startServer();
+report('a bare page, first visit (the browser\'s own share)', await firstVisits(bareServer.url, null));
+bareServer.stop();
+rmSync(bare, { recursive: true, force: true });
