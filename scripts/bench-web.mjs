@@ -9,8 +9,7 @@
 //     click to the program being idle again (neither pauses);
 //   - the browser's own share of the first visit: the same measure on a bare
 //     page of one button whose click fills one box at once.
-import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readdirSync, realpathSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
@@ -18,9 +17,8 @@ import { launch, startServer } from '../tests/web/browser/harness.mjs';
 
 const runs = Number(process.env.VELMO_BENCH_RUNS ?? 20);
 const site = process.argv[2] ?? `build/web/${readdirSync('build/web').find((name) => /^velmorandine-web-[\d.]+$/.test(name))}`;
-process.env.VELMO_WEB_SITE = execFileSync('realpath', [site], { encoding: 'utf8' }).trim();
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-const server = await startServer();
+const server = await startServer(realpathSync(site));
 
 // Sizes, from one visit.
 let browser = await launch();
@@ -79,18 +77,20 @@ const firstClickScript = () => {
     }).observe(document, { attributes: true, subtree: true, attributeFilter: ['data-ready'] });
   });
 };
-const firstVisits = async (url, repeatVisit) => {
-  const times = [];
+// Each run a fresh profile; with `repeat`, the same page is visited again
+// once its service worker is ready.
+const visits = async (url, { repeat }) => {
+  const times = { first: [], repeat: [] };
   for (let run = 0; run < runs; ++run) {
     browser = await launch();
     await browser.context.addInitScript(firstClickScript);
     page = await browser.context.newPage();
     await page.goto(url);
-    times.push(await page.evaluate(() => globalThis.velmoFirstClick));
-    if (repeatVisit) {
+    times.first.push(await page.evaluate(() => globalThis.velmoFirstClick));
+    if (repeat) {
       await page.evaluate(() => navigator.serviceWorker.ready);
       await page.goto(url);
-      repeatVisit.push(await page.evaluate(() => globalThis.velmoFirstClick));
+      times.repeat.push(await page.evaluate(() => globalThis.velmoFirstClick));
     }
     await browser.close();
   }
@@ -98,9 +98,9 @@ const firstVisits = async (url, repeatVisit) => {
 };
 const report = (name, values) => console.log(`navigation to the first click handled, ${name}: median ` +
   `${median(values).toFixed(0)} ms (range ${Math.min(...values).toFixed(0)}-${Math.max(...values).toFixed(0)})`);
-const repeatVisit = [];
-report('first visit (fresh profile)', await firstVisits(server.url, repeatVisit));
-report('repeat visit', repeatVisit);
+const siteTimes = await visits(server.url, { repeat: true });
+report('first visit (fresh profile)', siteTimes.first);
+report('repeat visit', siteTimes.repeat);
 server.stop();
 
 const bare = mkdtempSync(join(tmpdir(), 'velmo-bare-page-'));
@@ -109,8 +109,7 @@ writeFileSync(join(bare, 'index.html'), '<!doctype html><html lang="en"><head><m
   '<input id="control1029" aria-label="Total"></body></html>\n');
 writeFileSync(join(bare, 'bare.js'), "document.getElementById('control1028').addEventListener('click', () => {\n" +
   "  document.getElementById('control1029').value = '0';\n});\ndocument.body.dataset.ready = 'true';\n");
-process.env.VELMO_WEB_SITE = bare;
-const bareServer = await startServer();
-report('a bare page, first visit (the browser\'s own share)', await firstVisits(bareServer.url, null));
+const bareServer = await startServer(bare);
+report('a bare page, first visit (the browser\'s own share)', (await visits(bareServer.url, { repeat: false })).first);
 bareServer.stop();
 rmSync(bare, { recursive: true, force: true });

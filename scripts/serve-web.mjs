@@ -2,6 +2,7 @@
 // http://127.0.0.1:PORT with the types a browser needs (application/wasm
 // among them) and the page's Content-Security-Policy as a header too.
 import { createServer } from 'node:http';
+import { readFileSync } from 'node:fs';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize, sep } from 'node:path';
 
@@ -12,12 +13,13 @@ const types = {
   '.css': 'text/css; charset=utf-8',
   '.wasm': 'application/wasm',
   '.svg': 'image/svg+xml',
+  '.png': 'image/png',
   '.webmanifest': 'application/manifest+json',
   '.txt': 'text/plain; charset=utf-8',
 };
-const policy = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self' blob:; " +
-  "connect-src 'self'; manifest-src 'self'; worker-src 'self'; object-src 'none'; base-uri 'none'; " +
-  "form-action 'none'; frame-ancestors 'none'";
+// The page's own policy, and what only a header can say: no framing.
+const policy = `${/http-equiv="Content-Security-Policy" content="([^"]*)"/.exec(readFileSync(join(root, 'index.html'), 'utf8'))[1]}; ` +
+  "frame-ancestors 'none'";
 
 const server = createServer(async (request, response) => {
   const path = decodeURIComponent(new URL(request.url, 'http://host').pathname);

@@ -5,7 +5,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 port=${1:-8080}
-export NODE_PATH=/usr/share/nodejs
 cmake --preset web >/dev/null
 cmake --build --preset web --target velmorandine-site -j"$(nproc)"
 site=$(ls -d build/web/velmorandine-web-*/ | head -1)

@@ -12,7 +12,6 @@ scripts/install-deps.sh --web
 if [ ! -d node_modules/playwright-core ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then
     npm ci --no-audit --no-fund
 fi
-export NODE_PATH=/usr/share/nodejs
 linux_build=${VELMO_LINUX_BUILD:-build/test}
 [ -d "$linux_build" ] || cmake --preset test >/dev/null
 cmake --build "$linux_build" --target velmorandine-replay -j"$(nproc)"

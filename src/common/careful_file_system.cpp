@@ -73,12 +73,12 @@ std::optional<std::string> ReadPrefix(StoredFile& file, std::size_t limit)
     return content;
 }
 
+} // namespace
+
 std::optional<std::string> ReadWhole(StoredFile& file)
 {
     return ReadPrefix(file, std::string().max_size());
 }
-
-} // namespace
 
 struct CarefulFileSystem::Target {
     enum class State { Open, Missing, Unusable };
@@ -294,7 +294,7 @@ ScratchRoundTrip CarefulFileSystem::RoundTripScratch(const std::string& path, st
     // left); one that another program still holds is waited for, briefly;
     // anything else (a link, a directory, a FIFO, a read-only or hard-linked
     // file) is never removed, and the number cannot be shown.
-    while (!file) {
+    for (;;) {
         CreateResult made = store_->CreateExclusive(path);
         if (made.status == CreateResult::Status::Created) {
             file = std::move(made.file);

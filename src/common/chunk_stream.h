@@ -1,6 +1,7 @@
 // A read-only stream over a file that is already open, so that the file is
 // opened exactly once and checked to be a regular file before anything is
-// read.  Each system supplies only the read call (and owns its handle).
+// read.  The buffer supplies only the read call (the file rules' stream over
+// a StoredFile serves every system).
 #pragma once
 
 #include <cstddef>

@@ -39,6 +39,9 @@ public:
     virtual bool Flush() = 0;
 };
 
+// All of `file`, from its start; nullopt on a read error.
+std::optional<std::string> ReadWhole(StoredFile& file);
+
 // Held until destroyed; then released.
 class FileLock {
 public:

@@ -80,9 +80,11 @@ public:
     virtual std::unique_ptr<std::istream> OpenForReading(const std::string& path) = 0;
 
     // Writes `content` to a file created afresh under `path` and reads it
-    // back through the same open file.  Whatever stood under the name before
-    // (a file, a link, a FIFO) is removed first, never written through; what
-    // cannot be removed (a directory) gives NotWritten.  The name is removed
+    // back through the same open file.  What stood under the name before is
+    // removed only when it is a plain file no running program holds (one a
+    // killed run left; one still held is waited for, briefly); anything else
+    // (a link, a FIFO, a directory, a read-only or hard-linked file) stays,
+    // is never written through, and gives NotWritten.  The name is removed
     // at the end only if it still names the file made here, and a failed
     // write removes the partly written file the same way.
     virtual ScratchRoundTrip RoundTripScratch(const std::string& path, std::string_view content) = 0;

@@ -4,8 +4,10 @@
 // directory and back, as the program always did: written in the general
 // format with six significant digits and an exponent of at least three
 // digits (1e+006) to a file created afresh under that name, read back
-// without white space through the same open file, then deleted.  Whatever
-// stood under the name before is removed, never written through.
+// without white space through the same open file, then deleted.  Only a
+// plain file no running program holds (a scratch file a killed run left) is
+// removed first; anything else under the name stays, is never written
+// through, and gives the first problem.
 // A scratch file that cannot be written gives "Quorvix file problem 1",
 // one that cannot be read back "Quorvix file problem 2".
 #pragma once

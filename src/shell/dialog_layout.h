@@ -1,6 +1,6 @@
 // The main dialog's controls as data: one row per control in dialog units,
 // in template order, which is also the tab order.  The rows are written in
-// the panels' rows (panels.cpp) and joined here.  Every window (Qt and Win32)
+// the panels' rows (panels.cpp) and joined here.  Every window (Qt, Win32, web)
 // builds and connects its controls from this table in one loop; what a
 // control is (its kind, its panel, the name screen readers know it by) is
 // read from its row, never kept in a list beside it.
@@ -26,6 +26,9 @@ struct ControlSpec {
 // The dialog's client size in dialog units.
 inline constexpr int kDialogWidthDu = 409;
 inline constexpr int kDialogHeightDu = 200;
+// The smallest dialog font, in points, that a window shrinks to so that the
+// dialog fits its screen: still readable on any screen.
+inline constexpr int kSmallestDialogPoints = 6;
 
 std::span<const ControlSpec> DialogControls();
 

@@ -1,7 +1,7 @@
 // The event table: every button's control id mapped to exactly one
-// operation, read from the panels' rows.  The Qt and Win32 dialogs send
-// each button's click to Dispatch, and the replay tool's "press" goes
-// through Dispatch too.
+// operation, read from the panels' rows.  The Qt and Win32 dialogs and the
+// web page send each button's click to Dispatch, and the replay tool's
+// "press" goes through Dispatch too.
 #pragma once
 
 #include "shell/panels.h"

@@ -1,7 +1,7 @@
 // One instance of every panel's trainer, built from the panels' rows, for the
-// life of the program (or of one test).  The Qt dialog, the Win32 dialog and
-// the replay tool each own one TrainerSet over their platform and send every
-// button press into it through the event table.
+// life of the program (or of one test).  The Qt dialog, the Win32 dialog, the
+// web page and the replay tool each own one TrainerSet over their platform
+// and send every button press into it through the event table.
 #pragma once
 
 #include "common/platform.h"

@@ -45,7 +45,11 @@ void TrainerDlgTest::everyControlFromTheTableAtItsPlace()
     QList<QLabel*> labelsLeft = w.dialog->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
     for (const ControlSpec& row : DialogControls()) {
         const QString caption = QString::fromUtf8(row.caption);
-        const QRect expected = w.dialog->ToPixels(row);
+        // Each edge from dialog units on its own, rounded as a dialog template rounds it.
+        const auto px = [](int units, int base, int divisor) { return (units * base + divisor / 2) / divisor; };
+        const int left = px(row.x, w.dialog->baseX(), 4), top = px(row.y, w.dialog->baseY(), 8);
+        const QRect expected(left, top, px(row.x + row.width, w.dialog->baseX(), 4) - left,
+                             px(row.y + row.height, w.dialog->baseY(), 8) - top);
         QWidget* widget = row.id ? w.dialog->Control(row.id) : nullptr;
         switch (row.kind) {
         case ControlKind::Button:

@@ -141,7 +141,7 @@ TEST(Shuffle, KeepsEntriesAndContinuesTheSequence)
     EXPECT_EQ(one, std::vector<int>{5});
 }
 
-TEST(SimulatedClock, SleepAdvancesAndWraps)
+TEST(SimulatedClock, PauseAdvancesAndWraps)
 {
     RecordingPlatform platform(0xFFFFFFF0u);
     platform.Pause(0x20);

@@ -219,7 +219,7 @@ TEST_F(HighscoreFileSafety, HugeFileInAClosedFolderIsRewrittenWithLittleMemory)
         if (::setrlimit(RLIMIT_AS, &limit) != 0)
             return 2;
         FaultyFileSystem own;
-        RecordingPlatform program(own, 100000);
+        RecordingPlatform program(own, kDefaultStartTick);
         return UpdateHighscore(program, slots::kPreflop, 99).outcome == HighscoreOutcome::NewHighscore ? 0 : 1;
     });
     EXPECT_EQ(program.Wait(60s), 0);
@@ -252,7 +252,7 @@ TEST_F(HighscoreFileSafety, KillsInMidRewriteLeaveNoTemporaryAfterStartUp)
     for (int round = 0; round < 30; ++round) {
         ChildProcess writer([](ChildProcess& self) {
             FaultyFileSystem own;
-            RecordingPlatform program(own, 100000);
+            RecordingPlatform program(own, kDefaultStartTick);
             for (std::int32_t score = 1;; ++score) {
                 ScoresPanel(program).Reset();
                 UpdateHighscore(program, slots::kPreflop, score);

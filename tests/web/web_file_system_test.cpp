@@ -3,6 +3,7 @@
 #include "app/web/score_import.h"
 #include "app/web/web_clock.h"
 #include "app/web/web_file_system.h"
+#include "scores/highscore_file.h"
 #include "support/fake_web_storage.h"
 
 #include <gtest/gtest.h>
@@ -83,7 +84,7 @@ TEST(ScoreImport, RefusesWhatIsNotAHighscoreListAndChangesNothing)
     EXPECT_TRUE(LoadScores(files, std::string(kMaxScoreFileBytes - 2, ' ') + "11").starts_with("Scores raised:"));
 }
 
-TEST(ScoreImport, AStorageThatRefusesIsAnnounced)
+TEST(ScoreImport, AMissingListIsAnnounced)
 {
     FakeWebStorage storage;
     WebFileSystem files(storage, {kHighscoreFileName});

@@ -15,7 +15,7 @@ win64) format=pei-x86-64 ;;
     ;;
 esac
 cd "$build"
-rm -f velmorandine-*-win32.zip velmorandine-*-win64.zip
+rm -f velmorandine-*-"$flavour".zip
 cpack -G ZIP >/dev/null
 zip=$(ls velmorandine-*-"$flavour".zip)
 top=${zip%.zip}

@@ -4,7 +4,6 @@
 
 #include "velmo_names.h"
 
-#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <ostream>

@@ -4,6 +4,8 @@
 // smaller font shrinks every control, gap and caption together.
 #pragma once
 
+#include "shell/dialog_layout.h"
+
 #include <QFont>
 #include <QMargins>
 #include <QRect>
@@ -13,8 +15,8 @@ class QPaintDevice;
 
 namespace velmo {
 
-// The smallest font the window shrinks to: still readable on any screen.
-inline constexpr qreal kFloorPoints = 6.0;
+// The smallest dialog font as Qt sizes fonts, in real points.
+inline constexpr qreal kFloorPoints = kSmallestDialogPoints;
 
 struct BaseUnits {
     int x = 0;

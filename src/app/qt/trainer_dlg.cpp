@@ -62,7 +62,7 @@ CTrainerDlg::CTrainerDlg(TrainerSet& trainers, WindowPlatform& platform, QWidget
     : QDialog(parent), trainers_(trainers), platform_(platform)
 {
     setObjectName("CTrainerDlg");
-    setWindowTitle(QString::fromUtf8(kProgramName.data(), static_cast<qsizetype>(kProgramName.size())));
+    setWindowTitle(QString::fromUtf8(kProgramName));
     // A fixed-size window with close and minimise boxes and no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

@@ -35,8 +35,9 @@ public:
 
     // Lays the window out at the largest dialog font, up to the desktop's,
     // at which it fits the screen's available area with its frame, and
-    // keeps it inside that area.  Runs at start and again whenever the
-    // window moves to another screen.
+    // keeps it inside that area.  Runs when the window is first shown, once
+    // the window manager's frame is known, and whenever the window moves to
+    // another screen.
     void FitToScreen(QScreen* screen);
 
 protected:

@@ -63,8 +63,9 @@ export function buildDialog(container, layout, press) {
     container.style.setProperty('--font-size', `${fontSize * scale}px`);
     // Edges shrink with the dialog too, down to one device pixel (style.css).
     container.style.setProperty('--edge-width', `${Math.max(1, Math.round(scale * devicePixelRatio)) / devicePixelRatio}px`);
-    container.style.width = `${controlRect(base, { x: 0, y: 0, width: layout.width, height: layout.height }, scale).width}px`;
-    container.style.height = `${controlRect(base, { x: 0, y: 0, width: layout.width, height: layout.height }, scale).height}px`;
+    const size = controlRect(base, { x: 0, y: 0, width: layout.width, height: layout.height }, scale);
+    container.style.width = `${size.width}px`;
+    container.style.height = `${size.height}px`;
     for (const { row, element } of placed) {
       const rect = controlRect(base, row, scale);
       element.style.left = `${rect.left}px`;
@@ -84,7 +85,6 @@ export function buildDialog(container, layout, press) {
         element.style.fontSize = `${size}px`;
       }
     }
-    return scale;
   }
 
   return {

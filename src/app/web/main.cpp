@@ -7,10 +7,12 @@
 #include "app/web/web_clock.h"
 #include "app/web/web_file_system.h"
 #include "app/web/web_platform.h"
+#include "scores/highscore_file.h"
 #include "shell/dialog_layout.h"
 #include "shell/event_table.h"
-#include "shell/panels.h"
 #include "shell/trainer_set.h"
+
+#include "json_text.h" // the replay tool's JSON strings
 
 #include <emscripten/emscripten.h>
 
@@ -20,6 +22,8 @@
 
 namespace velmo {
 namespace {
+
+using replay::JsonString;
 
 struct WebProgram {
     BrowserStorage storage;
@@ -48,17 +52,6 @@ const char* KindName(ControlKind kind)
     return "";
 }
 
-std::string Quoted(std::string_view text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        out += c;
-    }
-    return out + '"';
-}
-
 // The layout table as JSON, one object per row, in tab order.
 std::string LayoutJson()
 {
@@ -67,10 +60,10 @@ std::string LayoutJson()
     const char* separator = "";
     for (const ControlSpec& row : DialogControls()) {
         json << separator << "{\"id\":" << row.id << ",\"kind\":\"" << KindName(row.kind)
-             << "\",\"caption\":" << Quoted(row.caption) << ",\"x\":" << row.x << ",\"y\":" << row.y
+             << "\",\"caption\":" << JsonString(row.caption) << ",\"x\":" << row.x << ",\"y\":" << row.y
              << ",\"width\":" << row.width << ",\"height\":" << row.height
-             << ",\"panel\":" << PanelOf(row) - Panels().data() << ",\"name\":" << Quoted(AccessibleName(row))
-             << ",\"left\":" << (row.leftAligned ? "true" : "false") << "}";
+             << ",\"name\":" << JsonString(AccessibleName(row)) << ",\"left\":" << (row.leftAligned ? "true" : "false")
+             << "}";
         separator = ",";
     }
     json << "]}";
@@ -100,12 +93,15 @@ EMSCRIPTEN_KEEPALIVE void velmo_press(int controlId)
     velmo::Dispatch(Program().trainers, controlId);
 }
 
-// The highscore file's text as stored, for "Save scores"; null when there is none.
+// The highscore file's text as stored, for "Save scores"; null, once the
+// player has been told the list is gone, when there is none.
 EMSCRIPTEN_KEEPALIVE const char* velmo_stored_scores()
 {
     const auto in = Program().files.OpenForReading(velmo::kHighscoreFileName);
-    if (!in)
+    if (!in) {
+        Program().platform.ShowMessage(velmo::kHighscoreGone);
         return nullptr;
+    }
     Program().reply.assign(std::istreambuf_iterator<char>(*in), std::istreambuf_iterator<char>());
     return Program().reply.c_str();
 }

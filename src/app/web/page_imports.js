@@ -1,5 +1,5 @@
 // What the program calls on the page (emscripten --js-library).  Each one
-// hands over to the objects the page gives the module: `page` (page.js) and
+// hands over to the objects the page gives the module: `page` (main.js) and
 // `storage` (storage.js).  Those that wait (a pause, a message box, the
 // storage, its locks and naps) suspend the program and resume it when their
 // promise settles.

@@ -1,9 +1,11 @@
 #include "app/web/score_import.h"
 
+#include "scores/highscore_file.h"
 #include "shell/panels.h"
 
 #include <charconv>
 #include <cstdint>
+#include <variant>
 
 namespace velmo {
 namespace {
@@ -36,8 +38,9 @@ std::string SlotName(int slot)
     return "Slot " + std::to_string(slot + 1);
 }
 
-} // namespace
-
+// The slots of a file's bytes, or why they are refused: too large, not text,
+// or text that is not one to ten whole numbers separated by white space
+// (a UTF-8 byte-order mark at the start is allowed).
 std::variant<HighscoreSlots, std::string> ParseScoreFile(std::string_view bytes)
 {
     if (bytes.size() > kMaxScoreFileBytes)
@@ -72,6 +75,8 @@ std::variant<HighscoreSlots, std::string> ParseScoreFile(std::string_view bytes)
     return slots;
 }
 
+// Raises every slot of `kept` that `loaded` beats; the lines saying what
+// changed, empty when nothing did.
 std::string RaiseSlots(HighscoreSlots& kept, const HighscoreSlots& loaded)
 {
     std::string changes;
@@ -84,6 +89,8 @@ std::string RaiseSlots(HighscoreSlots& kept, const HighscoreSlots& loaded)
     }
     return changes;
 }
+
+} // namespace
 
 std::string LoadScores(FileSystem& files, std::string_view bytes)
 {

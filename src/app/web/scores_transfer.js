@@ -6,10 +6,7 @@ const maxFileBytes = 64 * 1024;
 export function wireScoresTransfer({ saveButton, loadButton, fileInput, storedScores, loadScores, showMessage }) {
   saveButton.addEventListener('click', async () => {
     const text = await storedScores();
-    if (text === null) {
-      await showMessage('Highscore list gone?', 'Velmorandine');
-      return;
-    }
+    if (text === null) return; // the program has said so
     const link = document.createElement('a');
     link.href = URL.createObjectURL(new Blob([text], { type: 'text/plain' }));
     link.download = 'Highscores.txt';

@@ -40,20 +40,6 @@ private:
     std::string name_;
 };
 
-std::optional<std::string> ReadWhole(StoredFile& file)
-{
-    std::string all;
-    char buffer[4096];
-    for (;;) {
-        const auto n = file.ReadAt(all.size(), buffer, sizeof buffer);
-        if (!n)
-            return std::nullopt;
-        if (*n == 0)
-            return all;
-        all.append(buffer, *n);
-    }
-}
-
 } // namespace
 
 bool WebFileStore::Kept(const std::string& path) const

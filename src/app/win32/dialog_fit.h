@@ -7,10 +7,9 @@
 #pragma once
 
 #include "common/windows_api.h"
+#include "shell/dialog_layout.h"
 
 namespace velmo {
-
-inline constexpr WORD kSmallestDialogPoints = 6;
 
 struct DialogFit {
     WORD points; // the dialog font's size

@@ -49,7 +49,7 @@ private:
     HICON smallIcon_; // SM_CXSMICON: title bar and taskbar
     HWND window_ = nullptr;
     DialogFit fit_{};
-    bool started_ = false; // the trainers have started: a refitted dialog only takes over
+    bool started_ = false; // a dialog has been shown before: a refitted one only takes over
     bool placing_ = false; // the dialog is being moved to its place
     bool moving_ = false;  // the user is dragging the window
     // What a refitted dialog takes over: the text boxes' texts and the focus.

@@ -14,15 +14,14 @@ function layoutTable() {
   const ids = Object.fromEntries([...source('src/common/control_ids.h').matchAll(/(k\w+) = (\d+);/g)]
     .map(([, name, id]) => [name, Number(id)]));
   const kinds = { Button: 'BUTTON', LineEdit: 'INPUT', MultiLineEdit: 'TEXTAREA' };
-  const rows = [...source('src/shell/dialog_layout.cpp').matchAll(
-    /\{(\w+), K::(\w+), "([^"]*)", (\d+), (\d+), (\d+), (\d+), P::\w+(?:, "([^"]*)")?/g)];
-  const groups = rows.filter(([, , kind]) => kind === 'GroupBox');
-  return rows.filter(([, id]) => id !== '0').map(([, id, kind, caption, x, y, width, height, boxName], i, all) => {
+  const rows = [...source('src/shell/panels.cpp').matchAll(
+    /\{(\w+), K::(\w+), "([^"]*)", (\d+), (\d+), (\d+), (\d+)(?:, "([^"]*)")?/g)];
+  return rows.filter(([, id]) => id !== '0').map((row) => {
+    const [, id, kind, caption, x, y, width, height, boxName] = row;
     // A button's panel is the group box listed last before it.
-    const at = rows.indexOf(all[i]);
-    const panel = rows.slice(0, at).reverse().find(([, , k]) => k === 'GroupBox')[3];
+    const panel = rows.slice(0, rows.indexOf(row)).reverse().find(([, , k]) => k === 'GroupBox')[3];
     return { id: ids[id], tag: kinds[kind], x: +x, y: +y, width: +width, height: +height,
-      name: kind === 'Button' ? `${caption}, ${panel}` : boxName, groups: groups.length };
+      name: kind === 'Button' ? `${caption}, ${panel}` : boxName };
   });
 }
 
@@ -35,6 +34,8 @@ test('every control stands where the layout table puts it, in tab order, with it
   t.after(() => browser.close());
   const page = await openPage(browser.context, server.url);
   const table = layoutTable();
+  // The table read from the source has a row for every control the page shows.
+  assert.equal(table.length, await page.locator('#dialog button, #dialog input, #dialog textarea').count());
   const dialog = await page.locator('#dialog').boundingBox();
   const unit = { x: dialog.width / 409, y: dialog.height / 200 };
   for (const row of table) {
@@ -105,9 +106,11 @@ test('screenshots at 1x, 2x, on a phone and in dark mode; the whole dialog in vi
   ]) {
     const browser = await launch(options);
     t.after(() => browser.close());
-    const page = await openPage(browser.context, server.url);
     const violations = [];
-    page.on('console', (message) => { if (/Content.Security.Policy/i.test(message.text())) violations.push(message.text()); });
+    browser.context.on('console', (message) => {
+      if (/Content.Security.Policy/i.test(message.text())) violations.push(message.text());
+    });
+    const page = await openPage(browser.context, server.url);
     await page.click('#control1042');
     await page.waitForFunction(() => document.getElementById('control1052').value !== '');
     const box = await page.locator('#dialog').boundingBox();

@@ -9,8 +9,8 @@ import { chromium } from 'playwright-core';
 
 const repo = new URL('../../../', import.meta.url).pathname;
 
-export async function startServer() {
-  const server = spawn('node', [join(repo, 'scripts/serve-web.mjs'), process.env.VELMO_WEB_SITE, '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
+export async function startServer(site = process.env.VELMO_WEB_SITE) {
+  const server = spawn('node', [join(repo, 'scripts/serve-web.mjs'), site, '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
   const url = await new Promise((resolve, reject) => {
     server.stdout.on('data', (chunk) => {
       const found = /http:\/\/127\.0\.0\.1:\d+\//.exec(String(chunk));
@@ -53,11 +53,6 @@ export async function openPage(context, url) {
   await page.goto(url);
   await page.waitForSelector('body[data-ready="true"]');
   return page;
-}
-
-export const box = (page, id) => page.locator(`#control${id}`);
-export async function boxText(page, id) {
-  return box(page, id).inputValue();
 }
 
 // The highscore file as the site keeps it.
