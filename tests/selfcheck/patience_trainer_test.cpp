@@ -70,15 +70,21 @@ TEST_F(PatienceTest, FirstHitLiesBetweenOneAndFifteenGains)
     }
 }
 
-// The four rate bands, by their divisors; only the second draws for setbacks.
+// What one press with a gain of 8 from 0 points gives in each of the four
+// rate bands: 8 / 260.335, 8 / 80.335 less a setback's two thirds (the only
+// band that draws for one), 8 / 34.77 and 8 / 4.123, each sum rounded to
+// single precision.  Literal, so the test does not share the compiler's
+// arithmetic with the program.
 struct Band {
-    float divisor;
-    bool setbacks;
+    const char* name;
+    float points;
+    const char* text;
+    std::uint32_t pressMs;
 };
-constexpr Band kSlow{260.335f, false};
-constexpr Band kSetbackBand{80.335f, true};
-constexpr Band kFaster{34.77f, false};
-constexpr Band kFastest{4.123f, false};
+constexpr Band kSlow{"slow", 0x1.f77972p-6f, "0.0307296", kPressMs};
+constexpr Band kSetbackBand{"setback", 0x1.0fed9p-5f, "0.0331943", kSetbackBandPressMs};
+constexpr Band kFaster{"faster", 0x1.d735f8p-3f, "0.230083", kPressMs};
+constexpr Band kFastest{"fastest", 0x1.f0b9c6p+0f, "1.94033", kPressMs};
 
 // Press `press` with a gain of 8 from 0 points, a setback drawn if the band
 // draws for one; the presses on the edge of two bands may take either.
@@ -102,16 +108,14 @@ TEST_P(PatienceBand, GainOverTheBandsDivisorAndItsSetback)
     WaitForEightAndASetbackDraw();
     const std::uint32_t slept = platform.sleptMs();
     Hit();
+    const std::uint32_t frozen = platform.sleptMs() - slept;
+    const std::string shown = Box(ids::kPatiencePointsBox);
     const auto matches = [&](const Band& band) {
-        float points = static_cast<float>(8.0 / static_cast<double>(band.divisor));
-        if (band.setbacks)
-            points = static_cast<float>(static_cast<double>(points) / 3.0);
-        const std::uint32_t frozen = band.setbacks ? kSetbackBandPressMs : kPressMs;
-        return Points() == points && platform.sleptMs() - slept == frozen;
+        return Points() == band.points && shown == band.text && frozen == band.pressMs;
     };
     EXPECT_TRUE(matches(c.band) || (c.orBand && matches(*c.orBand)))
-        << "press " << c.press << ": " << Points() << " after " << platform.sleptMs() - slept << " ms";
-    EXPECT_EQ(Box(ids::kPatiencePointsBox), FormatGeneral(Points()));
+        << "press " << c.press << ": " << shown << " after " << frozen << " ms, expected the " << c.band.name << " band"
+        << (c.orBand ? std::string(" or the ") + c.orBand->name : std::string());
 }
 
 INSTANTIATE_TEST_SUITE_P(Presses, PatienceBand,
@@ -125,17 +129,13 @@ INSTANTIATE_TEST_SUITE_P(Presses, PatienceBand,
 
 TEST_F(PatienceTest, SetbackTakesTwoThirds)
 {
-    // The setback draw of press 51 comes 55 ms into it, after fifty presses of 2020 ms.
-    while (FirstRand(platform.Ticks() + 50 * kPressMs + 55) % 100 + 1 != 3)
-        Wait(1);
-    for (int press = 1; press <= 50; ++press)
-        Hit();
-    const float before = Points();
-    const int gain = FirstRand(platform.Ticks() + 20) % 15 + 1;
+    // Press 51 from 3 points, a gain of 8 and a setback: (3 + 8 / 80.335) / 3.
+    TrainerStateAccess::HitCount(trainers.patience) = 50;
+    TrainerStateAccess::Points(trainers.patience) = 3.0f;
+    WaitForEightAndASetbackDraw();
     Hit();
-    const float gained = static_cast<float>(static_cast<double>(before) + gain / static_cast<double>(80.335f));
-    EXPECT_EQ(Points(), static_cast<float>(static_cast<double>(gained) / 3.0));
-    EXPECT_LT(Points(), before);
+    EXPECT_EQ(Points(), 0x1.087f6cp+0f);
+    EXPECT_EQ(Box(ids::kPatiencePointsBox), "1.03319");
 }
 
 TEST_F(PatienceTest, FiveQuickPressesFreezeForTenSeconds)

@@ -39,6 +39,7 @@ struct TrainerStateAccess {
     static std::int32_t& AnswerCount(TiltSensor& t) { return t.tiltAnswerCount; }
 
     static std::int32_t& HitCount(PatienceTrainer& t) { return t.patienceHitCount; }
+    static float& Points(PatienceTrainer& t) { return t.patiencePoints; }
 };
 
 } // namespace velmo

@@ -17,6 +17,7 @@
 //
 // Exit status 0 when the window (and for "message", a message box) is there
 // and, for "layout", everything matches; 1 otherwise.
+#include "app/win32/caption_fit.h"
 #include "app/win32/dialog_fit.h"
 #include "app/win32/dialog_template.h"
 #include "common/windows_api.h"
@@ -142,6 +143,9 @@ int Layout(HWND dialog)
         if (row.kind != velmo::ControlKind::LineEdit && row.kind != velmo::ControlKind::MultiLineEdit &&
             NarrowToUtf8(TextOf(child)) != row.caption)
             fault(name + "caption \"" + NarrowToUtf8(TextOf(child)) + "\"");
+        if (row.kind == velmo::ControlKind::Button &&
+            velmo::CaptionOverflows(child, reinterpret_cast<HFONT>(::SendMessageW(child, WM_GETFONT, 0, 0))))
+            fault(name + "caption wider than the room inside its border");
         RECT actual{};
         ::GetWindowRect(child, &actual);
         ::MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&actual), 2);

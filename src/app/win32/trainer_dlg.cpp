@@ -67,6 +67,7 @@ INT_PTR CTrainerDlg::DoModal()
         const DialogTemplate dialogTemplate(kDialogStyle, fit_.points);
         const INT_PTR result = ::DialogBoxIndirectParamW(instance_, dialogTemplate.get(), nullptr, DialogProc,
                                                          reinterpret_cast<LPARAM>(this));
+        captionFonts_.Release();
         if (result != kRefit)
             return result;
         at = fit_.topLeft;
@@ -120,6 +121,7 @@ BOOL CTrainerDlg::OnInitDialog()
     placing_ = true;
     ::SetWindowPos(window_, nullptr, fit_.topLeft.x, fit_.topLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     placing_ = false;
+    captionFonts_.Fit(window_);
     if (!started_) {
         started_ = true;
         return TRUE; // the focus goes to the first control in tab order, the card box 1000

@@ -10,6 +10,7 @@
 // texts and focus: the trainers themselves live outside the window.
 #pragma once
 
+#include "app/win32/caption_fit.h"
 #include "app/win32/dialog_fit.h"
 #include "common/windows_api.h"
 
@@ -49,9 +50,10 @@ private:
     HICON smallIcon_; // SM_CXSMICON: title bar and taskbar
     HWND window_ = nullptr;
     DialogFit fit_{};
-    bool started_ = false; // a dialog has been shown before: a refitted one only takes over
-    bool placing_ = false; // the dialog is being moved to its place
-    bool moving_ = false;  // the user is dragging the window
+    CaptionFonts captionFonts_; // the smaller fonts of the dialog now shown
+    bool started_ = false;      // a dialog has been shown before: a refitted one only takes over
+    bool placing_ = false;      // the dialog is being moved to its place
+    bool moving_ = false;       // the user is dragging the window
     // What a refitted dialog takes over: the text boxes' texts and the focus.
     std::vector<std::pair<int, std::wstring>> texts_;
     int focus_ = 0;
