@@ -119,6 +119,23 @@ int Layout(HWND dialog)
         fault("window " + RectText(window) + " outside the work area " + RectText(work));
 
     const HWND reference = HiddenReferenceDialog(fit.points);
+    // Fonts belong to the process that made them, so the captions are
+    // fitted and measured on the reference dialog, as the program fits its own.
+    const auto overflowing = [&reference] {
+        std::string names;
+        for (const velmo::ControlSpec& row : velmo::DialogControls()) {
+            const HWND button = ::GetDlgItem(reference, row.id);
+            if (row.kind == velmo::ControlKind::Button &&
+                velmo::CaptionOverflows(button, reinterpret_cast<HFONT>(::SendMessageW(button, WM_GETFONT, 0, 0))))
+                names += " \"" + std::string(row.caption) + "\"";
+        }
+        return names;
+    };
+    const std::string shrunk = overflowing();
+    velmo::CaptionFonts captionFonts;
+    captionFonts.Fit(reference);
+    if (const std::string still = overflowing(); !still.empty())
+        fault("captions wider than their buttons' borders:" + still);
     HWND child = ::GetWindow(dialog, GW_CHILD);
     for (const velmo::ControlSpec& row : velmo::DialogControls()) {
         const std::string name = "control " + std::to_string(row.id) + " \"" + std::string(row.caption) + "\": ";
@@ -143,9 +160,6 @@ int Layout(HWND dialog)
         if (row.kind != velmo::ControlKind::LineEdit && row.kind != velmo::ControlKind::MultiLineEdit &&
             NarrowToUtf8(TextOf(child)) != row.caption)
             fault(name + "caption \"" + NarrowToUtf8(TextOf(child)) + "\"");
-        if (row.kind == velmo::ControlKind::Button &&
-            velmo::CaptionOverflows(child, reinterpret_cast<HFONT>(::SendMessageW(child, WM_GETFONT, 0, 0))))
-            fault(name + "caption wider than the room inside its border");
         RECT actual{};
         ::GetWindowRect(child, &actual);
         ::MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&actual), 2);
@@ -170,6 +184,9 @@ int Layout(HWND dialog)
     if (!::EqualRect(&client, &size))
         fault("client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
     ::DestroyWindow(reference);
+    captionFonts.Release();
+    if (!shrunk.empty())
+        std::printf("captions in a smaller font:%s\n", shrunk.c_str());
 
     std::printf("%d controls, %u dpi, font %u pt, client %ldx%ld px, window %s px in work area %s, %d difference(s)\n",
                 static_cast<int>(velmo::DialogControls().size()), ::GetDpiForSystem(), fit.points, client.right,

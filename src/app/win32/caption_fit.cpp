@@ -3,6 +3,7 @@
 #include "shell/dialog_layout.h"
 
 #include <cstdlib>
+#include <cwchar>
 #include <string>
 
 namespace velmo {
@@ -13,6 +14,20 @@ namespace {
 constexpr int kBorderPixelsAt96 = 3;
 // The smallest size a caption shrinks to, in points.
 constexpr int kCaptionFloorPoints = 5;
+
+// A bitmap font such as "MS Sans Serif" comes in fixed sizes, the smallest
+// of them the dialog's own, so a caption shrinks in the scalable face that
+// dialogs use beside it, shipped with every Windows since 2000.
+constexpr wchar_t kScalableFace[] = L"Tahoma";
+
+bool IsBitmapFont(HDC dc, HFONT font)
+{
+    const HGDIOBJ old = ::SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    const bool known = ::GetTextMetricsW(dc, &metrics) != 0;
+    ::SelectObject(dc, old);
+    return known && (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) == 0;
+}
 
 std::wstring CaptionOf(HWND button)
 {
@@ -52,10 +67,15 @@ void CaptionFonts::Fit(HWND dialog)
             continue;
         const HDC dc = ::GetDC(button);
         const int floor = ::MulDiv(kCaptionFloorPoints, ::GetDeviceCaps(dc, LOGPIXELSY), 72);
+        int height = std::abs(shape.lfHeight) - 1;
+        if (IsBitmapFont(dc, font)) {
+            ::wcsncpy(shape.lfFaceName, kScalableFace, LF_FACESIZE - 1);
+            ++height;
+        }
         ::ReleaseDC(button, dc);
         // A negative height is the letters' height without the leading, as
         // the dialog manager makes its font; each step is one pixel less.
-        for (int height = std::abs(shape.lfHeight) - 1; height >= floor; --height) {
+        for (; height >= floor; --height) {
             shape.lfHeight = -height;
             const HFONT smaller = ::CreateFontIndirectW(&shape);
             if (!smaller)
