@@ -51,14 +51,15 @@ class WindowsFile : public StoredFile {
 public:
     WindowsFile(UniqueHandle handle, FileId id) : handle_(std::move(handle)), id_(id) {}
 
-    HANDLE handle() const { return handle_.get(); }
-    const FileId& id() const { return id_; }
-    void Close() { handle_.Reset(); }
-
     std::optional<std::size_t> ReadAt(std::uint64_t offset, char* buffer, std::size_t size) override;
     std::optional<std::size_t> WriteAt(std::uint64_t offset, const char* data, std::size_t size) override;
     bool Truncate(std::uint64_t size) override;
     bool Flush() override;
+
+    HANDLE handle() const { return handle_.get(); }
+    const FileId& id() const { return id_; }
+    // Windows moves only a file no handle holds without delete sharing.
+    void Close() { handle_.Reset(); }
 
 private:
     UniqueHandle handle_;
