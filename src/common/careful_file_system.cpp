@@ -1,9 +1,11 @@
 #include "common/file_system.h"
 
 #include "common/chunk_stream.h"
+#include "common/path_text.h"
 #include "common/temporary_names.h"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <new>
 #include <utility>
@@ -16,21 +18,23 @@ namespace fs = std::filesystem;
 // How many fresh names a temporary tries before giving up: a clash is rare.
 constexpr int kNameAttempts = 100;
 
-fs::path FromUtf8(const std::string& text)
-{
-    return fs::path(std::u8string(text.begin(), text.end()));
-}
+// What a claim on a fresh temporary name came to.
+enum class Claim { Taken, Clash, Failed };
 
-std::string ToUtf8(const fs::path& path)
+// Offers fresh temporary names beside `target` to `claim` until it takes
+// one; a clash is rare, so the offers are bounded.
+template <typename ClaimName> std::optional<std::string> ClaimFreshName(const std::string& target, ClaimName claim)
 {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-std::string FolderOf(const std::string& target)
-{
-    const fs::path folder = FromUtf8(target).parent_path();
-    return folder.empty() ? std::string(".") : ToUtf8(folder);
+    const fs::path native = PathFromUtf8(target);
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        std::string name = Utf8FromPath(FreshTemporaryPath(native));
+        switch (claim(name)) {
+        case Claim::Taken: return name;
+        case Claim::Clash: break;
+        case Claim::Failed: return std::nullopt;
+        }
+    }
+    return std::nullopt;
 }
 
 // Reads a StoredFile from its start, chunk by chunk.
@@ -80,8 +84,17 @@ std::optional<std::string> ReadWhole(StoredFile& file)
     return ReadPrefix(file, std::string().max_size());
 }
 
+std::size_t ReadTextAt(std::string_view text, std::uint64_t offset, char* buffer, std::size_t size)
+{
+    if (offset >= text.size())
+        return 0;
+    const std::size_t n = std::min<std::size_t>(size, text.size() - offset);
+    std::memcpy(buffer, text.data() + offset, n);
+    return n;
+}
+
 struct CarefulFileSystem::Target {
-    enum class State { Open, Missing, Unusable };
+    enum class State { Open, Missing, TimedOut, Unusable };
     State state = State::Unusable;
     std::unique_ptr<FileLock> lock;
     OpenResult opened;
@@ -105,22 +118,25 @@ std::optional<std::string> CarefulFileSystem::Resolve(const std::string& path)
 {
     std::string current = path;
     for (int links = 0;; ++links) {
-        auto next = store_->LinkTarget(current);
-        if (!next)
+        auto link = store_->LinkTarget(current);
+        if (!link)
             return current;
         if (links == store_->LinkLimit())
             return std::nullopt;
-        current = std::move(*next);
+        current = link->relative ? BesideLink(current, link->target) : std::move(link->target);
     }
 }
 
-OpenResult CarefulFileSystem::OpenWithin(const std::string& target, bool forWriting, Clock::time_point deadline)
+template <typename Attempt, typename Again>
+auto CarefulFileSystem::RetryWhileBusy(Clock::time_point deadline, Attempt attempt, Again again)
 {
     for (;;) {
-        OpenResult opened = store_->Open(target, forWriting);
-        if (opened.status != OpenResult::Status::Busy || Clock::now() >= deadline)
-            return opened;
-        store_->Nap();
+        auto result = attempt();
+        const Retry retry = again(result);
+        if (retry == Retry::No || Clock::now() >= deadline)
+            return result;
+        if (retry == Retry::AfterNap)
+            store_->Nap();
     }
 }
 
@@ -130,20 +146,21 @@ CarefulFileSystem::Target CarefulFileSystem::LockAndOpen(const std::string& targ
     // are tried again until the one deadline.
     const auto deadline = Clock::now() + lockWait_;
     Target locked;
-    for (;;) {
-        LockResult attempt = store_->TryLock(target);
-        if (attempt.status != LockResult::Status::Busy) {
-            locked.lock = std::move(attempt.lock);
-            break;
-        }
-        if (Clock::now() >= deadline)
-            return locked;
-        store_->Nap();
+    LockResult attempt = RetryWhileBusy(
+        deadline, [&] { return store_->TryLock(target); },
+        [](const LockResult& tried) { return tried.status == LockResult::Status::Busy ? Retry::AfterNap : Retry::No; });
+    if (attempt.status == LockResult::Status::Busy) {
+        locked.state = Target::State::TimedOut;
+        return locked;
     }
-    locked.opened = OpenWithin(target, true, deadline);
+    locked.lock = std::move(attempt.lock);
+    locked.opened = RetryWhileBusy(
+        deadline, [&] { return store_->Open(target, true); },
+        [](const OpenResult& tried) { return tried.status == OpenResult::Status::Busy ? Retry::AfterNap : Retry::No; });
     switch (locked.opened.status) {
     case OpenResult::Status::Opened: locked.state = Target::State::Open; break;
     case OpenResult::Status::Missing: locked.state = Target::State::Missing; break;
+    case OpenResult::Status::Busy: locked.state = Target::State::TimedOut; break;
     default: locked.state = Target::State::Unusable; break;
     }
     return locked;
@@ -171,32 +188,41 @@ std::optional<CarefulFileSystem::Temporary> CarefulFileSystem::MakeTemporary(con
     CreateResult unnamed = store_->CreateUnnamed(target);
     if (unnamed.status == CreateResult::Status::Created)
         return Temporary{std::move(unnamed.file), {}};
-    const fs::path native = FromUtf8(target);
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        std::string name = ToUtf8(FreshTemporaryPath(native));
-        CreateResult made = store_->CreateExclusive(name);
-        if (made.status == CreateResult::Status::Created)
-            return Temporary{std::move(made.file), std::move(name)};
-        refusal = made.status;
-        if (made.status != CreateResult::Status::Exists)
-            return std::nullopt;
-    }
-    refusal = CreateResult::Status::Failed;
-    return std::nullopt;
+    std::unique_ptr<StoredFile> file;
+    auto name = ClaimFreshName(target, [&](const std::string& fresh) {
+        CreateResult made = store_->CreateExclusive(fresh);
+        file = std::move(made.file);
+        switch (made.status) {
+        case CreateResult::Status::Created: return Claim::Taken;
+        case CreateResult::Status::Exists: return Claim::Clash;
+        default: refusal = made.status; return Claim::Failed;
+        }
+    });
+    if (!name)
+        return std::nullopt;
+    return Temporary{std::move(file), std::move(*name)};
 }
 
 bool CarefulFileSystem::PublishWithin(Temporary& temp, const std::string& target, bool replace)
 {
-    PublishResult result = PublishResult::Failed;
+    // A replacement is a rename, which needs a name to move from.
+    if (replace && temp.name.empty()) {
+        auto name = ClaimFreshName(target, [&](const std::string& fresh) {
+            switch (store_->Name(*temp.file, fresh)) {
+            case PublishResult::Done: return Claim::Taken;
+            case PublishResult::Exists: return Claim::Clash;
+            default: return Claim::Failed;
+            }
+        });
+        if (!name)
+            return false;
+        temp.name = std::move(*name);
+    }
     // A program reading the target may keep it from being replaced (on
     // Windows): wait for it, briefly.
-    const auto deadline = Clock::now() + kReaderWait;
-    for (;;) {
-        result = store_->Publish(*temp.file, temp.name, target, replace);
-        if (result != PublishResult::Busy || Clock::now() >= deadline)
-            break;
-        store_->Nap();
-    }
+    const PublishResult result = RetryWhileBusy(
+        Clock::now() + kReaderWait, [&] { return store_->Publish(*temp.file, temp.name, target, replace); },
+        [](PublishResult tried) { return tried == PublishResult::Busy ? Retry::AfterNap : Retry::No; });
     if (result == PublishResult::Done)
         return true;
     store_->Delete(*temp.file, temp.name);
@@ -288,29 +314,37 @@ ScratchRoundTrip CarefulFileSystem::RoundTripScratch(const std::string& path, st
 {
     using Status = ScratchRoundTrip::Status;
     const auto deadline = Clock::now() + lockWait_;
-    std::unique_ptr<StoredFile> file;
     // Created afresh.  What stands under the name is removed only when it is
     // a plain file no running program holds (a scratch file a killed run
     // left); one that another program still holds is waited for, briefly;
     // anything else (a link, a directory, a FIFO, a read-only or hard-linked
     // file) is never removed, and the number cannot be shown.
-    for (;;) {
-        CreateResult made = store_->CreateExclusive(path);
-        if (made.status == CreateResult::Status::Created) {
-            file = std::move(made.file);
-            break;
-        }
-        if (made.status != CreateResult::Status::Exists)
-            return {Status::NotWritten, {}};
-        switch (store_->RemoveIfUnused(path)) {
-        case RemoveResult::Removed:
-        case RemoveResult::Gone: break;
-        case RemoveResult::InUse: store_->Nap(); break;
-        case RemoveResult::Kept: return {Status::NotWritten, {}};
-        }
-        if (Clock::now() >= deadline)
-            return {Status::NotWritten, {}};
-    }
+    struct Attempt {
+        CreateResult made;
+        RemoveResult cleared = RemoveResult::Kept;
+    };
+    Attempt last = RetryWhileBusy(
+        deadline,
+        [&] {
+            Attempt attempt{store_->CreateExclusive(path)};
+            if (attempt.made.status == CreateResult::Status::Exists)
+                attempt.cleared = RemovePlainFile(path);
+            return attempt;
+        },
+        [](const Attempt& tried) {
+            if (tried.made.status != CreateResult::Status::Exists)
+                return Retry::No;
+            switch (tried.cleared) {
+            case RemoveResult::Removed:
+            case RemoveResult::Gone: return Retry::Now;
+            case RemoveResult::InUse: return Retry::AfterNap;
+            case RemoveResult::Kept: break;
+            }
+            return Retry::No;
+        });
+    if (last.made.status != CreateResult::Status::Created)
+        return {Status::NotWritten, {}};
+    std::unique_ptr<StoredFile> file = std::move(last.made.file);
     if (!WriteAll(path, *file, content)) {
         store_->Delete(*file, path);
         return {Status::NotWritten, {}};
@@ -331,14 +365,31 @@ bool CarefulFileSystem::CreateExclusively(const std::string& path, std::string_v
     return target && CreateWhole(path, *target, content, false);
 }
 
+RemoveResult CarefulFileSystem::RemovePlainFile(const std::string& name)
+{
+    // A link is never followed, and a read-only or hard-linked file was put
+    // there by the player, not left by a run of this program.
+    Standing standing = store_->Look(name);
+    switch (standing.kind) {
+    case Standing::Kind::Nothing: return RemoveResult::Gone;
+    case Standing::Kind::File: break;
+    default: return RemoveResult::Kept;
+    }
+    if (standing.names != 1 || standing.readOnly)
+        return RemoveResult::Kept;
+    if (standing.held)
+        return RemoveResult::InUse;
+    return store_->RemoveIfStill(name, standing);
+}
+
 void CarefulFileSystem::RemoveStaleTemporaries(const std::string& path)
 {
     const std::string target = Resolve(path).value_or(path);
-    const fs::path native = FromUtf8(target);
+    const fs::path native = PathFromUtf8(target);
     const std::string folder = FolderOf(target);
     for (const std::string& entry : store_->List(folder)) {
-        if (IsTemporaryName(FromUtf8(entry), native))
-            store_->RemoveIfUnused(ToUtf8(FromUtf8(folder) / FromUtf8(entry)));
+        if (IsTemporaryName(PathFromUtf8(entry), native))
+            RemovePlainFile(Utf8FromPath(PathFromUtf8(folder) / PathFromUtf8(entry)));
     }
 }
 
@@ -351,6 +402,7 @@ bool CarefulFileSystem::Rewrite(const std::string& path, std::string_view conten
     switch (locked.state) {
     case Target::State::Open: return Replace(path, *target, locked, content);
     case Target::State::Missing: return CreateWhole(path, *target, content, true);
+    case Target::State::TimedOut:
     case Target::State::Unusable: break;
     }
     return false;

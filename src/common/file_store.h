@@ -1,14 +1,15 @@
-// What one system supplies so that the shared file rules (careful_file_system.h)
-// run on it: a handful of small calls on names and open files, each doing one
-// thing and deciding nothing.  Every retry, deadline, fallback and "may this
-// be removed?" lives in the rules, written once; a system only says what
-// happened.  The POSIX, Windows and in-memory stores implement it (a browser
-// build does the same over its own store).
+// What one system supplies so that the shared file rules (CarefulFileSystem
+// in file_system.h) run on it: a handful of small calls on names and open
+// files, each doing one thing.  A store says what stands under a name and
+// what happened when it tried the one thing asked; every retry, deadline,
+// fallback, fresh temporary name and "may this be removed?" lives in the
+// rules, written once.  The POSIX, Windows and in-memory stores implement it,
+// and the web edition's store over the site's storage.
 //
 // Names are UTF-8 paths as the program writes them.  No call follows a
-// symbolic link at the last step of a name except where it says so, and no
-// call waits: where another program is in the way the answer is Busy and the
-// rules decide whether to try again (after Nap()).
+// symbolic link at the last step of a name, and no call waits: where another
+// program is in the way the answer is Busy (or `held`) and the rules decide
+// whether to try again (after Nap()).
 #pragma once
 
 #include <cstddef>
@@ -16,6 +17,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmo {
@@ -41,6 +43,9 @@ public:
 
 // All of `file`, from its start; nullopt on a read error.
 std::optional<std::string> ReadWhole(StoredFile& file);
+
+// ReadAt over a file held whole in memory as `text`.
+std::size_t ReadTextAt(std::string_view text, std::uint64_t offset, char* buffer, std::size_t size);
 
 // Held until destroyed; then released.
 class FileLock {
@@ -91,21 +96,47 @@ enum class PublishResult {
     Failed,
 };
 
+// What stands under a name, not followed, as the store found it.
+struct Standing {
+    enum class Kind {
+        Nothing, // no entry under the name
+        File,    // a regular file
+        Link,    // a symbolic link, a junction, or a name that leads to another file
+        Other,   // a directory, a FIFO, a device, a file the store cannot remove
+        Unknown, // it could not be looked at (no permission, ...)
+    };
+    // What the store keeps of the file it looked at, so that RemoveIfStill
+    // removes exactly that file.
+    class Seen {
+    public:
+        virtual ~Seen() = default;
+    };
+    Kind kind = Kind::Unknown;
+    std::uint32_t names = 1; // how many names (hard links) it has
+    bool readOnly = false;   // the player marked it read-only
+    bool held = false;       // another program holds it open: one it made and still writes
+    std::unique_ptr<Seen> seen;
+};
+
 enum class RemoveResult {
     Removed,
-    Gone,  // nothing stood under the name
-    InUse, // a plain file another program created and still holds: try again
+    Gone,  // nothing stood under the name, or it no longer names that file
+    InUse, // (from the rules) a plain file another program still holds: try again
     Kept,  // anything else, left as it is
+};
+
+// A symbolic link's text, as the link holds it.
+struct Link {
+    std::string target;
+    bool relative = false; // read from the link's own folder
 };
 
 class FileStore {
 public:
     virtual ~FileStore() = default;
 
-    // Where the symbolic link `path` leads, as a name usable from here (a
-    // relative link read from the link's own folder); nullopt when `path`
-    // is not a link.
-    virtual std::optional<std::string> LinkTarget(const std::string& path) = 0;
+    // What the symbolic link `path` holds; nullopt when `path` is not a link.
+    virtual std::optional<Link> LinkTarget(const std::string& path) = 0;
     // How many links in a row the system itself follows (Linux: 40).
     virtual int LinkLimit() const = 0;
     // The names of the entries of `folder` ("." for the working folder).
@@ -117,12 +148,15 @@ public:
     virtual OpenResult Open(const std::string& path, bool forWriting) = 0;
     // A new empty regular file under `path`, open for reading and writing,
     // only where nothing stands under the name (a link counts).  While it is
-    // open it is in use: RemoveIfUnused leaves it alone.
+    // open it is held: Look says so to other programs.
     virtual CreateResult CreateExclusive(const std::string& path) = 0;
     // A new temporary file without a name in the folder of `target`, where
     // the system has such files (Linux's O_TMPFILE); Failed where not, and
     // the rules then use CreateExclusive under a fresh name.
     virtual CreateResult CreateUnnamed(const std::string& target) = 0;
+    // Gives `file`, made by CreateUnnamed, the name `name`, only where
+    // nothing stands there: Done, Exists or Failed.
+    virtual PublishResult Name(StoredFile& file, const std::string& name) = 0;
 
     // Tries to take the lock between programs for the regular file `path`
     // (links already followed), without waiting.  The lock stays valid when
@@ -133,25 +167,27 @@ public:
     // `from`, as far as allowed.  False where it could not.
     virtual bool KeepAttributes(StoredFile& from, StoredFile& to) = 0;
     // Puts `file` (made by CreateExclusive under `name`, or by CreateUnnamed
-    // with an empty `name`), written and flushed, under `target` in one step:
-    // replacing what stands there when `replace`, else only where nothing
-    // does.  `file` may be closed by it (Windows moves only closed files).
+    // with an empty `name`, which only a publish that does not replace
+    // takes), written and flushed, under `target` in one step: replacing what
+    // stands there when `replace`, else only where nothing does.  `file` may
+    // be closed by it (Windows moves only closed files).
     virtual PublishResult Publish(StoredFile& file, const std::string& name, const std::string& target,
                                   bool replace) = 0;
     // Deletes the file this program made, open as `file`, where `name` still
     // names exactly it; never what another program put under the name since.
     virtual void Delete(StoredFile& file, const std::string& name) = 0;
-    // Removes what stands under `name` only if it is a plain file: a
-    // regular file (not a link, never followed), with that one name, not
-    // marked read-only, and not in use.
-    virtual RemoveResult RemoveIfUnused(const std::string& name) = 0;
+    // What stands under `name`.  A file it finds stays in view (`seen`)
+    // until the answer is destroyed.
+    virtual Standing Look(const std::string& name) = 0;
+    // Removes `name` if it still names the file `standing` saw: Removed,
+    // Gone where it names another file or none, Kept where removing failed.
+    virtual RemoveResult RemoveIfStill(const std::string& name, Standing& standing) = 0;
 
     // Waits a moment before a retry (about a millisecond at most).
     virtual void Nap() = 0;
 };
 
-// The store of the system the program runs on (real_file_system_posix.cpp
-// or real_file_system_windows.cpp).
+// The store of the system the program runs on (the POSIX or the Windows one).
 std::unique_ptr<FileStore> MakeSystemFileStore();
 
 } // namespace velmo

@@ -155,7 +155,15 @@ private:
     // The name `path` finally leads to; nullopt for a loop or too long a chain.
     std::optional<std::string> Resolve(const std::string& path);
     Target LockAndOpen(const std::string& target);
-    OpenResult OpenWithin(const std::string& target, bool forWriting, Clock::time_point deadline);
+    // Whether an attempt is tried again at once, after a nap, or not.
+    enum class Retry { No, Now, AfterNap };
+    // Makes `attempt` until `again` says No for what it gave, or the
+    // deadline has passed: the one loop behind every bounded wait.
+    template <typename Attempt, typename Again>
+    auto RetryWhileBusy(Clock::time_point deadline, Attempt attempt, Again again);
+    // Removes `name` only where it is a plain file: regular, one name, not
+    // read-only, not held by a running program (InUse then).
+    RemoveResult RemovePlainFile(const std::string& name);
     std::optional<Temporary> MakeTemporary(const std::string& target, CreateResult::Status& refusal);
     bool Replace(const std::string& path, const std::string& target, Target& locked, std::string_view content);
     bool CreateWhole(const std::string& path, const std::string& target, std::string_view content, bool replace);

@@ -1,4 +1,4 @@
-// The process-wide pseudo-random generator that every trainer draws from.
+// The pseudo-random generator that every trainer draws from, one per Platform.
 //
 // It reproduces the classic C library generator (a linear congruential
 // generator with 15-bit results, 0..32767) on every platform, so that the

@@ -5,7 +5,6 @@
 #include "common/file_store.h"
 #include "common/in_memory_file_system.h"
 
-#include <algorithm>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -24,7 +23,7 @@ public:
         int holders = 0; // files made by CreateExclusive and still open
     };
 
-    std::optional<std::string> LinkTarget(const std::string& /*path*/) override { return std::nullopt; }
+    std::optional<Link> LinkTarget(const std::string& /*path*/) override { return std::nullopt; }
     int LinkLimit() const override { return 0; }
 
     std::vector<std::string> List(const std::string& /*folder*/) override
@@ -62,6 +61,12 @@ public:
         return {CreateResult::Status::Created, std::make_unique<File>(std::make_shared<Node>(), true)};
     }
 
+    PublishResult Name(StoredFile& file, const std::string& name) override
+    {
+        const bool named = entries.emplace(name, static_cast<File&>(file).node()).second;
+        return named ? PublishResult::Done : PublishResult::Exists;
+    }
+
     LockResult TryLock(const std::string& /*path*/) override { return {LockResult::Status::NoLock, nullptr}; }
 
     bool KeepAttributes(StoredFile& /*from*/, StoredFile& /*to*/) override { return true; }
@@ -84,16 +89,27 @@ public:
             entries.erase(it);
     }
 
-    RemoveResult RemoveIfUnused(const std::string& name) override
+    Standing Look(const std::string& name) override
     {
-        const auto node = Find(name);
-        if (!node)
+        auto node = Find(name);
+        Standing standing;
+        if (!node) {
+            standing.kind = Standing::Kind::Nothing;
+            return standing;
+        }
+        standing.kind = node->kind == InMemoryFileSystem::Kind::File ? Standing::Kind::File : Standing::Kind::Other;
+        standing.readOnly = node->readOnly;
+        standing.held = node->holders > 0;
+        standing.seen = std::make_unique<SeenNode>(std::move(node));
+        return standing;
+    }
+
+    RemoveResult RemoveIfStill(const std::string& name, Standing& standing) override
+    {
+        const auto it = entries.find(name);
+        if (it == entries.end() || it->second != static_cast<SeenNode&>(*standing.seen).node)
             return RemoveResult::Gone;
-        if (node->kind != InMemoryFileSystem::Kind::File || node->readOnly)
-            return RemoveResult::Kept;
-        if (node->holders > 0)
-            return RemoveResult::InUse;
-        entries.erase(name);
+        entries.erase(it);
         return RemoveResult::Removed;
     }
 
@@ -108,6 +124,11 @@ public:
     std::map<std::string, std::shared_ptr<Node>, std::less<>> entries;
 
 private:
+    struct SeenNode : Standing::Seen {
+        explicit SeenNode(std::shared_ptr<Node> seen) : node(std::move(seen)) {}
+        std::shared_ptr<Node> node;
+    };
+
     class File : public StoredFile {
     public:
         File(std::shared_ptr<Node> node, bool holds) : node_(std::move(node)), holds_(holds)
@@ -119,12 +140,7 @@ private:
 
         std::optional<std::size_t> ReadAt(std::uint64_t offset, char* buffer, std::size_t size) override
         {
-            const std::string& content = node_->content;
-            if (offset >= content.size())
-                return 0;
-            const std::size_t n = std::min<std::size_t>(size, content.size() - offset);
-            std::memcpy(buffer, content.data() + offset, n);
-            return n;
+            return ReadTextAt(node_->content, offset, buffer, size);
         }
         std::optional<std::size_t> WriteAt(std::uint64_t offset, const char* data, std::size_t size) override
         {

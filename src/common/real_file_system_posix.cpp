@@ -17,12 +17,13 @@
 // no name to be found until it is complete.
 #include "common/file_store.h"
 
-#include "common/temporary_names.h"
+#include "common/path_text.h"
+#include "common/posix_file.h"
+#include "common/posix_names.h"
 
 #include <cerrno>
 #include <chrono>
 #include <climits>
-#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/file.h>
@@ -39,69 +40,6 @@ namespace fs = std::filesystem;
 constexpr mode_t kNewFileMode = 0644; // before the umask, as a stream would create it
 constexpr int kLinuxLinkLimit = 40;   // the kernel's MAXSYMLINKS
 
-class UniqueFd {
-public:
-    explicit UniqueFd(int fd = -1) : fd_(fd) {}
-    ~UniqueFd() { Reset(); }
-    UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    UniqueFd& operator=(UniqueFd&& other) noexcept
-    {
-        if (this != &other) {
-            Reset();
-            fd_ = std::exchange(other.fd_, -1);
-        }
-        return *this;
-    }
-    UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(const UniqueFd&) = delete;
-
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    void Reset()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = -1;
-    }
-
-private:
-    int fd_;
-};
-
-class PosixFile : public StoredFile {
-public:
-    explicit PosixFile(UniqueFd fd) : fd_(std::move(fd)) {}
-    int fd() const { return fd_.get(); }
-
-    std::optional<std::size_t> ReadAt(std::uint64_t offset, char* buffer, std::size_t size) override
-    {
-        for (;;) {
-            const ssize_t n = ::pread(fd(), buffer, size, static_cast<off_t>(offset));
-            if (n >= 0)
-                return static_cast<std::size_t>(n);
-            if (errno != EINTR)
-                return std::nullopt;
-        }
-    }
-    std::optional<std::size_t> WriteAt(std::uint64_t offset, const char* data, std::size_t size) override
-    {
-        for (;;) {
-            const ssize_t n = ::pwrite(fd(), data, size, static_cast<off_t>(offset));
-            if (n > 0)
-                return static_cast<std::size_t>(n);
-            if (n < 0 && errno != EINTR)
-                return std::nullopt;
-            if (n == 0)
-                return std::nullopt;
-        }
-    }
-    bool Truncate(std::uint64_t size) override { return ::ftruncate(fd(), static_cast<off_t>(size)) == 0; }
-    bool Flush() override { return ::fsync(fd()) == 0; }
-
-private:
-    UniqueFd fd_;
-};
-
 int FdOf(StoredFile& file)
 {
     return static_cast<PosixFile&>(file).fd();
@@ -115,15 +53,6 @@ private:
     UniqueFd fd_; // closing it releases the lock
 };
 
-// True when `path` (not followed) still names the open file `fd`.
-bool NamesFile(const std::string& path, int fd)
-{
-    struct stat named {};
-    struct stat opened {};
-    return ::lstat(path.c_str(), &named) == 0 && ::fstat(fd, &opened) == 0 && named.st_dev == opened.st_dev &&
-           named.st_ino == opened.st_ino;
-}
-
 void ClearNonBlocking(int fd)
 {
     const int flags = ::fcntl(fd, F_GETFL);
@@ -136,24 +65,30 @@ bool RefusedByFolder(int error)
     return error == EACCES || error == EPERM || error == EROFS;
 }
 
-std::string FolderOf(const std::string& target)
+// A file the player made read-only has no write bit at all.
+bool ReadOnly(const struct stat& st)
 {
-    const auto slash = target.rfind('/');
-    return slash == std::string::npos ? std::string(".") : target.substr(0, slash == 0 ? 1 : slash);
+    return (st.st_mode & 0222) == 0;
 }
+
+// A file Look found, kept open (and under its flock when no one else had
+// it) until the answer is gone.
+struct SeenFd : Standing::Seen {
+    explicit SeenFd(UniqueFd seen) : fd(std::move(seen)) {}
+    UniqueFd fd;
+};
 
 class PosixFileStore : public FileStore {
 public:
-    std::optional<std::string> LinkTarget(const std::string& path) override
+    std::optional<Link> LinkTarget(const std::string& path) override
     {
         std::string target(PATH_MAX, '\0');
         const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
         if (n < 0)
             return std::nullopt;
         target.resize(static_cast<std::size_t>(n));
-        if (target.empty() || target.front() == '/' || path.find('/') == std::string::npos)
-            return target;
-        return FolderOf(path) + "/" + target;
+        const bool relative = !target.empty() && target.front() != '/';
+        return Link{std::move(target), relative};
     }
 
     int LinkLimit() const override { return kLinuxLinkLimit; }
@@ -191,7 +126,7 @@ public:
         }
         ClearNonBlocking(fd.get());
         result.status = OpenResult::Status::Opened;
-        result.readOnly = (st.st_mode & 0222) == 0;
+        result.readOnly = ReadOnly(st);
         result.names = static_cast<std::uint32_t>(st.st_nlink);
         result.file = std::make_unique<PosixFile>(std::move(fd));
         return result;
@@ -212,6 +147,13 @@ public:
             return Made(std::move(fd));
 #endif
         return {CreateResult::Status::Failed, nullptr};
+    }
+
+    PublishResult Name(StoredFile& file, const std::string& name) override
+    {
+        if (LinkUnnamed(FdOf(file), name))
+            return PublishResult::Done;
+        return errno == EEXIST ? PublishResult::Exists : PublishResult::Failed;
     }
 
     LockResult TryLock(const std::string& path) override
@@ -256,14 +198,8 @@ public:
             SyncFolder(target);
             return PublishResult::Done;
         }
-        std::string named = name;
-        if (named.empty() && !NameUnnamed(fd, target, named))
+        if (::rename(name.c_str(), target.c_str()) != 0)
             return PublishResult::Failed;
-        if (::rename(named.c_str(), target.c_str()) != 0) {
-            if (name.empty())
-                Delete(file, named);
-            return PublishResult::Failed;
-        }
         SyncFolder(target); // some file systems cannot sync a folder; the rename stands
         return PublishResult::Done;
     }
@@ -274,21 +210,35 @@ public:
             ::unlink(name.c_str());
     }
 
-    RemoveResult RemoveIfUnused(const std::string& name) override
+    Standing Look(const std::string& name) override
     {
+        Standing standing;
         UniqueFd fd(::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-        if (!fd.valid())
-            return errno == ENOENT ? RemoveResult::Gone : RemoveResult::Kept;
         struct stat st {};
+        if (!fd.valid()) {
+            standing.kind = errno == ENOENT  ? Standing::Kind::Nothing
+                            : errno == ELOOP ? Standing::Kind::Link
+                                             : Standing::Kind::Unknown;
+            return standing;
+        }
         if (::fstat(fd.get(), &st) != 0)
-            return RemoveResult::Kept;
-        if (st.st_nlink == 0)
-            return RemoveResult::Gone; // its maker removed it meanwhile
-        if (!S_ISREG(st.st_mode) || st.st_nlink != 1 || (st.st_mode & 0222) == 0)
-            return RemoveResult::Kept;
-        if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
-            return RemoveResult::InUse;
-        if (!NamesFile(name, fd.get()))
+            return standing;
+        if (st.st_nlink == 0) {
+            standing.kind = Standing::Kind::Nothing; // its maker removed it meanwhile
+            return standing;
+        }
+        standing.kind = S_ISREG(st.st_mode) ? Standing::Kind::File : Standing::Kind::Other;
+        standing.names = static_cast<std::uint32_t>(st.st_nlink);
+        standing.readOnly = ReadOnly(st);
+        // Its maker keeps a flock on it while it writes.
+        standing.held = S_ISREG(st.st_mode) && ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+        standing.seen = std::make_unique<SeenFd>(std::move(fd));
+        return standing;
+    }
+
+    RemoveResult RemoveIfStill(const std::string& name, Standing& standing) override
+    {
+        if (!NamesFile(name, static_cast<SeenFd&>(*standing.seen).fd.get()))
             return RemoveResult::Gone; // replaced meanwhile: look again
         if (::unlink(name.c_str()) == 0)
             return RemoveResult::Removed;
@@ -310,59 +260,6 @@ private:
                     nullptr};
         ::flock(fd.get(), LOCK_EX | LOCK_NB); // in use while open
         return {CreateResult::Status::Created, std::make_unique<PosixFile>(std::move(fd))};
-    }
-
-    // Gives the unnamed file `fd` the name `name`: through /proc where it
-    // is mounted, else directly (which needs a capability ordinary users lack).
-    static bool LinkUnnamed(int fd, const std::string& name)
-    {
-        const std::string self = "/proc/self/fd/" + std::to_string(fd);
-        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
-            return true;
-        return errno != EEXIST && ::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0;
-    }
-
-    // Renames `name` to `target` only where nothing stands there: a hard
-    // link and the old name's removal where renameat2 cannot (older kernels,
-    // some file systems).
-    static bool MoveWithoutReplacing(const std::string& name, const std::string& target)
-    {
-#ifdef RENAME_NOREPLACE
-        if (::renameat2(AT_FDCWD, name.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
-            return true;
-        if (errno != EINVAL && errno != ENOSYS)
-            return false;
-#endif
-        if (::link(name.c_str(), target.c_str()) == 0) {
-            ::unlink(name.c_str());
-            return true;
-        }
-#ifdef __EMSCRIPTEN__
-        // Emscripten's files under node have neither renameat2 nor hard
-        // links: the name is looked at, then taken.  Only the tools and tests
-        // run there, one program at a time; the browser uses its own store.
-        struct stat standing {};
-        if (errno == EEXIST || ::lstat(target.c_str(), &standing) == 0 || errno != ENOENT)
-            return false;
-        return ::rename(name.c_str(), target.c_str()) == 0;
-#else
-        return false;
-#endif
-    }
-
-    // A fresh temporary name for the unnamed file `fd` beside `target`.
-    static bool NameUnnamed(int fd, const std::string& target, std::string& named)
-    {
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            std::string name = FreshTemporaryPath(target).string();
-            if (LinkUnnamed(fd, name)) {
-                named = std::move(name);
-                return true;
-            }
-            if (errno != EEXIST)
-                return false;
-        }
-        return false;
     }
 
     static void SyncFolder(const std::string& target)

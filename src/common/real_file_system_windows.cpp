@@ -14,179 +14,22 @@
 #include "common/file_store.h"
 
 #include "common/windows_api.h"
+#include "common/windows_file.h"
+#include "common/windows_names.h"
 #include "common/windows_text.h"
 
 #include <cstdint>
-#include <cstring>
 #include <cwchar>
 #include <string>
 #include <utility>
-#include <winioctl.h>
 
 namespace velmo {
 namespace {
 
-constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 constexpr int kWindowsLinkLimit = 63; // reparse points Windows follows in a row
 // The attributes a rewrite carries over from the file it replaces.
 constexpr DWORD kKeptAttributes =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-
-class UniqueHandle {
-public:
-    explicit UniqueHandle(HANDLE handle = INVALID_HANDLE_VALUE) : handle_(handle) {}
-    ~UniqueHandle() { Reset(); }
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept
-    {
-        if (this != &other) {
-            Reset();
-            handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
-        }
-        return *this;
-    }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-
-    HANDLE get() const { return handle_; }
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-    void Reset()
-    {
-        if (valid())
-            ::CloseHandle(handle_);
-        handle_ = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE handle_;
-};
-
-struct FileId {
-    DWORD volume = 0;
-    DWORD indexHigh = 0;
-    DWORD indexLow = 0;
-    bool operator==(const FileId&) const = default;
-};
-
-std::optional<BY_HANDLE_FILE_INFORMATION> InfoOf(HANDLE file)
-{
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (!::GetFileInformationByHandle(file, &info))
-        return std::nullopt;
-    return info;
-}
-
-FileId IdOf(const BY_HANDLE_FILE_INFORMATION& info)
-{
-    return FileId{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
-}
-
-// A plain file on a disk: not a directory, not a link or other reparse point
-// (seen only when opened with FILE_FLAG_OPEN_REPARSE_POINT), not a device or
-// pipe.
-std::optional<BY_HANDLE_FILE_INFORMATION> PlainFileInfo(HANDLE file)
-{
-    if (::GetFileType(file) != FILE_TYPE_DISK)
-        return std::nullopt;
-    const auto info = InfoOf(file);
-    if (!info || (info->dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0)
-        return std::nullopt;
-    return info;
-}
-
-// Deletes the file open as `file` (opened with DELETE access), whatever name
-// it has now: exactly this file, never another put under its name.
-bool DeleteThroughHandle(HANDLE file)
-{
-    FILE_DISPOSITION_INFO disposition{};
-    disposition.DeleteFile = TRUE;
-    return ::SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition) != 0;
-}
-
-std::wstring FullPath(const std::wstring& path)
-{
-    std::wstring full(MAX_PATH, L'\0');
-    DWORD length = ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (length >= full.size()) {
-        full.resize(length);
-        length = ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    }
-    full.resize(length < full.size() ? length : 0);
-    return full.empty() ? path : full;
-}
-
-// The path Windows finally reached through `file`, without a \\?\ prefix.
-std::wstring FinalPath(HANDLE file)
-{
-    std::wstring path(MAX_PATH, L'\0');
-    DWORD length = ::GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()), 0);
-    if (length >= path.size()) {
-        path.resize(length);
-        length = ::GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()), 0);
-    }
-    path.resize(length < path.size() ? length : 0);
-    if (path.rfind(L"\\\\?\\", 0) == 0)
-        path.erase(0, 4);
-    return path;
-}
-
-bool SamePath(std::wstring a, std::wstring b)
-{
-    ::CharLowerBuffW(a.data(), static_cast<DWORD>(a.size()));
-    ::CharLowerBuffW(b.data(), static_cast<DWORD>(b.size()));
-    return a == b;
-}
-
-class WindowsFile : public StoredFile {
-public:
-    WindowsFile(UniqueHandle handle, FileId id) : handle_(std::move(handle)), id_(id) {}
-
-    HANDLE handle() const { return handle_.get(); }
-    const FileId& id() const { return id_; }
-    void Close() { handle_.Reset(); }
-
-    std::optional<std::size_t> ReadAt(std::uint64_t offset, char* buffer, std::size_t size) override
-    {
-        OVERLAPPED at = At(offset);
-        DWORD n = 0;
-        if (!::ReadFile(handle(), buffer, Chunk(size), &n, &at))
-            return ::GetLastError() == ERROR_HANDLE_EOF ? std::optional<std::size_t>(0) : std::nullopt;
-        return n;
-    }
-    std::optional<std::size_t> WriteAt(std::uint64_t offset, const char* data, std::size_t size) override
-    {
-        OVERLAPPED at = At(offset);
-        DWORD n = 0;
-        if (!::WriteFile(handle(), data, Chunk(size), &n, &at) || n == 0)
-            return std::nullopt;
-        return n;
-    }
-    bool Truncate(std::uint64_t size) override
-    {
-        FILE_END_OF_FILE_INFO end{};
-        end.EndOfFile.QuadPart = static_cast<LONGLONG>(size);
-        return ::SetFileInformationByHandle(handle(), FileEndOfFileInfo, &end, sizeof end) != 0;
-    }
-    bool Flush() override { return ::FlushFileBuffers(handle()) != 0; }
-
-private:
-    static OVERLAPPED At(std::uint64_t offset)
-    {
-        OVERLAPPED at{};
-        at.Offset = static_cast<DWORD>(offset);
-        at.OffsetHigh = static_cast<DWORD>(offset >> 32);
-        return at;
-    }
-    static DWORD Chunk(std::size_t size) { return static_cast<DWORD>(size < (1u << 30) ? size : (1u << 30)); }
-
-    UniqueHandle handle_;
-    FileId id_;
-};
-
-WindowsFile& AsWindows(StoredFile& file)
-{
-    return static_cast<WindowsFile&>(file);
-}
 
 class MutexLock : public FileLock {
 public:
@@ -197,65 +40,15 @@ private:
     UniqueHandle mutex_;
 };
 
-// What a symbolic link or junction holds, as the reparse point stores it.
-struct ReparseData {
-    ULONG tag;
-    USHORT dataLength;
-    USHORT reserved;
-    USHORT substituteOffset;
-    USHORT substituteLength;
-    USHORT printOffset;
-    USHORT printLength;
+// A file Look found, kept open without sharing until the answer is gone.
+struct SeenHandle : Standing::Seen {
+    explicit SeenHandle(UniqueHandle seen) : handle(std::move(seen)) {}
+    UniqueHandle handle;
 };
-constexpr ULONG kSymbolicLinkIsRelative = 1;
 
 class WindowsFileStore : public FileStore {
 public:
-    std::optional<std::string> LinkTarget(const std::string& path) override
-    {
-        const std::wstring name = WidenUtf8(path);
-        const DWORD attributes = ::GetFileAttributesW(name.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
-            return std::nullopt;
-        UniqueHandle link(::CreateFileW(name.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
-                                        FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-        alignas(ULONG) char buffer[MAXIMUM_REPARSE_DATA_BUFFER_SIZE];
-        DWORD got = 0;
-        if (!link.valid() ||
-            !::DeviceIoControl(link.get(), FSCTL_GET_REPARSE_POINT, nullptr, 0, buffer, sizeof buffer, &got, nullptr))
-            return std::nullopt;
-        ReparseData head{};
-        std::memcpy(&head, buffer, sizeof head);
-        // A symbolic link has a flags word before its names; a junction not.
-        const bool symbolic = head.tag == IO_REPARSE_TAG_SYMLINK;
-        if (!symbolic && head.tag != IO_REPARSE_TAG_MOUNT_POINT)
-            return std::nullopt; // another kind of reparse point: not a link to follow
-        const std::size_t names = sizeof head + (symbolic ? sizeof(ULONG) : 0);
-        ULONG flags = 0;
-        if (symbolic)
-            std::memcpy(&flags, buffer + sizeof head, sizeof flags);
-        const auto text = [&](USHORT offset, USHORT length) {
-            if (names + offset + length > got)
-                return std::wstring();
-            std::wstring out(length / sizeof(wchar_t), L'\0');
-            std::memcpy(out.data(), buffer + names + offset, length);
-            return out;
-        };
-        std::wstring target = text(head.printOffset, head.printLength);
-        if (target.empty()) {
-            target = text(head.substituteOffset, head.substituteLength);
-            if (target.rfind(L"\\??\\", 0) == 0)
-                target.erase(0, 4);
-        }
-        if (target.empty())
-            return std::nullopt;
-        if ((flags & kSymbolicLinkIsRelative) != 0) {
-            const auto slash = name.find_last_of(L"\\/");
-            if (slash != std::wstring::npos)
-                target = name.substr(0, slash + 1) + target;
-        }
-        return NarrowToUtf8(target);
-    }
+    std::optional<Link> LinkTarget(const std::string& path) override { return ReadLink(WidenUtf8(path)); }
 
     int LinkLimit() const override { return kWindowsLinkLimit; }
 
@@ -336,6 +129,11 @@ public:
         return {CreateResult::Status::Failed, nullptr};
     }
 
+    PublishResult Name(StoredFile& /*file*/, const std::string& /*name*/) override
+    {
+        return PublishResult::Failed; // there are no unnamed files to name
+    }
+
     LockResult TryLock(const std::string& path) override
     {
         // A mutex in the session's namespace, named for a hash of the file's
@@ -399,33 +197,50 @@ public:
             DeleteThroughHandle(named.get());
     }
 
-    RemoveResult RemoveIfUnused(const std::string& path) override
+    Standing Look(const std::string& path) override
     {
         const std::wstring name = WidenUtf8(path);
+        Standing standing;
         // Without any sharing: fails while a running program holds the file.
         UniqueHandle file(::CreateFileW(name.c_str(), DELETE | GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                         FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
         if (!file.valid()) {
             const DWORD error = ::GetLastError();
-            if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
-                return RemoveResult::Gone;
             const DWORD attributes = ::GetFileAttributesW(name.c_str());
-            if (attributes == INVALID_FILE_ATTRIBUTES)
-                return RemoveResult::Gone;
-            const DWORD notPlain = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_READONLY;
-            if ((attributes & notPlain) != 0)
-                return RemoveResult::Kept;
-            return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ? RemoveResult::InUse
-                                                                                    : RemoveResult::Kept;
+            if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || attributes == INVALID_FILE_ATTRIBUTES)
+                standing.kind = Standing::Kind::Nothing;
+            else if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
+                standing.kind = Standing::Kind::Link;
+            else if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+                standing.kind = Standing::Kind::Other;
+            else if (error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED)
+                standing.kind = Standing::Kind::File;
+            standing.readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+            standing.held = standing.kind == Standing::Kind::File;
+            return standing;
         }
         const auto info = PlainFileInfo(file.get());
-        if (!info || info->nNumberOfLinks != 1 || (info->dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0)
-            return RemoveResult::Kept;
         // A name that leads elsewhere (a link Windows could not see as one,
         // as with Wine and a Linux link) is not this file's own.
-        if (!SamePath(FinalPath(file.get()), FullPath(name)))
-            return RemoveResult::Kept;
-        return DeleteThroughHandle(file.get()) ? RemoveResult::Removed : RemoveResult::Kept;
+        if (!info)
+            standing.kind = Standing::Kind::Other;
+        else if (!SamePath(FinalPath(file.get()), FullPath(name)))
+            standing.kind = Standing::Kind::Link;
+        else
+            standing.kind = Standing::Kind::File;
+        if (info) {
+            standing.names = info->nNumberOfLinks;
+            standing.readOnly = (info->dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+        }
+        standing.seen = std::make_unique<SeenHandle>(std::move(file));
+        return standing;
+    }
+
+    RemoveResult RemoveIfStill(const std::string& /*path*/, Standing& standing) override
+    {
+        // The handle Look kept open without sharing: still that file.
+        const HANDLE file = static_cast<SeenHandle&>(*standing.seen).handle.get();
+        return DeleteThroughHandle(file) ? RemoveResult::Removed : RemoveResult::Kept;
     }
 
     void Nap() override { ::Sleep(1); }

@@ -20,8 +20,7 @@ public:
 private:
     void ShowScore();
 
-    // Lets tests start from a state no run of presses reaches in time, such
-    // as a score at the 32-bit limit.
+    // Tests set the score directly, to start one point from the 32-bit limit.
     friend struct TrainerStateAccess;
 
     Platform& platform_;

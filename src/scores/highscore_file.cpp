@@ -5,8 +5,10 @@
 #include "common/platform.h"
 #include "common/saturating_arithmetic.h"
 
+#include <climits>
+#include <cstdint>
 #include <istream>
-#include <locale>
+#include <string>
 
 namespace velmo {
 namespace {
@@ -25,6 +27,33 @@ bool SkipByteOrderMark(std::istream& in)
         buf->sbumpc();
     }
     return true;
+}
+
+bool IsBlank(int c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// An optional sign and at least one decimal digit, taken from `buf`; nullopt
+// for no digits or a value beyond 32 bits.
+std::optional<std::int32_t> ReadInteger(std::streambuf& buf)
+{
+    const bool negative = buf.sgetc() == '-';
+    if (negative || buf.sgetc() == '+')
+        buf.sbumpc();
+    const std::int64_t limit = negative ? -std::int64_t{INT32_MIN} : INT32_MAX;
+    std::int64_t magnitude = 0;
+    bool digits = false;
+    bool overflow = false;
+    for (int c = buf.sgetc(); c >= '0' && c <= '9'; c = buf.snextc()) {
+        digits = true;
+        magnitude = magnitude * 10 + (c - '0');
+        overflow = overflow || magnitude > limit;
+        magnitude = overflow ? limit : magnitude;
+    }
+    if (!digits || overflow)
+        return std::nullopt;
+    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
 // The read, the comparison and the rewrite of one offer happen under the
@@ -56,13 +85,24 @@ HighscoreValues ParseHighscoreValues(std::istream& in)
     HighscoreValues values;
     if (!SkipByteOrderMark(in))
         return values;
-    // Formatted extraction in the classic locale: white space, an optional
-    // sign and decimal digits; a value beyond 32 bits fails and ends the reading.
-    in.imbue(std::locale::classic());
-    std::int32_t v = 0;
-    while (values.count < kHighscoreSlotCount && in >> v)
-        values.slots[static_cast<std::size_t>(values.count++)] = v;
-    return values;
+    // As formatted extraction reads an int32 in the classic locale: white
+    // space, an optional sign and decimal digits, ending at the first byte
+    // that is no digit; a value beyond 32 bits ends the reading.
+    std::streambuf* buf = in.rdbuf();
+    for (;;) {
+        while (IsBlank(buf->sgetc()))
+            buf->sbumpc();
+        if (buf->sgetc() == std::char_traits<char>::eof()) {
+            values.complete = true;
+            return values;
+        }
+        if (values.count == kHighscoreSlotCount)
+            return values;
+        const auto value = ReadInteger(*buf);
+        if (!value)
+            return values;
+        values.slots[static_cast<std::size_t>(values.count++)] = *value;
+    }
 }
 
 std::optional<HighscoreValues> ReadHighscoreValues(FileSystem& files)

@@ -41,11 +41,13 @@ using HighscoreSlots = std::array<std::int32_t, kHighscoreSlotCount>;
 // reading stops there).  A UTF-8 byte-order mark at the very start is skipped.
 struct HighscoreValues {
     HighscoreSlots slots{};
-    int count = 0; // how many slots the file supplied; the rest are 0
+    int count = 0;         // how many slots the file supplied; the rest are 0
+    bool complete = false; // nothing but white space follows the values read
 };
 
 // nullopt when the file cannot be opened for reading.
 std::optional<HighscoreValues> ReadHighscoreValues(FileSystem& files);
+// The one reading of a highscore list, the file's and an imported one's.
 HighscoreValues ParseHighscoreValues(std::istream& in);
 
 // "0 0 0 0 0 0 0 0 0 0 ": each value followed by one blank.

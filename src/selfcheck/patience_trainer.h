@@ -20,8 +20,8 @@ public:
     float points() const { return patiencePoints; }
 
 private:
-    // Lets tests start from a state no run of presses reaches in time, such
-    // as a score at the 32-bit limit.
+    // Tests set the hit count directly, to start at any press of the
+    // sequence or at the 32-bit limit.
     friend struct TrainerStateAccess;
 
     Platform& platform_;

@@ -29,8 +29,8 @@ public:
 private:
     void Next(bool correct);
 
-    // Lets tests start from a state no run of presses reaches in time, such
-    // as a score at the 32-bit limit.
+    // Tests set the counts and the percentage directly, to start at the
+    // 32-bit limit and at values millions of presses would take to reach.
     friend struct TrainerStateAccess;
 
     Platform& platform_;

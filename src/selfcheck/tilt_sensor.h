@@ -26,8 +26,8 @@ public:
 private:
     void Answer(bool yes);
 
-    // Lets tests start from a state no run of presses reaches in time, such
-    // as a score at the 32-bit limit.
+    // Tests set the level, the question and the answer count directly, to
+    // start at any point of the questionnaire.
     friend struct TrainerStateAccess;
 
     Platform& platform_;

@@ -2,8 +2,10 @@
 // written in its row (its controls with its caption on the group box, its
 // Help text, the highscore slot it raises, its buttons and what they run, the
 // trainer it builds).  The layout table, the event table, the Help texts and
-// the trainer set are all read from these rows, so a new trainer is its own
-// source files plus one row here.
+// the trainer set are all read from these rows.  A new trainer still needs,
+// besides its own source files and its row here, its control IDs in
+// common/control_ids.h and, where it keeps a score, a slot in
+// scores/highscore_file.h.
 #pragma once
 
 #include "shell/dialog_layout.h"

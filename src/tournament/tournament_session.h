@@ -27,8 +27,8 @@ private:
     void EndSession();
     void Answer(bool right);
 
-    // Lets tests start from a state no run of presses reaches in time, such
-    // as a score at the 32-bit limit.
+    // Tests set the score and the situation and answer counts directly, to
+    // start at limits no run of presses reaches in a test's time.
     friend struct TrainerStateAccess;
 
     Platform& platform_;

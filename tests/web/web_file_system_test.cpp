@@ -84,6 +84,15 @@ TEST(ScoreImport, RefusesWhatIsNotAHighscoreListAndChangesNothing)
     EXPECT_TRUE(LoadScores(files, std::string(kMaxScoreFileBytes - 2, ' ') + "11").starts_with("Scores raised:"));
 }
 
+TEST(ScoreImport, TakesAListAsTheProgramReadsItsOwn)
+{
+    FakeWebStorage storage;
+    WebFileSystem files(storage, {kHighscoreFileName});
+    ASSERT_TRUE(files.CreateExclusively(kHighscoreFileName, "0 0 0 0 0 0 0 0 0 0 "));
+    EXPECT_TRUE(LoadScores(files, "+5\v2-3\f").starts_with("Scores raised:"));
+    EXPECT_EQ(storage.texts[kHighscoreFileName], "5 2 0 0 0 0 0 0 0 0 ");
+}
+
 TEST(ScoreImport, AMissingListIsAnnounced)
 {
     FakeWebStorage storage;

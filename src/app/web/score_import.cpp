@@ -3,8 +3,7 @@
 #include "scores/highscore_file.h"
 #include "shell/panels.h"
 
-#include <charconv>
-#include <cstdint>
+#include <sstream>
 #include <variant>
 
 namespace velmo {
@@ -39,8 +38,8 @@ std::string SlotName(int slot)
 }
 
 // The slots of a file's bytes, or why they are refused: too large, not text,
-// or text that is not one to ten whole numbers separated by white space
-// (a UTF-8 byte-order mark at the start is allowed).
+// or text that the program would not read whole as one to ten numbers (a
+// UTF-8 byte-order mark at the start is allowed).
 std::variant<HighscoreSlots, std::string> ParseScoreFile(std::string_view bytes)
 {
     if (bytes.size() > kMaxScoreFileBytes)
@@ -52,27 +51,11 @@ std::variant<HighscoreSlots, std::string> ParseScoreFile(std::string_view bytes)
         return std::string("This file is not text, so it is not a highscore list.") + std::string(kNothingChanged);
     const std::string damaged = "This file is not a highscore list (one to ten whole numbers separated by blanks)." +
                                 std::string(kNothingChanged);
-    HighscoreSlots slots{};
-    int count = 0;
-    for (std::size_t at = 0; at < bytes.size();) {
-        if (IsBlank(bytes[at])) {
-            ++at;
-            continue;
-        }
-        std::size_t end = at;
-        while (end < bytes.size() && !IsBlank(bytes[end]))
-            ++end;
-        const std::string_view word = bytes.substr(at, end - at);
-        std::int32_t value = 0;
-        const auto [stop, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-        if (error != std::errc() || stop != word.data() + word.size() || count == kHighscoreSlotCount)
-            return damaged;
-        slots[static_cast<std::size_t>(count++)] = value;
-        at = end;
-    }
-    if (count == 0)
+    std::istringstream in{std::string(bytes)};
+    const HighscoreValues values = ParseHighscoreValues(in);
+    if (values.count == 0 || !values.complete)
         return damaged;
-    return slots;
+    return values.slots;
 }
 
 // Raises every slot of `kept` that `loaded` beats; the lines saying what

@@ -1,7 +1,6 @@
 #include "app/web/web_file_system.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace velmo {
 namespace {
@@ -14,11 +13,7 @@ public:
 
     std::optional<std::size_t> ReadAt(std::uint64_t offset, char* buffer, std::size_t size) override
     {
-        if (offset >= text_.size())
-            return 0;
-        const std::size_t n = std::min<std::size_t>(size, text_.size() - offset);
-        std::memcpy(buffer, text_.data() + offset, n);
-        return n;
+        return ReadTextAt(text_, offset, buffer, size);
     }
     std::optional<std::size_t> WriteAt(std::uint64_t, const char*, std::size_t) override { return std::nullopt; }
     bool Truncate(std::uint64_t) override { return false; }
@@ -47,7 +42,7 @@ bool WebFileStore::Kept(const std::string& path) const
     return std::find(kept_.begin(), kept_.end(), path) != kept_.end();
 }
 
-std::optional<std::string> WebFileStore::LinkTarget(const std::string& /*path*/)
+std::optional<Link> WebFileStore::LinkTarget(const std::string& /*path*/)
 {
     return std::nullopt; // neither the storage nor the memory has links
 }
@@ -80,6 +75,11 @@ CreateResult WebFileStore::CreateExclusive(const std::string& path)
 CreateResult WebFileStore::CreateUnnamed(const std::string& target)
 {
     return memory_.CreateUnnamed(target);
+}
+
+PublishResult WebFileStore::Name(StoredFile& file, const std::string& name)
+{
+    return Kept(name) ? PublishResult::Failed : memory_.Name(file, name);
 }
 
 LockResult WebFileStore::TryLock(const std::string& path)
@@ -119,9 +119,18 @@ void WebFileStore::Delete(StoredFile& file, const std::string& name)
         memory_.Delete(file, name);
 }
 
-RemoveResult WebFileStore::RemoveIfUnused(const std::string& name)
+Standing WebFileStore::Look(const std::string& name)
 {
-    return Kept(name) ? RemoveResult::Kept : memory_.RemoveIfUnused(name);
+    if (!Kept(name))
+        return memory_.Look(name);
+    Standing standing;
+    standing.kind = Standing::Kind::Other; // the storage removes nothing
+    return standing;
+}
+
+RemoveResult WebFileStore::RemoveIfStill(const std::string& name, Standing& standing)
+{
+    return memory_.RemoveIfStill(name, standing);
 }
 
 } // namespace velmo

@@ -28,17 +28,19 @@ public:
     {
     }
 
-    std::optional<std::string> LinkTarget(const std::string& path) override;
+    std::optional<Link> LinkTarget(const std::string& path) override;
     int LinkLimit() const override { return 0; }
     std::vector<std::string> List(const std::string& folder) override;
     OpenResult Open(const std::string& path, bool forWriting) override;
     CreateResult CreateExclusive(const std::string& path) override;
     CreateResult CreateUnnamed(const std::string& target) override;
+    PublishResult Name(StoredFile& file, const std::string& name) override;
     LockResult TryLock(const std::string& path) override;
     bool KeepAttributes(StoredFile& from, StoredFile& to) override;
     PublishResult Publish(StoredFile& file, const std::string& name, const std::string& target, bool replace) override;
     void Delete(StoredFile& file, const std::string& name) override;
-    RemoveResult RemoveIfUnused(const std::string& name) override;
+    Standing Look(const std::string& name) override;
+    RemoveResult RemoveIfStill(const std::string& name, Standing& standing) override;
     void Nap() override { storage_.Nap(); }
 
     // The files that never leave memory, as another program would see them.
