@@ -20,6 +20,23 @@ async function loadScores(page, content) {
   return message;
 }
 
+// One tab raises slot 2 to `from`, `from`+1, ... `to` while the other
+// rewrites the whole list (SCORES: Highscores) as fast as it can; the last
+// raise must stand.
+async function race(raiser, summer, from, to) {
+  const summing = summer.evaluate(async () => {
+    for (let i = 0; i < 60; ++i) {
+      document.getElementById('control1028').click();
+      await new Promise((resolve) => setTimeout(resolve, 1));
+    }
+  });
+  for (let value = from; value <= to; ++value)
+    assert.match(await loadScores(raiser, `0 0 ${value} `), /^Scores raised:/);
+  await summing;
+  await summer.waitForFunction(() => document.body.dataset.busy === 'false', null, { timeout: 60000 });
+  assert.equal((await storedScores(raiser)).split(' ')[2], String(to));
+}
+
 test('an announced highscore survives a reload and a browser restart', async (t) => {
   const first = await launch();
   t.after(() => first.close());
@@ -65,20 +82,7 @@ test('two tabs rewriting the list at once lose no raised score', async (t) => {
   assert.match(await loadScores(raiser, '0 0 1 '), /^Scores raised:/);
   assert.ok(Date.now() - started >= 700, 'the rewrite waited for the other tab');
   await summer.evaluate(() => globalThis.released);
-  // One tab raises slot 3 again and again while the other rewrites the
-  // whole list (SCORES: Highscores) as fast as it can.
-  const rounds = 6;
-  const summing = summer.evaluate(async () => {
-    for (let i = 0; i < 60; ++i) {
-      document.getElementById('control1028').click();
-      await new Promise((resolve) => setTimeout(resolve, 1));
-    }
-  });
-  for (let value = 2; value <= rounds; ++value)
-    assert.match(await loadScores(raiser, `0 0 ${value} `), /^Scores raised:/);
-  await summing;
-  await summer.waitForFunction(() => document.body.dataset.busy === 'false', null, { timeout: 60000 });
-  assert.equal((await storedScores(raiser)).split(' ')[2], String(rounds));
+  await race(raiser, summer, 2, 6);
   await browser.close();
 });
 
@@ -130,18 +134,7 @@ test('on an insecure address without Web Locks two tabs racing lose no raised sc
     assert.equal(await raiser.isVisible('#insecure-note'), true);
     const summer = await openPage(browser.context, url);
     assert.equal(await summer.isVisible('#insecure-note'), false, 'told once');
-    const summing = summer.evaluate(async () => {
-      for (let i = 0; i < 60; ++i) {
-        document.getElementById('control1028').click();
-        await new Promise((resolve) => setTimeout(resolve, 1));
-      }
-    });
-    const rounds = 8;
-    for (let value = 1; value <= rounds; ++value)
-      assert.match(await loadScores(raiser, `0 0 ${value} `), /^Scores raised:/);
-    await summing;
-    await summer.waitForFunction(() => document.body.dataset.busy === 'false', null, { timeout: 60000 });
-    assert.equal((await storedScores(raiser)).split(' ')[2], String(rounds));
+    await race(raiser, summer, 1, 8);
     await browser.close();
   });
 
