@@ -104,7 +104,10 @@ report('repeat visit', siteTimes.repeat);
 server.stop();
 
 const bare = mkdtempSync(join(tmpdir(), 'velmo-bare-page-'));
-writeFileSync(join(bare, 'index.html'), '<!doctype html><html lang="en"><head><meta charset="utf-8"><title>Bare</title>' +
+// With a policy of its own, as the local server takes the page's policy
+// from its index.html.
+writeFileSync(join(bare, 'index.html'), '<!doctype html><html lang="en"><head><meta charset="utf-8">' +
+  '<meta http-equiv="Content-Security-Policy" content="default-src \'self\'"><title>Bare</title>' +
   '<script type="module" src="bare.js"></script></head><body><button id="control1028">Highscores</button>' +
   '<input id="control1029" aria-label="Total"></body></html>\n');
 writeFileSync(join(bare, 'bare.js'), "document.getElementById('control1028').addEventListener('click', () => {\n" +

@@ -65,7 +65,7 @@ TEST(ScoreImport, KeepsTheHigherValueOfEachSlotAndSaysWhatChanged)
     ASSERT_TRUE(files.CreateExclusively(kHighscoreFileName, "5 0 0 0 9 0 0 0 0 0 "));
     EXPECT_EQ(LoadScores(files, "\xEF\xBB\xBF"
                                 "3\r\n4 0 0 12 -1 0 0 0 7"),
-              "Scores raised:\nRE/Odds: 0 to 4\nPreflop Situation Trainer: 9 to 12\nSlot 10: 0 to 7\n");
+              "Scores raised:\nRE/Odds: 0 to 4\nPreflop Situation Trainer: 9 to 12\nSlot 9: 0 to 7\n");
     EXPECT_EQ(storage.texts[kHighscoreFileName], "5 4 0 0 12 0 0 0 0 7 ");
     EXPECT_EQ(LoadScores(files, "1 1 "), "No score in this file beats the one kept here. Nothing was changed.");
 }

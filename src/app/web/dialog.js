@@ -1,7 +1,10 @@
 // The dialog, built from the program's layout table in one loop: every row
 // becomes a real control placed where the table puts it, in the table's
 // order, which is also the tab order.  Buttons send their id to `press`;
-// text boxes are named for screen readers by the table's box names.
+// text boxes are named for screen readers by the table's box names.  The
+// same controls are either placed where the table puts them (fit) or, one
+// panel at a time, left to flow in the table's order (reflow: the touch
+// layout, style.css).
 import { baseUnits, controlRect, dialogPixels, fittingScale } from './layout.js';
 
 const fontSize = 13; // CSS pixels at the dialog's natural size
@@ -47,7 +50,14 @@ function buildControl(row, press) {
 export function buildDialog(container, layout, press) {
   const base = baseUnits(`${fontSize}px ${fontFamily}`);
   const natural = dialogPixels(base, layout.width, layout.height);
-  const placed = layout.controls.map((row) => ({ row, element: buildControl(row, press) }));
+  // A panel is a group box and the rows after it up to the next one.
+  let panel = -1;
+  const placed = layout.controls.map((row) => {
+    if (row.kind === 'group') ++panel;
+    const element = buildControl(row, press);
+    element.dataset.panel = panel;
+    return { row, panel, element };
+  });
   container.append(...placed.map(({ element }) => element));
   const boxes = new Map(placed.filter(({ row }) => row.kind === 'line' || row.kind === 'multiline')
     .map(({ row, element }) => [row.id, element]));
@@ -58,8 +68,22 @@ export function buildDialog(container, layout, press) {
     if (event.key === 'Enter' && event.target.matches('input, textarea')) event.preventDefault();
   });
 
-  function fit(room) {
+  // The scale at which the whole dialog fits into `room`, and its smallest
+  // target and caption there, in CSS pixels.
+  function measure(room) {
     const scale = fittingScale(natural, room);
+    let target = Infinity;
+    for (const { row } of placed) {
+      if (row.kind === 'group' || row.kind === 'label') continue;
+      const rect = controlRect(base, row, scale);
+      target = Math.min(target, rect.width, rect.height);
+    }
+    return { scale, target, caption: fontSize * scale };
+  }
+
+  function fit(scale) {
+    container.classList.remove('reflowed');
+    for (const { element } of placed) element.hidden = false;
     container.style.setProperty('--font-size', `${fontSize * scale}px`);
     // Edges shrink with the dialog too, down to one device pixel (style.css).
     container.style.setProperty('--edge-width', `${Math.max(1, Math.round(scale * devicePixelRatio)) / devicePixelRatio}px`);
@@ -87,8 +111,20 @@ export function buildDialog(container, layout, press) {
     }
   }
 
+  function reflow(shown) {
+    container.classList.add('reflowed');
+    container.removeAttribute('style');
+    for (const { panel: at, element } of placed) {
+      element.removeAttribute('style');
+      element.hidden = at !== shown;
+    }
+  }
+
   return {
+    measure,
     fit,
+    reflow,
+    panels: placed.filter(({ row }) => row.kind === 'group').map(({ row }) => row.caption),
     setBoxText(id, text) {
       const box = boxes.get(id);
       if (!box) return;

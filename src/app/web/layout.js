@@ -37,3 +37,11 @@ export function controlRect(base, row, scale) {
 export function fittingScale(natural, room) {
   return Math.min(2, room.width / natural.width, room.height / natural.height);
 }
+
+// Whether the whole dialog is usable at its fitting scale: with a finger
+// (a coarse pointer) every target must be 44x44 CSS pixels, with a mouse
+// 24x24 and every caption 12 pixels.  Where it is not, the page shows one
+// panel at a time instead.
+export function wholeDialogUsable({ target, caption }, coarsePointer) {
+  return coarsePointer ? target >= 44 : target >= 24 && caption >= 12;
+}

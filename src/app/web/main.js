@@ -4,6 +4,8 @@
 import createProgram from './velmorandine.js';
 import { createClickQueue } from './click_queue.js';
 import { buildDialog } from './dialog.js';
+import { wholeDialogUsable } from './layout.js';
+import { createPanelBar } from './panel_bar.js';
 import { createMessageBox } from './message_box.js';
 import { wireScoresTransfer } from './scores_transfer.js';
 import { askToPersist, openStorage } from './storage.js';
@@ -38,13 +40,47 @@ dialog = buildDialog(container, JSON.parse(program.UTF8ToString(program._velmo_l
 const started = enqueue(() => call('velmo_start', null, [], []));
 await Promise.resolve();
 
-function fitToViewport() {
-  const bar = document.getElementById('scores-transfer').getBoundingClientRect().height;
-  dialog.fit({ width: document.documentElement.clientWidth - 16, height: window.innerHeight - bar - 24 });
+// The whole dialog, scaled to the viewport, where it is usable at that size
+// with the pointer at hand; else one panel at a time with a bar to choose
+// it (style.css).  A pixel ratio other than the one the page started with
+// is the browser's zoom, which enlarges the whole dialog as it does any
+// page's text: the page then scrolls, until the dialog no longer fits at a
+// usable size and the touch layout takes over.
+const coarsePointer = matchMedia('(pointer: coarse)');
+const startRatio = devicePixelRatio;
+let shownPanel = 0;
+const panelBar = createPanelBar(document.getElementById('panel-bar'), dialog.panels, (index) => {
+  shownPanel = index;
+  layOut();
+});
+const note = document.getElementById('insecure-note');
+function layOut() {
+  document.body.classList.remove('touch');
+  const besides = [document.getElementById('scores-transfer'), note]
+    .filter((element) => !element.hidden)
+    .reduce((height, element) => height + element.getBoundingClientRect().height + 8, 0);
+  const whole = dialog.measure({ width: document.documentElement.clientWidth - 16, height: window.innerHeight - besides - 16 });
+  if (wholeDialogUsable(whole, coarsePointer.matches)) {
+    dialog.fit(whole.scale * (devicePixelRatio / startRatio));
+    return;
+  }
+  document.body.classList.add('touch');
+  dialog.reflow(shownPanel);
+  panelBar.select(shownPanel);
 }
-fitToViewport();
-window.addEventListener('resize', fitToViewport);
-matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', fitToViewport);
+// A player on a plain-HTTP address (anything but localhost) is told once
+// that the browser keeps no copy of the site for offline use there.
+if (!window.isSecureContext && !localStorage.getItem('velmorandine:told-insecure')) {
+  note.hidden = false;
+  localStorage.setItem('velmorandine:told-insecure', 'yes');
+}
+layOut();
+window.addEventListener('resize', layOut);
+coarsePointer.addEventListener('change', layOut);
+const watchRatio = () => {
+  matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', () => { layOut(); watchRatio(); }, { once: true });
+};
+watchRatio();
 
 wireScoresTransfer({
   saveButton: document.getElementById('save-scores'),
@@ -71,11 +107,10 @@ wireScoresTransfer({
 await started;
 dialog.focusFirst();
 document.body.dataset.ready = 'true';
-// Keeping the site for offline use (the service worker fetches and stores
-// every file) and asking for lasting storage both keep the browser's storage
-// busy for a while: they wait a second, so that the player's first clicks,
-// which read and write the scores, have it to themselves.
-setTimeout(() => {
-  askToPersist();
-  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
-}, 1000);
+// The site is kept for offline use as soon as it has started, so that even
+// a short first visit leaves it working offline.  Asking for lasting
+// storage keeps the browser's storage busy for a while: it waits a second,
+// so that the player's first clicks, which read and write the scores, have
+// it to themselves.
+if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+setTimeout(askToPersist, 1000);

@@ -28,13 +28,14 @@ bool IsText(std::string_view bytes)
 }
 
 // The slot by the caption of the panel that keeps it; the combined total is
-// SCORES' best total, and the unused slots go by their number.
+// SCORES' best total, and the unused slots go by their number, counted from
+// 0 as the README's table of the file counts them.
 std::string SlotName(int slot)
 {
     for (const PanelRow& panel : Panels())
         if (panel.scoreSlot == slot)
             return std::string(panel.caption()) + (slot == slots::kCombined ? " (best total)" : "");
-    return "Slot " + std::to_string(slot + 1);
+    return "Slot " + std::to_string(slot);
 }
 
 // The slots of a file's bytes, or why they are refused: too large, not text,

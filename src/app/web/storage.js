@@ -1,12 +1,17 @@
 // The site's storage for the program's files: IndexedDB, whose transactions
-// every tab of the site sees in one order, and a Web Lock per file that every
+// every tab of the site sees in one order, and a lock per file that every
 // tab takes around a read-change-rewrite of it, so that two tabs are two
 // programs in one folder.  Storage that the browser refuses (turned off,
-// full) makes a read give null and a write 'refused', which the program
-// announces as "Highscore list gone?".
+// full, or not answering within the lock's wait) makes a read give null and
+// a write 'refused', which the program announces as "Highscore list gone?".
+import { leaseLocks, webLocks } from './storage_locks.js';
+
 const databaseName = 'velmorandine';
 const storeName = 'files';
-const lockPrefix = 'velmorandine:';
+// As long as the program waits for a file's lock: a database that has not
+// opened by then is taken as refused until this long has passed again, so
+// that one click waits for it once, not once per read and write.
+export const giveUpMs = 2000;
 
 function settle(request) {
   return new Promise((resolve, reject) => {
@@ -15,36 +20,65 @@ function settle(request) {
   });
 }
 
-// Throws (as a rejection) where the browser has no IndexedDB for the site.
+// Opens the database at whatever version it has (a later build may have
+// raised it), creating the store where it is missing.
 async function openDatabase() {
-  const opening = indexedDB.open(databaseName, 1);
-  opening.onupgradeneeded = () => opening.result.createObjectStore(storeName);
-  return settle(opening);
+  const open = (version) => {
+    const opening = indexedDB.open(databaseName, version);
+    opening.onupgradeneeded = () => {
+      if (!opening.result.objectStoreNames.contains(storeName)) opening.result.createObjectStore(storeName);
+    };
+    return settle(opening);
+  };
+  const db = await open();
+  if (db.objectStoreNames.contains(storeName)) return db;
+  db.close();
+  return open(db.version + 1);
+}
+
+// The database, or a rejection after `giveUpMs`; an open that answers after
+// that is closed again, so that it holds up no other tab's upgrade.
+function openWithin(ms) {
+  let gaveUp = false;
+  const opened = openDatabase();
+  opened.then((db) => { if (gaveUp) db.close(); }, () => {});
+  return new Promise((resolve, reject) => {
+    const timer = setTimeout(() => {
+      gaveUp = true;
+      reject(new Error('the database did not open in time'));
+    }, ms);
+    opened.then(resolve, reject).finally(() => clearTimeout(timer));
+  });
 }
 
 export function openStorage() {
   let database = null; // a promise; null when it is to be opened (again)
-  const releases = new Map();
+  let refusedUntil = 0;
 
   function connect() {
-    const opened = openDatabase().then((db) => {
+    if (performance.now() < refusedUntil) return Promise.reject(new Error('the database is not answering'));
+    const opened = openWithin(giveUpMs).then((db) => {
       db.onversionchange = () => { db.close(); database = null; };
       return db;
     });
-    opened.catch(() => { if (database === opened) database = null; }); // tried again at the next use
+    opened.catch((error) => {
+      if (database === opened) database = null; // tried again at the next use
+      if (/in time/.test(error.message)) refusedUntil = performance.now() + giveUpMs;
+    });
     database = opened;
     return opened;
   }
   // At once, so that the database opens while the program compiles instead
-  // of after it, when the first score is read.  The same for the lock
-  // manager: the page's first request to it takes tens of milliseconds.
-  connect();
-  navigator.locks?.query().catch(() => {});
+  // of after it, when the first score is read.
+  connect().catch(() => {});
 
   async function store(mode) {
     const db = await (database ?? connect());
     return db.transaction(storeName, mode, { durability: 'strict' });
   }
+  // Where the page is not a secure context there are no Web Locks: the lock
+  // is then a lease kept in the database itself.
+  const locks = navigator.locks ? webLocks(navigator.locks) : leaseLocks(store, storeName);
 
   return {
     async read(name) {
@@ -80,28 +114,10 @@ export function openStorage() {
         return exists ? 'exists' : 'refused';
       }
     },
-    // Takes the Web Lock for `name` only if no tab holds it: the program
-    // naps and tries again, within its own deadline.
-    tryLock(name) {
-      if (!navigator.locks) return Promise.resolve(true); // one tab at most where there are no locks
-      return new Promise((resolve) => {
-        navigator.locks
-          .request(`${lockPrefix}${name}`, { ifAvailable: true }, (lock) => {
-            if (!lock) {
-              resolve(false);
-              return undefined;
-            }
-            resolve(true);
-            return new Promise((done) => { releases.set(name, done); });
-          })
-          .catch(() => resolve(false));
-      });
-    },
-    unlock(name) {
-      const done = releases.get(name);
-      releases.delete(name);
-      if (done) done();
-    },
+    // Takes the lock for `name` only if no tab holds it: the program naps
+    // and tries again, within its own deadline.
+    tryLock: (name) => locks.tryLock(name),
+    unlock: (name) => locks.unlock(name),
   };
 }
 

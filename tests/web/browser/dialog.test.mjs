@@ -1,6 +1,6 @@
 // The page as a player meets it: every control where the layout table puts
 // it, in its tab order and with its name; the keys; no accessibility
-// violation; and how it looks at 1x, 2x, on a phone and in dark mode.
+// violation; the browser's zoom; and how it looks at 1x, 2x and in dark mode.
 import assert from 'node:assert/strict';
 import { mkdirSync, readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -29,10 +29,12 @@ let server;
 before(async () => { server = await startServer(); });
 after(() => server.stop());
 
-test('every control stands where the layout table puts it, in tab order, with its name', async (t) => {
-  const browser = await launch();
+test('at 1280x800 with a mouse every control stands where the layout table puts it, in tab order, with its name',
+  async (t) => {
+  const browser = await launch({ viewport: { width: 1280, height: 800 } });
   t.after(() => browser.close());
   const page = await openPage(browser.context, server.url);
+  assert.equal(await page.evaluate(() => document.body.classList.contains('touch')), false, 'the whole dialog');
   const table = layoutTable();
   // The table read from the source has a row for every control the page shows.
   assert.equal(table.length, await page.locator('#dialog button, #dialog input, #dialog textarea').count());
@@ -95,14 +97,35 @@ test('an accessibility scan finds no violation, with and without a Help box up',
   assert.deepEqual(await scan(), []);
 });
 
-test('screenshots at 1x, 2x, on a phone and in dark mode; the whole dialog in view', async (t) => {
+// The browser's zoom as Chromium applies it: fewer CSS pixels, each of
+// more device pixels.  On a large screen the whole dialog grows; at 200 %
+// on 1280x800 it no longer fits at a usable size and one panel shows.
+test('zoom enlarges the captions: the whole dialog at 125 % on 1920x1080, one panel at 200 % on 1280x800', async (t) => {
+  for (const [width, height, zoom, touch] of [[1920, 1080, 1.25, false], [1280, 800, 2, true]]) {
+    const browser = await launch({ viewport: { width, height } });
+    t.after(() => browser.close());
+    const page = await openPage(browser.context, server.url);
+    const caption = () => page.evaluate(() =>
+      parseFloat(getComputedStyle(document.getElementById('control1041')).fontSize) * devicePixelRatio);
+    const unzoomed = await caption();
+    const devtools = await browser.context.newCDPSession(page);
+    await devtools.send('Emulation.setDeviceMetricsOverride',
+      { width: width / zoom, height: height / zoom, deviceScaleFactor: zoom, mobile: false });
+    await page.waitForFunction((expected) => document.body.classList.contains('touch') === expected &&
+      devicePixelRatio > 1, touch);
+    const zoomed = await caption();
+    assert.ok(zoomed >= unzoomed * 1.2, `${width}x${height} at ${zoom}: ${zoomed} px against ${unzoomed} px`);
+    await browser.close();
+  }
+});
+
+test('screenshots at 1x, 2x and in dark mode; the whole dialog in view', async (t) => {
   const folder = process.env.VELMO_WEB_SCREENSHOTS;
   mkdirSync(folder, { recursive: true });
   for (const [name, options] of [
-    ['desktop-1x', { viewport: { width: 1024, height: 640 }, deviceScaleFactor: 1 }],
-    ['desktop-2x', { viewport: { width: 1024, height: 640 }, deviceScaleFactor: 2 }],
-    ['phone-portrait', { viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true, hasTouch: true }],
-    ['dark-1x', { viewport: { width: 1024, height: 640 }, deviceScaleFactor: 1, colorScheme: 'dark' }],
+    ['desktop-1x', { viewport: { width: 1280, height: 800 }, deviceScaleFactor: 1 }],
+    ['desktop-2x', { viewport: { width: 1280, height: 800 }, deviceScaleFactor: 2 }],
+    ['dark-1x', { viewport: { width: 1280, height: 800 }, deviceScaleFactor: 1, colorScheme: 'dark' }],
   ]) {
     const browser = await launch(options);
     t.after(() => browser.close());

@@ -2,7 +2,7 @@
 // local port, and Debian's Chromium, headless, in a fresh profile, with no
 // network beyond the local server.
 import { execFileSync, spawn } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { chromium } from 'playwright-core';
@@ -25,13 +25,15 @@ const flags = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', 
   '--disable-background-networking', '--disable-component-update', '--disable-sync'];
 
 // A browser with its own profile folder; `profile` keeps one across a
-// restart.  Requests anywhere but the local server are refused and counted.
-export async function launch({ profile = mkdtempSync(join(tmpdir(), 'velmo-chromium-')), ...options } = {}) {
+// restart.  Requests anywhere but the local server are refused and counted;
+// `host` names it too, as a plain-HTTP address that is not a secure context.
+export async function launch({ profile = mkdtempSync(join(tmpdir(), 'velmo-chromium-')), host, ...options } = {}) {
+  const args = host ? [...flags, `--host-resolver-rules=MAP ${host} 127.0.0.1`] : flags;
   const context = await chromium.launchPersistentContext(profile, {
-    executablePath: '/usr/bin/chromium', headless: true, args: flags, ...options,
+    executablePath: '/usr/bin/chromium', headless: true, args, ...options,
   });
   const foreign = [];
-  await context.route((url) => url.hostname !== '127.0.0.1', (route) => {
+  await context.route((url) => url.hostname !== '127.0.0.1' && url.hostname !== host, (route) => {
     foreign.push(route.request().url());
     return route.abort();
   });
@@ -58,7 +60,7 @@ export async function openPage(context, url) {
 // The highscore file as the site keeps it.
 export function storedScores(page) {
   return page.evaluate(() => new Promise((resolve, reject) => {
-    const opening = indexedDB.open('velmorandine', 1);
+    const opening = indexedDB.open('velmorandine');
     opening.onerror = () => reject(opening.error);
     opening.onsuccess = () => {
       const get = opening.result.transaction('files').objectStore('files').get('Highscores.txt');
@@ -102,18 +104,23 @@ export async function openRecordedPage(context, url) {
     globalThis.velmoEffects = [];
     // How long until the next timer (a pause) is due; null when none is
     // pending and the program waits for the browser (its storage) instead.
-    const pending = new Set();
-    const fakeSetTimeout = globalThis.setTimeout;
+    const pending = new Map();
+    const [fakeSetTimeout, fakeClearTimeout] = [globalThis.setTimeout, globalThis.clearTimeout];
     globalThis.setTimeout = (callback, ms = 0, ...args) => {
       const timer = { due: performance.now() + ms };
-      pending.add(timer);
-      return fakeSetTimeout(() => {
-        pending.delete(timer);
+      const handle = fakeSetTimeout(() => {
+        pending.delete(handle);
         callback(...args);
       }, ms);
+      pending.set(handle, timer);
+      return handle;
+    };
+    globalThis.clearTimeout = (handle) => {
+      pending.delete(handle);
+      fakeClearTimeout(handle);
     };
     globalThis.velmoNextTimer = () =>
-      pending.size ? Math.min(...[...pending].map((timer) => timer.due)) - performance.now() : null;
+      pending.size ? Math.min(...[...pending.values()].map((timer) => timer.due)) - performance.now() : null;
   });
   await page.goto(url);
   await page.waitForSelector('body[data-ready="true"]');
@@ -126,14 +133,21 @@ export async function openRecordedPage(context, url) {
 export const ticksOf = (page) => page.evaluate(() => Math.floor(performance.timeOrigin + performance.now()) % 2 ** 32);
 export const effectsOf = (page) => page.evaluate(() => globalThis.velmoEffects);
 
+// A replay script of the Windows comparison, without its comments.
+export function replayScript(name) {
+  const path = new URL(`../../windows/replay/${name}.txt`, import.meta.url);
+  return readFileSync(path, 'utf8').split('\n').filter((line) => line && !line.startsWith('#'));
+}
+
 // Runs the replay script's lines (press ID, wait MS, type ID TEXT) on the
 // page, each press settled before the next line, and through the Linux
 // replay tool from the same start tick in a fresh folder; both effect lists.
-export async function pageAndReplay(page, lines) {
+// `press` presses a control (a click unless given).
+export async function pageAndReplay(page, lines, press = click) {
   const tick = await ticksOf(page);
   for (const line of lines) {
     const [verb, value, ...text] = line.split(' ');
-    if (verb === 'press') await click(page, Number(value));
+    if (verb === 'press') await press(page, Number(value));
     else if (verb === 'wait') await page.clock.runFor(Number(value));
     else if (verb === 'type') {
       // Typing shows in the box without the program: the replay tool

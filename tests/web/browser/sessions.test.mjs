@@ -1,9 +1,8 @@
 // Whole sessions clicked through in the browser, on a test clock, against
 // the Linux replay tool given the same clicks, waits and start tick.
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
 import { after, before, test } from 'node:test';
-import { click, effectsOf, launch, openRecordedPage, pageAndReplay, replay, settle, startServer, ticksOf } from './harness.mjs';
+import { click, effectsOf, launch, openRecordedPage, pageAndReplay, replay, replayScript, settle, startServer, ticksOf } from './harness.mjs';
 
 let server;
 let browser;
@@ -17,12 +16,6 @@ after(async () => {
   server.stop();
 });
 
-// The Windows comparison's scripts, without their comments.
-function script(name) {
-  const path = new URL(`../../windows/replay/${name}.txt`, import.meta.url);
-  return readFileSync(path, 'utf8').split('\n').filter((line) => line && !line.startsWith('#'));
-}
-
 async function sameAsReplay(lines) {
   const page = await openRecordedPage(browser.context, server.url);
   const { web, replay: expected } = await pageAndReplay(page, lines);
@@ -31,9 +24,9 @@ async function sameAsReplay(lines) {
   await page.close();
 }
 
-test('two Preflop sessions with slow, fast and every kind of answer', () => sameAsReplay(script('preflop')));
-test('two RE/Odds sessions, folding and calling', () => sameAsReplay(script('odds')));
-test('the Tilt Sensor to a verdict, extra answers, Reset and a second round', () => sameAsReplay(script('tilt')));
+test('two Preflop sessions with slow, fast and every kind of answer', () => sameAsReplay(replayScript('preflop')));
+test('two RE/Odds sessions, folding and calling', () => sameAsReplay(replayScript('odds')));
+test('the Tilt Sensor to a verdict, extra answers, Reset and a second round', () => sameAsReplay(replayScript('tilt')));
 test('every Help box shows its text with the caption, as in the replay', () =>
   sameAsReplay([1001, 1006, 1013, 1020, 1026, 1030, 1033, 1041].map((id) => `press ${id}`)));
 

@@ -1,7 +1,8 @@
 // The scores in the site's storage: kept across a reload and a browser
 // restart, never lost between two tabs, loaded from a file only when it is
 // a highscore list, and the page working offline after the first visit and
-// installable.
+// installable; and each way the browser's storage has failed it: no Web
+// Locks, a database that never opens, one at a higher version.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { click, launch, openPage, openRecordedPage, settle, startServer, storedScores } from './harness.mjs';
@@ -17,6 +18,23 @@ async function loadScores(page, content) {
   const message = await page.locator('#message-text').textContent();
   await page.click('#message-ok');
   return message;
+}
+
+// One tab raises slot 2 to `from`, `from`+1, ... `to` while the other
+// rewrites the whole list (SCORES: Highscores) as fast as it can; the last
+// raise must stand.
+async function race(raiser, summer, from, to) {
+  const summing = summer.evaluate(async () => {
+    for (let i = 0; i < 60; ++i) {
+      document.getElementById('control1028').click();
+      await new Promise((resolve) => setTimeout(resolve, 1));
+    }
+  });
+  for (let value = from; value <= to; ++value)
+    assert.match(await loadScores(raiser, `0 0 ${value} `), /^Scores raised:/);
+  await summing;
+  await summer.waitForFunction(() => document.body.dataset.busy === 'false', null, { timeout: 60000 });
+  assert.equal((await storedScores(raiser)).split(' ')[2], String(to));
 }
 
 test('an announced highscore survives a reload and a browser restart', async (t) => {
@@ -64,20 +82,7 @@ test('two tabs rewriting the list at once lose no raised score', async (t) => {
   assert.match(await loadScores(raiser, '0 0 1 '), /^Scores raised:/);
   assert.ok(Date.now() - started >= 700, 'the rewrite waited for the other tab');
   await summer.evaluate(() => globalThis.released);
-  // One tab raises slot 3 again and again while the other rewrites the
-  // whole list (SCORES: Highscores) as fast as it can.
-  const rounds = 6;
-  const summing = summer.evaluate(async () => {
-    for (let i = 0; i < 60; ++i) {
-      document.getElementById('control1028').click();
-      await new Promise((resolve) => setTimeout(resolve, 1));
-    }
-  });
-  for (let value = 2; value <= rounds; ++value)
-    assert.match(await loadScores(raiser, `0 0 ${value} `), /^Scores raised:/);
-  await summing;
-  await summer.waitForFunction(() => document.body.dataset.busy === 'false', null, { timeout: 60000 });
-  assert.equal((await storedScores(raiser)).split(' ')[2], String(rounds));
+  await race(raiser, summer, 2, 6);
   await browser.close();
 });
 
@@ -96,11 +101,17 @@ test('a damaged, oversized or binary score file is refused and changes nothing',
   await browser.close();
 });
 
-test('after the first visit the page works offline, and it can be installed', async (t) => {
+test('right after the first visit the page works offline, and it can be installed', async (t) => {
   const browser = await launch();
   t.after(() => browser.close());
   const page = await openPage(browser.context, server.url);
-  await page.evaluate(() => navigator.serviceWorker.ready);
+  // Kept as soon as the page has started, not a second or more later.
+  const keeping = await page.evaluate(async () => {
+    const started = performance.now();
+    await navigator.serviceWorker.ready;
+    return performance.now() - started;
+  });
+  assert.ok(keeping < 1000, `the site was kept ${keeping} ms after the start`);
   const devtools = await browser.context.newCDPSession(page);
   const { installabilityErrors } = await devtools.send('Page.getInstallabilityErrors');
   assert.deepEqual(installabilityErrors, []);
@@ -109,5 +120,60 @@ test('after the first visit the page works offline, and it can be installed', as
   await page.waitForSelector('body[data-ready="true"]');
   await click(page, 1042);
   await page.waitForFunction(() => document.getElementById('control1052').value !== '');
+  await browser.close();
+});
+
+test('on an insecure address without Web Locks two tabs racing lose no raised score; the player is told once',
+  async (t) => {
+    const host = 'velmorandine.test';
+    const browser = await launch({ host });
+    t.after(() => browser.close());
+    const url = server.url.replace('127.0.0.1', host);
+    const raiser = await openPage(browser.context, url);
+    assert.deepEqual(await raiser.evaluate(() => [isSecureContext, 'locks' in navigator]), [false, false]);
+    assert.equal(await raiser.isVisible('#insecure-note'), true);
+    const summer = await openPage(browser.context, url);
+    assert.equal(await summer.isVisible('#insecure-note'), false, 'told once');
+    await race(raiser, summer, 1, 8);
+    await browser.close();
+  });
+
+test('a database that never opens leaves Help working and ends in "Highscore list gone?" within about 2 s',
+  async (t) => {
+    const browser = await launch();
+    t.after(() => browser.close());
+    const holder = await openPage(browser.context, server.url);
+    // A connection that ignores the delete it holds up: every open after it waits.
+    await holder.evaluate(() => new Promise((resolve) => {
+      const opening = indexedDB.open('velmorandine');
+      opening.onsuccess = () => { indexedDB.deleteDatabase('velmorandine'); resolve(); };
+    }));
+    const page = await browser.context.newPage();
+    await page.goto(server.url);
+    await page.click('#control1041'); // Preflop's Help, queued behind the start
+    await page.waitForSelector('#message[open]', { timeout: 4000 });
+    assert.match(await page.locator('#message-text').textContent(), /common preflop situations/);
+    await page.click('#message-ok');
+    const asked = Date.now();
+    await page.click('#control1028'); // SCORES: Highscores reads the list
+    await page.waitForSelector('#message[open]', { timeout: 4000 });
+    assert.equal(await page.locator('#message-text').textContent(), 'Highscore list gone?');
+    assert.ok(Date.now() - asked < 3000);
+    await browser.close();
+  });
+
+test('a database a later build raised to a higher version keeps working', async (t) => {
+  const browser = await launch();
+  t.after(() => browser.close());
+  let page = await openPage(browser.context, server.url);
+  await page.evaluate(() => new Promise((resolve) => {
+    const opening = indexedDB.open('velmorandine', 7);
+    opening.onsuccess = () => { opening.result.close(); resolve(); };
+  }));
+  await page.reload();
+  await page.waitForSelector('body[data-ready="true"]');
+  assert.match(await loadScores(page, '0 5 '), /^Scores raised:\nRE\/Odds: 0 to 5\n/);
+  assert.equal(await storedScores(page), '0 5 0 0 0 0 0 0 0 0 ');
+  assert.equal(await page.evaluate(async () => (await indexedDB.databases())[0].version), 7);
   await browser.close();
 });
