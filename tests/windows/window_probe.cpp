@@ -123,12 +123,8 @@ int Layout(HWND dialog)
     // fitted and measured on the reference dialog, as the program fits its own.
     const auto overflowing = [&reference] {
         std::string names;
-        for (const velmo::ControlSpec& row : velmo::DialogControls()) {
-            const HWND button = ::GetDlgItem(reference, row.id);
-            if (row.kind == velmo::ControlKind::Button &&
-                velmo::CaptionOverflows(button, reinterpret_cast<HFONT>(::SendMessageW(button, WM_GETFONT, 0, 0))))
-                names += " \"" + std::string(row.caption) + "\"";
-        }
+        for (const velmo::ControlSpec* row : velmo::OverflowingButtons(reference))
+            names += " \"" + std::string(row->caption) + "\"";
         return names;
     };
     const std::string shrunk = overflowing();

@@ -50,13 +50,10 @@ function buildControl(row, press) {
 export function buildDialog(container, layout, press) {
   const base = baseUnits(`${fontSize}px ${fontFamily}`);
   const natural = dialogPixels(base, layout.width, layout.height);
-  // A panel is a group box and the rows after it up to the next one.
-  let panel = -1;
   const placed = layout.controls.map((row) => {
-    if (row.kind === 'group') ++panel;
     const element = buildControl(row, press);
-    element.dataset.panel = panel;
-    return { row, panel, element };
+    element.dataset.panel = row.panel;
+    return { row, element };
   });
   container.append(...placed.map(({ element }) => element));
   const boxes = new Map(placed.filter(({ row }) => row.kind === 'line' || row.kind === 'multiline')
@@ -114,9 +111,9 @@ export function buildDialog(container, layout, press) {
   function reflow(shown) {
     container.classList.add('reflowed');
     container.removeAttribute('style');
-    for (const { panel: at, element } of placed) {
+    for (const { row, element } of placed) {
       element.removeAttribute('style');
-      element.hidden = at !== shown;
+      element.hidden = row.panel !== shown;
     }
   }
 

@@ -10,12 +10,14 @@
 #include "scores/highscore_file.h"
 #include "shell/dialog_layout.h"
 #include "shell/event_table.h"
+#include "shell/panels.h"
 #include "shell/trainer_set.h"
 
 #include "json_text.h" // the replay tool's JSON strings
 
 #include <emscripten/emscripten.h>
 
+#include <cstddef>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -53,6 +55,14 @@ const char* KindName(ControlKind kind)
 }
 
 // The layout table as JSON, one object per row, in tab order.
+// The row's panel as its place among the panels, which the touch layout shows
+// one at a time.
+std::ptrdiff_t PanelIndex(const ControlSpec& row)
+{
+    const PanelRow* panel = PanelOf(row);
+    return panel ? panel - Panels().data() : -1;
+}
+
 std::string LayoutJson()
 {
     std::ostringstream json;
@@ -61,7 +71,7 @@ std::string LayoutJson()
     for (const ControlSpec& row : DialogControls()) {
         json << separator << "{\"id\":" << row.id << ",\"kind\":\"" << KindName(row.kind)
              << "\",\"caption\":" << JsonString(row.caption) << ",\"x\":" << row.x << ",\"y\":" << row.y
-             << ",\"width\":" << row.width << ",\"height\":" << row.height
+             << ",\"width\":" << row.width << ",\"height\":" << row.height << ",\"panel\":" << PanelIndex(row)
              << ",\"name\":" << JsonString(AccessibleName(row)) << ",\"left\":" << (row.leftAligned ? "true" : "false")
              << "}";
         separator = ",";

@@ -36,8 +36,10 @@ async function openDatabase() {
   return open(db.version + 1);
 }
 
-// The database, or a rejection after `giveUpMs`; an open that answers after
-// that is closed again, so that it holds up no other tab's upgrade.
+class OpenTimedOut extends Error {}
+
+// The database, or an OpenTimedOut rejection after `ms`; an open that answers
+// after that is closed again, so that it holds up no other tab's upgrade.
 function openWithin(ms) {
   let gaveUp = false;
   const opened = openDatabase();
@@ -45,7 +47,7 @@ function openWithin(ms) {
   return new Promise((resolve, reject) => {
     const timer = setTimeout(() => {
       gaveUp = true;
-      reject(new Error('the database did not open in time'));
+      reject(new OpenTimedOut('the database did not open in time'));
     }, ms);
     opened.then(resolve, reject).finally(() => clearTimeout(timer));
   });
@@ -63,7 +65,7 @@ export function openStorage() {
     });
     opened.catch((error) => {
       if (database === opened) database = null; // tried again at the next use
-      if (/in time/.test(error.message)) refusedUntil = performance.now() + giveUpMs;
+      if (error instanceof OpenTimedOut) refusedUntil = performance.now() + giveUpMs;
     });
     database = opened;
     return opened;
@@ -116,8 +118,8 @@ export function openStorage() {
     },
     // Takes the lock for `name` only if no tab holds it: the program naps
     // and tries again, within its own deadline.
-    tryLock: (name) => locks.tryLock(name),
-    unlock: (name) => locks.unlock(name),
+    tryLock: locks.tryLock,
+    unlock: locks.unlock,
   };
 }
 

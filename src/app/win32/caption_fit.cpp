@@ -1,6 +1,6 @@
 #include "app/win32/caption_fit.h"
 
-#include "shell/dialog_layout.h"
+#include "common/windows_text.h"
 
 #include <cstdlib>
 #include <cwchar>
@@ -29,18 +29,13 @@ bool IsBitmapFont(HDC dc, HFONT font)
     return known && (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) == 0;
 }
 
-std::wstring CaptionOf(HWND button)
+HFONT FontOf(HWND window)
 {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(button)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(button, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0));
 }
 
-} // namespace
-
-bool CaptionOverflows(HWND button, HFONT font)
+bool Overflows(HWND button, const std::wstring& caption, HFONT font)
 {
-    const std::wstring caption = CaptionOf(button);
     RECT client{};
     ::GetClientRect(button, &client);
     const HDC dc = ::GetDC(button);
@@ -53,22 +48,31 @@ bool CaptionOverflows(HWND button, HFONT font)
     return text.right - text.left > client.right - client.left - 2 * border;
 }
 
+} // namespace
+
+std::vector<const ControlSpec*> OverflowingButtons(HWND dialog)
+{
+    std::vector<const ControlSpec*> overflowing;
+    for (const ControlSpec& row : DialogControls()) {
+        const HWND button = row.kind == ControlKind::Button ? ::GetDlgItem(dialog, row.id) : nullptr;
+        if (button && Overflows(button, WidenUtf8(row.caption), FontOf(button)))
+            overflowing.push_back(&row);
+    }
+    return overflowing;
+}
+
 void CaptionFonts::Fit(HWND dialog)
 {
-    for (const ControlSpec& row : DialogControls()) {
-        if (row.kind != ControlKind::Button)
-            continue;
-        const HWND button = ::GetDlgItem(dialog, row.id);
-        auto font = reinterpret_cast<HFONT>(::SendMessageW(button, WM_GETFONT, 0, 0));
-        if (!button || !font || !CaptionOverflows(button, font))
-            continue;
+    for (const ControlSpec* row : OverflowingButtons(dialog)) {
+        const HWND button = ::GetDlgItem(dialog, row->id);
+        const std::wstring caption = WidenUtf8(row->caption);
         LOGFONTW shape{};
-        if (::GetObjectW(font, sizeof shape, &shape) == 0)
+        if (::GetObjectW(FontOf(button), sizeof shape, &shape) == 0)
             continue;
         const HDC dc = ::GetDC(button);
         const int floor = ::MulDiv(kCaptionFloorPoints, ::GetDeviceCaps(dc, LOGPIXELSY), 72);
         int height = std::abs(shape.lfHeight) - 1;
-        if (IsBitmapFont(dc, font)) {
+        if (IsBitmapFont(dc, FontOf(button))) {
             ::wcsncpy(shape.lfFaceName, kScalableFace, LF_FACESIZE - 1);
             ++height;
         }
@@ -81,7 +85,7 @@ void CaptionFonts::Fit(HWND dialog)
             if (!smaller)
                 break;
             fonts_.emplace_back(smaller);
-            if (!CaptionOverflows(button, smaller)) {
+            if (!Overflows(button, caption, smaller)) {
                 ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(smaller), FALSE);
                 break;
             }

@@ -1,12 +1,13 @@
 // Button captions that fit inside their buttons' borders.  Dialog units give
 // a caption the room of the font's average letter, so a caption of wider
 // letters ("Open, fold to 3b") can run into its button's border; such a
-// button gets the same font a little smaller, as the Qt and web windows do,
-// rather than a clipped caption.  The smaller fonts live as long as the
+// button gets a smaller font, as the Qt and web windows do, rather than a
+// clipped caption.  The smaller fonts live as long as the
 // CaptionFonts that made them, which must outlive the dialog's buttons.
 #pragma once
 
 #include "common/windows_api.h"
+#include "shell/dialog_layout.h"
 
 #include <memory>
 #include <type_traits>
@@ -14,9 +15,9 @@
 
 namespace velmo {
 
-// The width inside `button`'s border and focus rectangle that its caption
-// may take, and whether the caption in `font` is wider.
-bool CaptionOverflows(HWND button, HFONT font);
+// The push buttons of `dialog` whose captions, in the font each has now, are
+// wider than the room inside their border and focus rectangle.
+std::vector<const ControlSpec*> OverflowingButtons(HWND dialog);
 
 class CaptionFonts {
 public:
