@@ -9,9 +9,12 @@
 namespace velmo {
 namespace {
 
-// A push button draws a 2-pixel edge and, 1 pixel inside it, the focus
-// rectangle; the caption stays inside both (at 96 DPI, scaled with the DPI).
-constexpr int kBorderPixelsAt96 = 3;
+// A push button draws its 3-D edge and, inside it, the focus rectangle; the
+// caption stays inside both.
+int BorderPixels()
+{
+    return ::GetSystemMetrics(SM_CXEDGE) + ::GetSystemMetrics(SM_CXFOCUSBORDER);
+}
 // The smallest size a caption shrinks to, in points.
 constexpr int kCaptionFloorPoints = 5;
 
@@ -39,13 +42,12 @@ bool Overflows(HWND button, const std::wstring& caption, HFONT font)
     RECT client{};
     ::GetClientRect(button, &client);
     const HDC dc = ::GetDC(button);
-    const int border = ::MulDiv(kBorderPixelsAt96, ::GetDeviceCaps(dc, LOGPIXELSY), 96);
     const HGDIOBJ old = ::SelectObject(dc, font);
     RECT text{0, 0, 0, 0};
     ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_CALCRECT | DT_SINGLELINE);
     ::SelectObject(dc, old);
     ::ReleaseDC(button, dc);
-    return text.right - text.left > client.right - client.left - 2 * border;
+    return text.right - text.left > client.right - client.left - 2 * BorderPixels();
 }
 
 } // namespace

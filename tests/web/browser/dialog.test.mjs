@@ -115,6 +115,8 @@ test('zoom enlarges the captions: the whole dialog at 125 % on 1920x1080, one pa
       devicePixelRatio > 1, touch);
     const zoomed = await caption();
     assert.ok(zoomed >= unzoomed * 1.2, `${width}x${height} at ${zoom}: ${zoomed} px against ${unzoomed} px`);
+    const left = await page.evaluate(() => document.getElementById('dialog').getBoundingClientRect().left);
+    assert.ok(left >= 0, `${width}x${height} at ${zoom}: the dialog starts at ${left} px, out of scrolling's reach`);
     await browser.close();
   }
 });
