@@ -44,6 +44,29 @@ if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures
     echo "Adding the i386 architecture"
     "${as_root[@]}" dpkg --add-architecture i386
 fi
+# A mirror in the middle of a sync can serve one inconsistent list (seen:
+# bookworm-security's i386 list with the wrong size): try again, then go on
+# with the lists that did arrive rather than give up on every package.
+update_lists() {
+    local try
+    for try in 1 2 3; do
+        "${as_root[@]}" apt-get update -qq && return 0
+        [ "$try" -lt 3 ] && sleep 10
+    done
+    echo "warning: some package lists could not be fetched; installing from those that were" >&2
+}
+install() {
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "$@"
+}
 echo "Installing: ${missing[*]}"
-"${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+update_lists
+if ! install "${missing[@]}"; then
+    # Without a usable i386 list the 32-bit packages (32-bit Wine) cannot be
+    # installed; everything else still can, and the Windows tests then run the
+    # 64-bit build under Wine and check the 32-bit one without it.
+    native=()
+    for p in "${missing[@]}"; do [[ "$p" == *:i386 ]] || native+=("$p"); done
+    [ "${#native[@]}" -eq "${#missing[@]}" ] && exit 1
+    echo "warning: the i386 packages could not be installed; installing the others: ${native[*]}" >&2
+    install "${native[@]}"
+fi

@@ -11,7 +11,8 @@
 #
 # Which builds run under Wine: both where this machine runs 32-bit programs;
 # where it does not (a kernel without IA-32 emulation: 32-bit Wine's loader
-# itself fails with "Exec format error"), the x86_64 one only.  The last
+# itself fails with "Exec format error"), or where 32-bit Wine could not be
+# installed, the x86_64 one only.  The last
 # lines say which and why.
 # VELMO_REQUIRE_WIN32_RUN=1 makes a machine without 32-bit programs a failure.
 set -euo pipefail
@@ -26,13 +27,20 @@ jobs=$(nproc)
 # emulation is on where it is not.)
 # VELMO_WINE32_PROBE names another loader to probe, e.g. /bin/false to take
 # the other path on a machine that does run them.
-if "${VELMO_WINE32_PROBE:-/usr/lib/wine/wine}" --version >/dev/null 2>&1; then
+# Where Debian's i386 packages could not be installed (install-deps.sh says
+# so), there is no 32-bit loader to probe, and the same path is taken.
+wine32_loader=${VELMO_WINE32_PROBE:-/usr/lib/wine/wine}
+if "$wine32_loader" --version >/dev/null 2>&1; then
     runs32=yes
 else
     runs32=no
+    if [ -e "$wine32_loader" ]; then
+        why32="this kernel runs no 32-bit programs"
+    else
+        why32="32-bit Wine is not installed ($wine32_loader is missing)"
+    fi
     if [ "${VELMO_REQUIRE_WIN32_RUN:-0}" = 1 ]; then
-        echo "FAIL: VELMO_REQUIRE_WIN32_RUN=1, but this machine runs no 32-bit programs" \
-            "(/usr/lib/wine/wine does not start), so the i686 build cannot run under Wine" >&2
+        echo "FAIL: VELMO_REQUIRE_WIN32_RUN=1, but $why32, so the i686 build cannot run under Wine" >&2
         exit 1
     fi
 fi
@@ -78,7 +86,7 @@ if [ "$runs32" = yes ]; then
 else
     packages_only win32
     under_wine win64
-    summary=("i686: built, zip and resources checked, no x87 arithmetic; not run: this kernel runs no 32-bit programs"
+    summary=("i686: built, zip and resources checked, no x87 arithmetic; not run under Wine: $why32"
         "x86_64: built, zip and resources checked, tested under 64-bit Wine, installer included")
 fi
 echo "Windows builds and tests took $(($(date +%s) - started)) s"
