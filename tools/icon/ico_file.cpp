@@ -74,10 +74,15 @@ QByteArray PngImage(const QImage& image)
 
 } // namespace
 
+QList<int> ProgramIconSizes()
+{
+    return {16, 20, 24, 32, 40, 48, 64, kPngSize};
+}
+
 QByteArray ProgramIconFile()
 {
     std::vector<std::pair<int, QByteArray>> images;
-    for (int size : {16, 20, 24, 32, 40, 48, 64, kPngSize}) {
+    for (int size : ProgramIconSizes()) {
         const QImage drawn = RenderProgramIcon(size);
         images.emplace_back(size, size == kPngSize ? PngImage(drawn) : BitmapImage(drawn));
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 
 namespace velmo {
 
@@ -10,5 +11,8 @@ namespace velmo {
 // 200 % scaling) as 32-bit bitmaps with a transparency mask,
 // 256 pixels as PNG (the form Windows Vista and later read at that size).
 QByteArray ProgramIconFile();
+
+// The sizes ProgramIconFile holds, in its order.
+QList<int> ProgramIconSizes();
 
 } // namespace velmo

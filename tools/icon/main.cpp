@@ -8,11 +8,13 @@
 // they no longer match the drawing).
 #include "app/qt/program_icon.h"
 #include "ico_file.h"
+#include "same_picture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 
 #include <cstdio>
 #include <cstdlib>
@@ -31,10 +33,20 @@ int WriteIcoFile(const QString& path)
     return 0;
 }
 
+// Each image the file holds against the drawing at its size, and the same
+// sizes as the file written now would hold.
 int CheckIcoFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.readAll() != velmo::ProgramIconFile()) {
+    QImageReader reader(path, "ico");
+    QList<int> storedSizes;
+    bool same = reader.canRead();
+    for (int i = 0; same && i < reader.imageCount(); ++i) {
+        same = reader.jumpToImage(i);
+        const QImage stored = reader.read();
+        same = same && !stored.isNull() && velmo::SamePicture(stored, velmo::RenderProgramIcon(stored.width()));
+        storedSizes.append(stored.width());
+    }
+    if (!same || storedSizes != velmo::ProgramIconSizes()) {
         std::fprintf(stderr, "%s does not hold the current program icon; rewrite it with: velmorandine-icon --ico %s\n",
                      qPrintable(path), qPrintable(path));
         return 1;
@@ -64,9 +76,7 @@ int WriteWebIcons(const QString& dir)
 int CheckWebIcons(const QString& dir)
 {
     for (int size : kWebSizes) {
-        const QImage drawn = velmo::RenderProgramIcon(size).convertToFormat(QImage::Format_ARGB32);
-        const QImage stored = QImage(WebIconPath(dir, size)).convertToFormat(QImage::Format_ARGB32);
-        if (stored != drawn) {
+        if (!velmo::SamePicture(QImage(WebIconPath(dir, size)), velmo::RenderProgramIcon(size))) {
             std::fprintf(stderr,
                          "%s does not hold the current program icon; rewrite both with: velmorandine-icon --web %s\n",
                          qPrintable(WebIconPath(dir, size)), qPrintable(dir));
