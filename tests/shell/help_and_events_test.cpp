@@ -1,10 +1,14 @@
-#include "common/control_ids.h"
+#include "odds/odds_panel.h"
+#include "preflop/preflop_panel.h"
 #include "scores/highscore_file.h"
+#include "scores/scores_panel.h"
+#include "selfcheck/tilt_panel.h"
 #include "shell/dialog_layout.h"
 #include "shell/event_table.h"
 #include "shell/help_texts.h"
 #include "shell/panels.h"
 #include "support/program_fixture.h"
+#include "tournament/tournament_panel.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +68,7 @@ TEST(Panels, EachRowHoldsTogether)
         }
     }
     EXPECT_EQ(PanelOf(ids::kOddsScoreBox)->caption(), "RE/Odds");
-    EXPECT_EQ(AccessibleName(*FindControl(ids::kTourFold)), "Fold, Tournaments");
+    EXPECT_EQ(AccessibleName(*FindControl(ids::kTournamentFold)), "Fold, Tournaments");
     EXPECT_EQ(FindEvent(ids::kPreflopStart)->panel->scoreSlot, 4);
     EXPECT_EQ(FindEvent(ids::kScoresHighscores)->panel->scoreSlot, 8);
     EXPECT_FALSE(FindEvent(ids::kTiltStart)->panel->scoreSlot.has_value());
@@ -108,7 +112,7 @@ TEST_P(HelpButtons, ShowTheirPanelsTextCaptionedVelmorandineAndChangeNothing)
     EXPECT_EQ(ReadFile(kHighscoreFileName), before);
 }
 
-// Each case is named for its panel: "Tilt Sensor" gives TiltSensor.
+// Each case is named for its panel: "Tilt Sensor" gives TiltTrainer.
 std::string PanelName(const ::testing::TestParamInfo<int>& info)
 {
     std::string name;

@@ -1,4 +1,5 @@
 #include "support/tournament_texts.h"
+#include "tournament/tournament_draw.h"
 #include "tournament/tournament_tables.h"
 
 #include "common/generator.h"

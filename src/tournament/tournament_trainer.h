@@ -2,20 +2,22 @@
 // their own clock, the session score offered to highscore slot 5.
 #pragma once
 
+#include "quiz/timed_quiz.h"
+
 #include <cstdint>
 
 namespace velmo {
 
 class Platform;
 
-class TournamentSession {
+class TournamentTrainer {
 public:
-    explicit TournamentSession(Platform& platform);
+    explicit TournamentTrainer(Platform& platform);
 
-    void StartNext(); // 1032
-    void Push();      // 1035
-    void Fold();      // 1036
-    void Reset();     // 1038
+    void StartNext();
+    void Push();
+    void Fold();
+    void Reset();
 
     std::int32_t situationCount() const { return tourSituationCount; }
     std::int32_t answerCount() const { return tourAnswerCount; }
@@ -23,13 +25,12 @@ public:
     std::int32_t score() const { return tourScore; }
     std::uint32_t startTick() const { return tourStartTick; }
 
+    TimedQuiz& quiz() { return quiz_; }
+
 private:
-    void EndSession();
     void Answer(bool right);
 
-    // Tests set the score and the situation and answer counts directly, to
-    // start at limits no run of presses reaches in a test's time.
-    friend struct TrainerStateAccess;
+    friend struct TrainerStateAccess; // tests/support/trainer_state_access.h
 
     Platform& platform_;
     std::int32_t tourSituationCount = 0;
@@ -37,6 +38,7 @@ private:
     std::int32_t tourExpectedGroup = 0;
     std::int32_t tourScore = 0;
     std::uint32_t tourStartTick = 0;
+    TimedQuiz quiz_;
 };
 
 } // namespace velmo

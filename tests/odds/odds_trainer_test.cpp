@@ -1,8 +1,9 @@
-#include "common/control_ids.h"
 #include "common/in_memory_file_system.h"
 #include "common/recording_platform.h"
 #include "common/situation_timing.h"
-#include "odds/equity_trainer.h"
+#include "odds/odds_panel.h"
+#include "odds/odds_trainer.h"
+#include "preflop/preflop_panel.h"
 #include "scores/highscore_file.h"
 #include "support/program_fixture.h"
 #include "support/trainer_state_access.h"
@@ -35,7 +36,7 @@ std::optional<std::uint32_t> WaitForDeal(std::uint32_t now, std::int32_t row, st
     for (std::uint32_t wait = 0; wait < 2'000'000; ++wait) {
         RecordingPlatform platform(files, now + wait);
         SituationStartTick clock;
-        EquityTrainer rehearsal(platform, clock);
+        OddsTrainer rehearsal(platform, clock);
         rehearsal.StartNext();
         if (rehearsal.betRow() == row && rehearsal.outs() == outs && rehearsal.streetsLeft() == streets)
             return wait;
@@ -43,9 +44,9 @@ std::optional<std::uint32_t> WaitForDeal(std::uint32_t now, std::int32_t row, st
     return std::nullopt;
 }
 
-class EquityTrainerTest : public test::ProgramFixture {
+class OddsTrainerTest : public test::ProgramFixture {
 protected:
-    const EquityTrainer& odds() const { return trainers.odds; }
+    const OddsTrainer& odds() const { return trainers.odds; }
 
     // Waits until a Start/Next press deals exactly this situation, then presses.
     void Deal(std::int32_t row, std::int32_t outs, std::int32_t streets)
@@ -79,7 +80,7 @@ protected:
     }
 };
 
-TEST_F(EquityTrainerTest, ShowsTheSituationInWords)
+TEST_F(OddsTrainerTest, ShowsTheSituationInWords)
 {
     Deal(4, 9, 2);
     const std::int32_t pot = odds().potSize();
@@ -90,7 +91,7 @@ TEST_F(EquityTrainerTest, ShowsTheSituationInWords)
 }
 
 // Whatever is dealt lies in its range and is shown as dealt.
-TEST_F(EquityTrainerTest, EveryDealIsInRangeAndMatchesItsText)
+TEST_F(OddsTrainerTest, EveryDealIsInRangeAndMatchesItsText)
 {
     for (int n = 0; n < 40; ++n) {
         Wait(static_cast<std::uint32_t>(977 * n + 31));
@@ -111,7 +112,7 @@ TEST_F(EquityTrainerTest, EveryDealIsInRangeAndMatchesItsText)
     }
 }
 
-TEST_F(EquityTrainerTest, StartNextPauses514AndStartsTheClockAfterwards)
+TEST_F(OddsTrainerTest, StartNextPauses514AndStartsTheClockAfterwards)
 {
     const std::uint32_t before = platform.sleptMs();
     const std::uint32_t pressTick = platform.Ticks();
@@ -137,7 +138,7 @@ void PrintTo(const JudgeCase& c, std::ostream* os)
         << " streets: " << (c.callExpected ? "call" : "fold");
 }
 
-class JudgingTest : public EquityTrainerTest, public ::testing::WithParamInterface<JudgeCase> {};
+class JudgingTest : public OddsTrainerTest, public ::testing::WithParamInterface<JudgeCase> {};
 
 // Each situation is answered once with Call and, dealt again, once with Fold.
 TEST_P(JudgingTest, EqualEquityMeansCall)
@@ -192,7 +193,7 @@ void PrintTo(const ScoreCase& c, std::ostream* os)
         << c.elapsedMs << " ms";
 }
 
-class ScoreTableTest : public EquityTrainerTest, public ::testing::WithParamInterface<ScoreCase> {};
+class ScoreTableTest : public OddsTrainerTest, public ::testing::WithParamInterface<ScoreCase> {};
 
 TEST_P(ScoreTableTest, ScoreChangeTextAndScoreBox)
 {
@@ -232,7 +233,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ScoreTableTest,
                                            ScoreCase{"WrongCallIn25s", true, false, 25000, -5, "That is incorrect."}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(EquityTrainerTest, ScoresAddUpOverASession)
+TEST_F(OddsTrainerTest, ScoresAddUpOverASession)
 {
     DealCallSituation();
     Wait(2500);
@@ -249,7 +250,7 @@ TEST_F(EquityTrainerTest, ScoresAddUpOverASession)
 
 // ---- the answer gate -----------------------------------------------------
 
-TEST_F(EquityTrainerTest, OnlyTheFirstAnswerIsJudged)
+TEST_F(OddsTrainerTest, OnlyTheFirstAnswerIsJudged)
 {
     DealCallSituation();
     Wait(2500);
@@ -269,7 +270,7 @@ TEST_F(EquityTrainerTest, OnlyTheFirstAnswerIsJudged)
     EXPECT_EQ(odds().score(), 6);
 }
 
-TEST_F(EquityTrainerTest, WrongFirstAnswerCannotBeCorrected)
+TEST_F(OddsTrainerTest, WrongFirstAnswerCannotBeCorrected)
 {
     DealCallSituation();
     Wait(2500);
@@ -279,7 +280,7 @@ TEST_F(EquityTrainerTest, WrongFirstAnswerCannotBeCorrected)
     EXPECT_EQ(Box(ids::kOddsTextBox), "That is incorrect.");
 }
 
-TEST_F(EquityTrainerTest, SkippedSituationCostsNothingButCounts)
+TEST_F(OddsTrainerTest, SkippedSituationCostsNothingButCounts)
 {
     Press(ids::kOddsStart);
     Press(ids::kOddsStart);
@@ -292,7 +293,7 @@ TEST_F(EquityTrainerTest, SkippedSituationCostsNothingButCounts)
 
 // The all-zero situation requires 0 % and gives the hero 0 %: Call is right.
 // Its clock reads 0, so the answer at tick 100000 is slow.
-TEST_F(EquityTrainerTest, CallBeforeAnySituationIsRightButSlow)
+TEST_F(OddsTrainerTest, CallBeforeAnySituationIsRightButSlow)
 {
     Press(ids::kOddsCall);
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call, SLOW!");
@@ -300,7 +301,7 @@ TEST_F(EquityTrainerTest, CallBeforeAnySituationIsRightButSlow)
     EXPECT_EQ(Box(ids::kOddsScoreBox), "-2");
 }
 
-TEST_F(EquityTrainerTest, FoldBeforeAnySituationIsWrong)
+TEST_F(OddsTrainerTest, FoldBeforeAnySituationIsWrong)
 {
     Press(ids::kOddsFold);
     EXPECT_EQ(Box(ids::kOddsTextBox), "That is incorrect.");
@@ -308,7 +309,7 @@ TEST_F(EquityTrainerTest, FoldBeforeAnySituationIsWrong)
     EXPECT_EQ(Box(ids::kOddsScoreBox), "-5");
 }
 
-TEST_F(EquityTrainerTest, AnswerBeforeAnySituationTimedFromTheSharedClock)
+TEST_F(OddsTrainerTest, AnswerBeforeAnySituationTimedFromTheSharedClock)
 {
     trainers.situationStart.situationStartTick = platform.Ticks();
     Wait(2500);
@@ -319,7 +320,7 @@ TEST_F(EquityTrainerTest, AnswerBeforeAnySituationTimedFromTheSharedClock)
 
 // ---- the clock shared with the preflop trainer ---------------------------
 
-TEST_F(EquityTrainerTest, PreflopStartRestartsTheOddsClock)
+TEST_F(OddsTrainerTest, PreflopStartRestartsTheOddsClock)
 {
     DealCallSituation();
     const std::uint32_t oddsStart = trainers.situationStart.situationStartTick;
@@ -336,7 +337,7 @@ TEST_F(EquityTrainerTest, PreflopStartRestartsTheOddsClock)
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
 }
 
-TEST_F(EquityTrainerTest, AnswerIsTimedFromWhateverSetTheSharedClockLast)
+TEST_F(OddsTrainerTest, AnswerIsTimedFromWhateverSetTheSharedClockLast)
 {
     DealCallSituation();
     Wait(19000);
@@ -349,7 +350,7 @@ TEST_F(EquityTrainerTest, AnswerIsTimedFromWhateverSetTheSharedClockLast)
 
 // ---- the end of the session ----------------------------------------------
 
-TEST_F(EquityTrainerTest, EleventhPressAnnouncesNewHighscoreAndStoresIt)
+TEST_F(OddsTrainerTest, EleventhPressAnnouncesNewHighscoreAndStoresIt)
 {
     PlaySessionScoringThree();
     const std::uint32_t slept = platform.sleptMs();
@@ -368,7 +369,7 @@ TEST_F(EquityTrainerTest, EleventhPressAnnouncesNewHighscoreAndStoresIt)
     EXPECT_EQ(Highscores(), "0 3 0 0 0 0 0 0 0 0 ");
 }
 
-TEST_F(EquityTrainerTest, EqualScoreIsNoHighscore)
+TEST_F(OddsTrainerTest, EqualScoreIsNoHighscore)
 {
     SetHighscores("7 3 0 0 0 0 0 0 0 0 ");
     PlaySessionScoringThree();
@@ -379,7 +380,7 @@ TEST_F(EquityTrainerTest, EqualScoreIsNoHighscore)
     EXPECT_EQ(platform.MessageCount(), 0);
 }
 
-TEST_F(EquityTrainerTest, MissingHighscoreFileIsAnnouncedAndScoreKept)
+TEST_F(OddsTrainerTest, MissingHighscoreFileIsAnnouncedAndScoreKept)
 {
     PlaySessionScoringThree();
     std::filesystem::remove(HighscorePath());
@@ -392,7 +393,7 @@ TEST_F(EquityTrainerTest, MissingHighscoreFileIsAnnouncedAndScoreKept)
     EXPECT_FALSE(std::filesystem::exists(HighscorePath()));
 }
 
-TEST_F(EquityTrainerTest, FailedRewriteAnnouncesNoHighscore)
+TEST_F(OddsTrainerTest, FailedRewriteAnnouncesNoHighscore)
 {
     PlaySessionScoringThree();
     files.FailWritesAfter(0);
@@ -405,7 +406,7 @@ TEST_F(EquityTrainerTest, FailedRewriteAnnouncesNoHighscore)
     EXPECT_EQ(Highscores(), kZeroFile);
 }
 
-TEST_F(EquityTrainerTest, AnswersAfterTheSessionShowSessionOver)
+TEST_F(OddsTrainerTest, AnswersAfterTheSessionShowSessionOver)
 {
     PlaySessionScoringThree();
     Press(ids::kOddsStart);
@@ -425,7 +426,7 @@ TEST_F(EquityTrainerTest, AnswersAfterTheSessionShowSessionOver)
 
 // ---- Reset ---------------------------------------------------------------
 
-TEST_F(EquityTrainerTest, ResetEmptiesBothBoxesAndStartsAFreshSession)
+TEST_F(OddsTrainerTest, ResetEmptiesBothBoxesAndStartsAFreshSession)
 {
     PlaySessionScoringThree();
     Press(ids::kOddsReset);
@@ -442,7 +443,7 @@ TEST_F(EquityTrainerTest, ResetEmptiesBothBoxesAndStartsAFreshSession)
     EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
 }
 
-TEST_F(EquityTrainerTest, AnswerAfterResetJudgesTheLastSituation)
+TEST_F(OddsTrainerTest, AnswerAfterResetJudgesTheLastSituation)
 {
     DealFoldSituation();
     Press(ids::kOddsReset);
@@ -452,7 +453,7 @@ TEST_F(EquityTrainerTest, AnswerAfterResetJudgesTheLastSituation)
     EXPECT_EQ(odds().score(), 3);
 }
 
-TEST_F(EquityTrainerTest, ResetDoesNotReopenTheGate)
+TEST_F(OddsTrainerTest, ResetDoesNotReopenTheGate)
 {
     DealCallSituation();
     Wait(2500);
@@ -468,7 +469,7 @@ TEST_F(EquityTrainerTest, ResetDoesNotReopenTheGate)
 
 // With the tick count past 2^31, a Call timed from a clock of 0 reads a
 // negative elapsed time, and 4000 / elapsed truncates to 0: +1 +1 in all.
-TEST_F(EquityTrainerTest, CallBeforeAnySituationWithTheTickPastTwoToThe31)
+TEST_F(OddsTrainerTest, CallBeforeAnySituationWithTheTickPastTwoToThe31)
 {
     ASSERT_EQ(trainers.situationStart.situationStartTick, 0u);
     Wait(0x80000000u);
@@ -478,7 +479,7 @@ TEST_F(EquityTrainerTest, CallBeforeAnySituationWithTheTickPastTwoToThe31)
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
 }
 
-TEST_F(EquityTrainerTest, ScoreAndCountersStopAtTheThirtyTwoBitLimits)
+TEST_F(OddsTrainerTest, ScoreAndCountersStopAtTheThirtyTwoBitLimits)
 {
     constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
     constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();

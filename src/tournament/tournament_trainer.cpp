@@ -1,0 +1,53 @@
+#include "tournament/tournament_trainer.h"
+
+#include "common/platform.h"
+#include "common/situation_timing.h"
+#include "tournament/tournament_draw.h"
+#include "tournament/tournament_panel.h"
+
+namespace velmo {
+
+TournamentTrainer::TournamentTrainer(Platform& platform)
+    : platform_(platform), quiz_(platform, slots::kTournament, {tourSituationCount, tourAnswerCount, tourScore})
+{
+}
+
+void TournamentTrainer::StartNext()
+{
+    // The clock starts before the draw, so its pauses count in the response
+    // time; a press that ends the session restarts it too, which reopens the
+    // last situation for one answer.
+    tourStartTick = platform_.Ticks();
+    if (!quiz_.NextSituation()) {
+        // Offered again on every press until Reset.
+        quiz_.EndSession(ids::kTournamentTextBox);
+        return;
+    }
+    TournamentDraw draw = DrawTournamentSituation(platform_);
+    platform_.SetBoxText(ids::kTournamentTextBox, draw.text);
+    tourExpectedGroup = draw.group;
+}
+
+void TournamentTrainer::Push()
+{
+    Answer(IsPushGroup(tourExpectedGroup));
+}
+
+void TournamentTrainer::Fold()
+{
+    Answer(IsFoldGroup(tourExpectedGroup));
+}
+
+void TournamentTrainer::Answer(bool right)
+{
+    if (!quiz_.PassGate())
+        return;
+    quiz_.Judge(right, SpeedBonus(ElapsedMs(tourStartTick, platform_.Ticks())), ids::kTournamentScoreBox);
+}
+
+void TournamentTrainer::Reset()
+{
+    quiz_.Reset({ids::kTournamentScoreBox, ids::kTournamentTextBox});
+}
+
+} // namespace velmo
