@@ -43,9 +43,7 @@ public:
     void Call();
     void Reset();
 
-    std::int32_t situationCount() const { return oddsSituationCount; }
-    std::int32_t answerCount() const { return oddsAnswerCount; }
-    std::int32_t score() const { return oddsScore; }
+    // The situation on show, as it was drawn.
     std::int32_t potSize() const { return oddsPotSize; }
     std::int32_t betRow() const { return oddsBetRow; }
     float betFraction() const { return oddsBetFraction; }
@@ -53,7 +51,9 @@ public:
     std::int32_t outs() const { return oddsOuts; }
     std::int32_t streetsLeft() const { return oddsStreetsLeft; }
 
+    // The session count, the answer count and the score.
     TimedQuiz& quiz() { return quiz_; }
+    const TimedQuiz& quiz() const { return quiz_; }
 
 private:
     enum class Answer { Fold, Call };

@@ -29,7 +29,6 @@ PreflopTrainer::PreflopTrainer(Platform& platform, SituationStartTick& situation
 void PreflopTrainer::StartNext()
 {
     if (!quiz_.NextSituation()) {
-        // Offered again on every press until Reset.
         quiz_.EndSession(ids::kPreflopTextBox);
         return;
     }

@@ -21,12 +21,11 @@ public:
     void Answer(PreflopAnswer given);
     void Reset();
 
-    std::int32_t situationCount() const { return preflopSituationCount; }
-    std::int32_t answerCount() const { return preflopAnswerCount; }
     PreflopAnswer expectedAnswer() const { return preflopExpectedAnswer; }
-    std::int32_t score() const { return preflopScore; }
 
+    // The session count, the answer count and the score.
     TimedQuiz& quiz() { return quiz_; }
+    const TimedQuiz& quiz() const { return quiz_; }
 
 private:
     friend struct TrainerStateAccess; // tests/support/trainer_state_access.h

@@ -46,6 +46,10 @@ public:
 
     void Observe(QuizObserver& observer) { observer_ = &observer; }
 
+    std::int32_t situationCount() const { return counters_.situationCount; }
+    std::int32_t answerCount() const { return counters_.answerCount; }
+    std::int32_t score() const { return counters_.score; }
+
     // A Start/Next press: the answer gate opens again and the situation is
     // counted.  True while the session runs (presses 1 to 10, which show a
     // situation); false once it is over, when the caller offers the score.

@@ -36,24 +36,10 @@ TournamentDraw DrawTournamentSituation(Platform& platform)
     return {std::move(text), number};
 }
 
-namespace {
-
-bool Expects(int group, TournamentAnswer answer)
+bool GroupExpects(int group, TournamentAnswer answer)
 {
     return group >= 1 && group <= kTournamentGroupCount &&
            TournamentGroups()[static_cast<std::size_t>(group - 1)].expected == answer;
-}
-
-} // namespace
-
-bool IsPushGroup(int group)
-{
-    return Expects(group, TournamentAnswer::Push);
-}
-
-bool IsFoldGroup(int group)
-{
-    return Expects(group, TournamentAnswer::Fold);
 }
 
 } // namespace velmo

@@ -3,6 +3,8 @@
 // the group number of the situation on show and judges against it.
 #pragma once
 
+#include "tournament/tournament_tables.h"
+
 #include <string>
 
 namespace velmo {
@@ -19,7 +21,6 @@ TournamentDraw DrawTournamentSituation(Platform& platform);
 
 // The answer key: Push is right for groups 1 to 4, Fold for 5 to 7; any other
 // number (0 before the first draw) makes both answers wrong.
-bool IsPushGroup(int group);
-bool IsFoldGroup(int group);
+bool GroupExpects(int group, TournamentAnswer answer);
 
 } // namespace velmo

@@ -8,6 +8,11 @@ namespace {
 using namespace ids;
 using K = ControlKind;
 
+template <TournamentAnswer Answer> void AnswerTournament(BuiltTrainer& built)
+{
+    TrainerIn<TournamentTrainer>(built).Answer(Answer);
+}
+
 constexpr ControlSpec kTournamentControls[] = {
     {0, K::GroupBox, "Tournaments", 159, 78, 91, 115},
     {kTournamentStart, K::Button, "Start/Next", 166, 89, 44, 12},
@@ -21,8 +26,8 @@ constexpr ControlSpec kTournamentControls[] = {
 };
 constexpr PanelButton kTournamentButtons[] = {
     {kTournamentStart, Run<TournamentTrainer, &TournamentTrainer::StartNext>, true},
-    {kTournamentPush, Run<TournamentTrainer, &TournamentTrainer::Push>},
-    {kTournamentFold, Run<TournamentTrainer, &TournamentTrainer::Fold>},
+    {kTournamentPush, AnswerTournament<TournamentAnswer::Push>},
+    {kTournamentFold, AnswerTournament<TournamentAnswer::Fold>},
     {kTournamentReset, Run<TournamentTrainer, &TournamentTrainer::Reset>},
 };
 constexpr std::string_view kTournamentHelpText = "Tournament training.\n"

@@ -19,7 +19,6 @@ void TournamentTrainer::StartNext()
     // last situation for one answer.
     tourStartTick = platform_.Ticks();
     if (!quiz_.NextSituation()) {
-        // Offered again on every press until Reset.
         quiz_.EndSession(ids::kTournamentTextBox);
         return;
     }
@@ -28,21 +27,12 @@ void TournamentTrainer::StartNext()
     tourExpectedGroup = draw.group;
 }
 
-void TournamentTrainer::Push()
-{
-    Answer(IsPushGroup(tourExpectedGroup));
-}
-
-void TournamentTrainer::Fold()
-{
-    Answer(IsFoldGroup(tourExpectedGroup));
-}
-
-void TournamentTrainer::Answer(bool right)
+void TournamentTrainer::Answer(TournamentAnswer given)
 {
     if (!quiz_.PassGate())
         return;
-    quiz_.Judge(right, SpeedBonus(ElapsedMs(tourStartTick, platform_.Ticks())), ids::kTournamentScoreBox);
+    quiz_.Judge(GroupExpects(tourExpectedGroup, given), SpeedBonus(ElapsedMs(tourStartTick, platform_.Ticks())),
+                ids::kTournamentScoreBox);
 }
 
 void TournamentTrainer::Reset()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "quiz/timed_quiz.h"
+#include "tournament/tournament_tables.h"
 
 #include <cstdint>
 
@@ -15,21 +16,18 @@ public:
     explicit TournamentTrainer(Platform& platform);
 
     void StartNext();
-    void Push();
-    void Fold();
+    void Answer(TournamentAnswer given);
     void Reset();
 
-    std::int32_t situationCount() const { return tourSituationCount; }
-    std::int32_t answerCount() const { return tourAnswerCount; }
+    // The group of the situation on show, and the tick its answer is timed from.
     std::int32_t expectedGroup() const { return tourExpectedGroup; }
-    std::int32_t score() const { return tourScore; }
     std::uint32_t startTick() const { return tourStartTick; }
 
+    // The session count, the answer count and the score.
     TimedQuiz& quiz() { return quiz_; }
+    const TimedQuiz& quiz() const { return quiz_; }
 
 private:
-    void Answer(bool right);
-
     friend struct TrainerStateAccess; // tests/support/trainer_state_access.h
 
     Platform& platform_;

@@ -73,10 +73,10 @@ protected:
         DealCallSituation();
         Wait(2500);
         Press(ids::kOddsCall);
-        ASSERT_EQ(odds().score(), 3);
+        ASSERT_EQ(odds().quiz().score(), 3);
         for (int n = 2; n <= 10; ++n)
             Press(ids::kOddsStart);
-        ASSERT_EQ(odds().situationCount(), 10);
+        ASSERT_EQ(odds().quiz().situationCount(), 10);
     }
 };
 
@@ -148,14 +148,14 @@ TEST_P(JudgingTest, EqualEquityMeansCall)
     Wait(2500);
     Press(ids::kOddsCall);
     EXPECT_EQ(Box(ids::kOddsTextBox), c.callExpected ? "correct, call" : "That is incorrect.");
-    const std::int32_t afterCall = odds().score();
+    const std::int32_t afterCall = odds().quiz().score();
     EXPECT_EQ(afterCall, c.callExpected ? 3 : -2);
 
     Deal(c.row, c.outs, c.streets);
     Wait(2500);
     Press(ids::kOddsFold);
     EXPECT_EQ(Box(ids::kOddsTextBox), c.callExpected ? "That is incorrect." : "Correct, fold.");
-    EXPECT_EQ(odds().score() - afterCall, c.callExpected ? -2 : 3);
+    EXPECT_EQ(odds().quiz().score() - afterCall, c.callExpected ? -2 : 3);
 }
 
 // Combinations that a press can deal (see WaitForDeal); the equality edges
@@ -205,7 +205,7 @@ TEST_P(ScoreTableTest, ScoreChangeTextAndScoreBox)
     Wait(c.elapsedMs);
     Press(c.answerCall ? ids::kOddsCall : ids::kOddsFold);
 
-    EXPECT_EQ(odds().score(), c.change);
+    EXPECT_EQ(odds().quiz().score(), c.change);
     EXPECT_EQ(Box(ids::kOddsTextBox), c.text);
     // The score box shows the final score of the answer, bonus and penalty included.
     EXPECT_EQ(Box(ids::kOddsScoreBox), std::to_string(c.change));
@@ -244,7 +244,7 @@ TEST_F(OddsTrainerTest, ScoresAddUpOverASession)
     DealFoldSituation();
     Wait(100);
     Press(ids::kOddsCall); // -2
-    EXPECT_EQ(odds().score(), -1);
+    EXPECT_EQ(odds().quiz().score(), -1);
     EXPECT_EQ(Box(ids::kOddsScoreBox), "-1");
 }
 
@@ -260,14 +260,14 @@ TEST_F(OddsTrainerTest, OnlyTheFirstAnswerIsJudged)
     Press(ids::kOddsCall);
     Press(ids::kOddsFold);
     EXPECT_EQ(EffectCount(), effects);
-    EXPECT_EQ(odds().score(), 3);
+    EXPECT_EQ(odds().quiz().score(), 3);
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
 
     // The next situation opens the gate again.
     DealCallSituation();
     Wait(2500);
     Press(ids::kOddsCall);
-    EXPECT_EQ(odds().score(), 6);
+    EXPECT_EQ(odds().quiz().score(), 6);
 }
 
 TEST_F(OddsTrainerTest, WrongFirstAnswerCannotBeCorrected)
@@ -276,7 +276,7 @@ TEST_F(OddsTrainerTest, WrongFirstAnswerCannotBeCorrected)
     Wait(2500);
     Press(ids::kOddsFold);
     Press(ids::kOddsCall);
-    EXPECT_EQ(odds().score(), -2);
+    EXPECT_EQ(odds().quiz().score(), -2);
     EXPECT_EQ(Box(ids::kOddsTextBox), "That is incorrect.");
 }
 
@@ -284,8 +284,8 @@ TEST_F(OddsTrainerTest, SkippedSituationCostsNothingButCounts)
 {
     Press(ids::kOddsStart);
     Press(ids::kOddsStart);
-    EXPECT_EQ(odds().situationCount(), 2);
-    EXPECT_EQ(odds().score(), 0);
+    EXPECT_EQ(odds().quiz().situationCount(), 2);
+    EXPECT_EQ(odds().quiz().score(), 0);
     EXPECT_EQ(Box(ids::kOddsScoreBox), "");
 }
 
@@ -297,7 +297,7 @@ TEST_F(OddsTrainerTest, CallBeforeAnySituationIsRightButSlow)
 {
     Press(ids::kOddsCall);
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call, SLOW!");
-    EXPECT_EQ(odds().score(), -2);
+    EXPECT_EQ(odds().quiz().score(), -2);
     EXPECT_EQ(Box(ids::kOddsScoreBox), "-2");
 }
 
@@ -305,7 +305,7 @@ TEST_F(OddsTrainerTest, FoldBeforeAnySituationIsWrong)
 {
     Press(ids::kOddsFold);
     EXPECT_EQ(Box(ids::kOddsTextBox), "That is incorrect.");
-    EXPECT_EQ(odds().score(), -5);
+    EXPECT_EQ(odds().quiz().score(), -5);
     EXPECT_EQ(Box(ids::kOddsScoreBox), "-5");
 }
 
@@ -315,7 +315,7 @@ TEST_F(OddsTrainerTest, AnswerBeforeAnySituationTimedFromTheSharedClock)
     Wait(2500);
     Press(ids::kOddsCall);
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
-    EXPECT_EQ(odds().score(), 3);
+    EXPECT_EQ(odds().quiz().score(), 3);
 }
 
 // ---- the clock shared with the preflop trainer ---------------------------
@@ -333,7 +333,7 @@ TEST_F(OddsTrainerTest, PreflopStartRestartsTheOddsClock)
     // Timed from the preflop start: fast, not slow (19000 + 2500 from the odds start).
     const std::int32_t elapsed = ElapsedMs(preflopStart, platform.Ticks());
     ASSERT_LT(elapsed, 10000);
-    EXPECT_EQ(odds().score(), 2 + 4000 / elapsed);
+    EXPECT_EQ(odds().quiz().score(), 2 + 4000 / elapsed);
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
 }
 
@@ -344,7 +344,7 @@ TEST_F(OddsTrainerTest, AnswerIsTimedFromWhateverSetTheSharedClockLast)
     trainers.situationStart.situationStartTick = platform.Ticks(); // another panel's Start/Next
     Wait(2500);
     Press(ids::kOddsCall);
-    EXPECT_EQ(odds().score(), 3);
+    EXPECT_EQ(odds().quiz().score(), 3);
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
 }
 
@@ -360,8 +360,8 @@ TEST_F(OddsTrainerTest, EleventhPressAnnouncesNewHighscoreAndStoresIt)
     EXPECT_EQ(Highscores(), "0 3 0 0 0 0 0 0 0 0 ");
     EXPECT_EQ(platform.MessageCount(), 0);
     EXPECT_EQ(platform.sleptMs(), slept) << "ending a session deals nothing";
-    EXPECT_EQ(odds().situationCount(), 11);
-    EXPECT_EQ(odds().score(), 3);
+    EXPECT_EQ(odds().quiz().situationCount(), 11);
+    EXPECT_EQ(odds().quiz().score(), 3);
 
     // Every later press ends the session again; the same score is no highscore.
     Press(ids::kOddsStart);
@@ -389,7 +389,7 @@ TEST_F(OddsTrainerTest, MissingHighscoreFileIsAnnouncedAndScoreKept)
     EXPECT_EQ(platform.LastMessage()->text, "Highscore list gone?");
     EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
     EXPECT_EQ(Box(ids::kOddsScoreBox), "3");
-    EXPECT_EQ(odds().score(), 3);
+    EXPECT_EQ(odds().quiz().score(), 3);
     EXPECT_FALSE(std::filesystem::exists(HighscorePath()));
 }
 
@@ -412,7 +412,7 @@ TEST_F(OddsTrainerTest, AnswersAfterTheSessionShowSessionOver)
     Press(ids::kOddsStart);
     Press(ids::kOddsCall);
     EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
-    EXPECT_EQ(odds().score(), 3);
+    EXPECT_EQ(odds().quiz().score(), 3);
     const std::size_t effects = EffectCount();
     Press(ids::kOddsFold);
     EXPECT_EQ(EffectCount(), effects);
@@ -421,7 +421,7 @@ TEST_F(OddsTrainerTest, AnswersAfterTheSessionShowSessionOver)
     Wait(30000);
     Press(ids::kOddsFold);
     EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
-    EXPECT_EQ(odds().score(), 3);
+    EXPECT_EQ(odds().quiz().score(), 3);
 }
 
 // ---- Reset ---------------------------------------------------------------
@@ -432,8 +432,8 @@ TEST_F(OddsTrainerTest, ResetEmptiesBothBoxesAndStartsAFreshSession)
     Press(ids::kOddsReset);
     EXPECT_EQ(Box(ids::kOddsTextBox), "");
     EXPECT_EQ(Box(ids::kOddsScoreBox), "");
-    EXPECT_EQ(odds().score(), 0);
-    EXPECT_EQ(odds().situationCount(), 0);
+    EXPECT_EQ(odds().quiz().score(), 0);
+    EXPECT_EQ(odds().quiz().situationCount(), 0);
 
     for (int n = 1; n <= 10; ++n) {
         Press(ids::kOddsStart);
@@ -450,7 +450,7 @@ TEST_F(OddsTrainerTest, AnswerAfterResetJudgesTheLastSituation)
     Wait(2500);
     Press(ids::kOddsFold);
     EXPECT_EQ(Box(ids::kOddsTextBox), "Correct, fold.");
-    EXPECT_EQ(odds().score(), 3);
+    EXPECT_EQ(odds().quiz().score(), 3);
 }
 
 TEST_F(OddsTrainerTest, ResetDoesNotReopenTheGate)
@@ -462,7 +462,7 @@ TEST_F(OddsTrainerTest, ResetDoesNotReopenTheGate)
     const std::size_t effects = EffectCount();
     Press(ids::kOddsCall);
     EXPECT_EQ(EffectCount(), effects);
-    EXPECT_EQ(odds().score(), 0);
+    EXPECT_EQ(odds().quiz().score(), 0);
 }
 
 // ---- signed elapsed times and the 32-bit limits ---------------------------
@@ -474,7 +474,7 @@ TEST_F(OddsTrainerTest, CallBeforeAnySituationWithTheTickPastTwoToThe31)
     ASSERT_EQ(trainers.situationStart.situationStartTick, 0u);
     Wait(0x80000000u);
     Press(ids::kOddsCall);
-    EXPECT_EQ(odds().score(), 2);
+    EXPECT_EQ(odds().quiz().score(), 2);
     EXPECT_EQ(Box(ids::kOddsScoreBox), "2");
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
 }
@@ -487,21 +487,21 @@ TEST_F(OddsTrainerTest, ScoreAndCountersStopAtTheThirtyTwoBitLimits)
     DealCallSituation();
     Wait(2500);
     Press(ids::kOddsCall);
-    EXPECT_EQ(odds().score(), kMax);
+    EXPECT_EQ(odds().quiz().score(), kMax);
     EXPECT_EQ(Box(ids::kOddsScoreBox), "2.14748e+009");
     TrainerStateAccess::Score(trainers.odds) = kMin + 4;
     DealCallSituation();
     Wait(25000);
     Press(ids::kOddsFold);
-    EXPECT_EQ(odds().score(), kMin);
+    EXPECT_EQ(odds().quiz().score(), kMin);
 
     TrainerStateAccess::AnswerCount(trainers.odds) = kMax;
     Press(ids::kOddsCall);
-    EXPECT_EQ(odds().answerCount(), kMax);
-    EXPECT_EQ(odds().score(), kMin);
+    EXPECT_EQ(odds().quiz().answerCount(), kMax);
+    EXPECT_EQ(odds().quiz().score(), kMin);
     TrainerStateAccess::SituationCount(trainers.odds) = kMax;
     Press(ids::kOddsStart);
-    EXPECT_EQ(odds().situationCount(), kMax);
+    EXPECT_EQ(odds().quiz().situationCount(), kMax);
     EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
 }
 

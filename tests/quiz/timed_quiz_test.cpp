@@ -81,6 +81,7 @@ protected:
         return preflop() ? trainers.situationStart.situationStartTick : trainers.tournament.startTick();
     }
     std::int32_t SituationCount() { return SituationCountField(); }
+    velmo::TimedQuiz& Quiz() { return preflop() ? trainers.preflop.quiz() : trainers.tournament.quiz(); }
     std::int32_t AnswerCount() { return AnswerCountField(); }
 
     // The situation's key: the preflop answer code, or the tournament group.
@@ -218,6 +219,30 @@ TEST_P(TimedQuizTest, OnlyTheFirstAnswerToASituationIsJudged)
     EXPECT_EQ(Score(), 9);
     EXPECT_EQ(platform.effects().size(), effects); // nothing shown either
     EXPECT_EQ(AnswerCount(), 3);
+}
+
+// What an observer hears: each judged answer with the score after it (the
+// answers the gate stops are not judged), and each offer at a session's end.
+TEST_P(TimedQuizTest, AnObserverHearsEachJudgedAnswerAndEachOffer)
+{
+    struct Log : QuizObserver {
+        std::vector<std::string> heard;
+        void AnswerJudged(int slot, bool right, std::int32_t score) override
+        {
+            heard.push_back(std::to_string(slot) + (right ? " right " : " wrong ") + std::to_string(score));
+        }
+        void SessionEnded(int slot, std::int32_t score) override
+        {
+            heard.push_back(std::to_string(slot) + " ended " + std::to_string(score));
+        }
+    } log;
+    Quiz().Observe(log);
+    AnswerAt(Start(), 500, true);
+    Press(WrongButton());
+    AnswerAt(Start(), 500, false);
+    StartUntil(11);
+    const std::string slot = std::to_string(Slot());
+    EXPECT_EQ(log.heard, (std::vector<std::string>{slot + " right 9", slot + " wrong 8", slot + " ended 8"}));
 }
 
 // Before any situation every button is wrong (the gate is opened again by

@@ -45,6 +45,7 @@ TEST(EventTable, MapsEveryButtonOnceAndNoBox)
 TEST(Panels, EachRowHoldsTogether)
 {
     std::set<int> slotsTaken;
+    std::set<int> idsTaken;
     std::set<std::string_view> boxNames;
     for (const PanelRow& panel : Panels()) {
         ASSERT_FALSE(panel.controls.empty());
@@ -52,6 +53,7 @@ TEST(Panels, EachRowHoldsTogether)
         for (const ControlSpec& row : panel.controls.subspan(1))
             EXPECT_NE(row.kind, ControlKind::GroupBox) << panel.caption() << ": a second group box";
         for (const ControlSpec& row : panel.controls) {
+            EXPECT_TRUE(row.id == 0 || idsTaken.insert(row.id).second) << row.id << " stands in two places";
             if (IsTextBox(row.id))
                 EXPECT_TRUE(!row.boxName.empty() && boxNames.insert(row.boxName).second) << row.id;
             else
@@ -72,6 +74,13 @@ TEST(Panels, EachRowHoldsTogether)
     EXPECT_EQ(FindEvent(ids::kPreflopStart)->panel->scoreSlot, 4);
     EXPECT_EQ(FindEvent(ids::kScoresHighscores)->panel->scoreSlot, 8);
     EXPECT_FALSE(FindEvent(ids::kTiltStart)->panel->scoreSlot.has_value());
+}
+
+// The rows give the dialog its size: their extent and the margin at the top left.
+TEST(DialogLayout, TakesItsSizeFromTheRows)
+{
+    EXPECT_EQ(DialogWidthDu(), 409);
+    EXPECT_EQ(DialogHeightDu(), 200);
 }
 
 // The tab order of the program's first eight panels, from Manual Range
