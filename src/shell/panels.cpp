@@ -18,8 +18,14 @@ std::span<const PanelRow> Panels()
 {
     // Template order: the order of the panels is the dialog's tab order.
     static const PanelRow panels[] = {
-        RangePanel(),    TiltPanel(),   OddsPanel(),       FoldPanel(),
-        PatiencePanel(), ScoresPanel(), TournamentPanel(), PreflopPanel(),
+        RangePanel(),      // Manual Range Practice
+        TiltPanel(),       // Tilt Sensor
+        OddsPanel(),       // RE/Odds
+        FoldPanel(),       // How to fold
+        PatiencePanel(),   // Patience
+        ScoresPanel(),     // SCORES
+        TournamentPanel(), // Tournaments
+        PreflopPanel(),    // Preflop Situation Trainer
     };
     return panels;
 }

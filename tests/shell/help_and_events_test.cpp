@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <set>
 #include <string>
@@ -76,11 +77,21 @@ TEST(Panels, EachRowHoldsTogether)
     EXPECT_FALSE(FindEvent(ids::kTiltStart)->panel->scoreSlot.has_value());
 }
 
-// The rows give the dialog its size: their extent and the margin at the top left.
+// The rows give the dialog its size: every row inside it, the rightmost and
+// the lowest with the 7 units of margin the rows keep at the top left; the
+// program's first eight panels make it 409 x 200.
 TEST(DialogLayout, TakesItsSizeFromTheRows)
 {
-    EXPECT_EQ(DialogWidthDu(), 409);
-    EXPECT_EQ(DialogHeightDu(), 200);
+    int right = 0, bottom = 0;
+    for (const ControlSpec& row : DialogControls()) {
+        EXPECT_TRUE(row.x >= 7 && row.y >= 7) << AccessibleName(row);
+        right = std::max(right, row.x + row.width);
+        bottom = std::max(bottom, row.y + row.height);
+    }
+    EXPECT_EQ(DialogWidthDu(), right + 7);
+    EXPECT_EQ(DialogHeightDu(), bottom + 7);
+    EXPECT_GE(DialogWidthDu(), 409);
+    EXPECT_GE(DialogHeightDu(), 200);
 }
 
 // The tab order of the program's first eight panels, from Manual Range

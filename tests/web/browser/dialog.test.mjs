@@ -20,7 +20,7 @@ function layoutTable() {
       .map((file) => source(`src/${name}/${file}`)));
   const ids = Object.fromEntries(texts.flatMap((text) => [...text.matchAll(/(k\w+) = (\d+);/g)])
     .map(([, name, id]) => [name, Number(id)]));
-  const panels = [...source('src/shell/panels.cpp').matchAll(/^ +(\w+Panel)\(\),$/gm)]
+  const panels = [...source('src/shell/panels.cpp').matchAll(/^ +(\w+Panel)\(\),/gm)]
     .map(([, builder]) => texts.find((text) => text.includes(`const PanelRow& ${builder}()\n{`)));
   const kinds = { Button: 'BUTTON', LineEdit: 'INPUT', MultiLineEdit: 'TEXTAREA' };
   const rows = [...panels.join('\n').matchAll(
