@@ -62,7 +62,7 @@ private:
     void EndSession();
     void ShowScore();
 
-    friend struct TrainerStateAccess; // tests/support/trainer_state_access.h
+    friend struct TrainerStateAccess; // see tests/support/trainer_state_access.h
 
     Platform& platform_;
     SituationStartTick& situationStart_; // shared with the other timed panel

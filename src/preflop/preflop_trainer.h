@@ -28,7 +28,7 @@ public:
     const TimedQuiz& quiz() const { return quiz_; }
 
 private:
-    friend struct TrainerStateAccess; // tests/support/trainer_state_access.h
+    friend struct TrainerStateAccess; // see tests/support/trainer_state_access.h
 
     Platform& platform_;
     SituationStartTick& situationStart_; // shared with the other timed panel

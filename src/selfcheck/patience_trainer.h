@@ -20,7 +20,7 @@ public:
     float points() const { return patiencePoints; }
 
 private:
-    friend struct TrainerStateAccess; // tests/support/trainer_state_access.h
+    friend struct TrainerStateAccess; // see tests/support/trainer_state_access.h
 
     Platform& platform_;
     std::int32_t patienceHitCount = 0;

@@ -29,7 +29,7 @@ public:
 private:
     void Next(bool correct);
 
-    friend struct TrainerStateAccess; // tests/support/trainer_state_access.h
+    friend struct TrainerStateAccess; // see tests/support/trainer_state_access.h
 
     Platform& platform_;
     std::int32_t rangePressCount = 0;

@@ -26,7 +26,7 @@ public:
 private:
     void Answer(bool yes);
 
-    friend struct TrainerStateAccess; // tests/support/trainer_state_access.h
+    friend struct TrainerStateAccess; // see tests/support/trainer_state_access.h
 
     Platform& platform_;
     std::int32_t tiltQuestionIndex = 0;

@@ -28,7 +28,7 @@ public:
     const TimedQuiz& quiz() const { return quiz_; }
 
 private:
-    friend struct TrainerStateAccess; // tests/support/trainer_state_access.h
+    friend struct TrainerStateAccess; // see tests/support/trainer_state_access.h
 
     Platform& platform_;
     std::int32_t tourSituationCount = 0;

@@ -1,6 +1,8 @@
 // Reaches into a trainer's state fields so that a test can start it from a
 // state no run of presses reaches in a test's time, such as a score one
 // point below the 32-bit limit.  Each trainer is an object of its own test.
+// A trainer whose fields a test sets names this struct its friend, and only
+// that: the reason is given here once.
 #pragma once
 
 #include "odds/fold_trainer.h"
