@@ -176,7 +176,7 @@ void OddsTrainer::EndSession()
 {
     platform_.SetBoxText(ids::kOddsTextBox, kSessionOver);
     const HighscoreResult result = quiz_.OfferScore();
-    // A missing file or a failed rewrite has already been announced there.
+    // A file failure has already been announced there.
     if (result.outcome != HighscoreOutcome::NewHighscore)
         return;
     platform_.SetBoxText(ids::kOddsTextBox, "Session over. " + HighscoreText(platform_, result));

@@ -3,7 +3,6 @@
 #include "common/number_to_text.h"
 #include "common/platform.h"
 #include "common/saturating_arithmetic.h"
-#include "common/situation_timing.h"
 
 namespace velmo {
 namespace {

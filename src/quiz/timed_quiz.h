@@ -21,6 +21,10 @@ namespace velmo {
 
 class Platform;
 
+// The situations of one session: the Start/Next press after the last one
+// ends the session.
+inline constexpr std::int32_t kSituationsPerSession = 10;
+
 // Told of every judged answer and of every offer at a session's end, so that
 // a practice log could follow the quizzes; the default hears nothing.
 class QuizObserver {
