@@ -12,15 +12,21 @@
 // window would add to that press.
 #include "bench_support.h"
 #include "common/clock.h"
-#include "common/control_ids.h"
 #include "common/file_system.h"
 #include "common/number_to_text.h"
 #include "common/recording_platform.h"
+#include "odds/odds_panel.h"
+#include "preflop/preflop_panel.h"
 #include "scores/highscore_file.h"
+#include "scores/scores_panel.h"
+#include "selfcheck/patience_panel.h"
+#include "selfcheck/range_panel.h"
+#include "selfcheck/tilt_panel.h"
 #include "shell/dialog_layout.h"
 #include "shell/event_table.h"
 #include "shell/trainer_set.h"
 #include "support/temp_work_dir.h"
+#include "tournament/tournament_panel.h"
 
 #include <benchmark/benchmark.h>
 
@@ -92,10 +98,11 @@ std::vector<Recipe> RecipesFor(int id)
     case kPatienceDone: return {{"", {}, {kPatienceHit, kPatienceHit}, &kFloorFile}};
     case kScoresHighscores:
     case kScoresReset: return {{"", {}, {}, &kOrdinaryFile}};
-    case kTourStart: return {{"situation", {}, {kTourReset}}, {"session_end", Repeat(kTourStart, 11), {}, &kFloorFile}};
-    case kTourPush:
-    case kTourFold:
-    case kTourReset: return {{"", {}, {kTourReset, kTourStart}}};
+    case kTournamentStart:
+        return {{"situation", {}, {kTournamentReset}}, {"session_end", Repeat(kTournamentStart, 11), {}, &kFloorFile}};
+    case kTournamentPush:
+    case kTournamentFold:
+    case kTournamentReset: return {{"", {}, {kTournamentReset, kTournamentStart}}};
     case kPreflopStart:
         return {{"situation", {}, {kPreflopReset}}, {"session_end", Repeat(kPreflopStart, 11), {}, &kFloorFile}};
     case kPreflopReset:

@@ -414,6 +414,8 @@ UpdateOutcome CarefulFileSystem::Update(const std::string& path, const Change& c
     if (!target)
         return UpdateOutcome::Unreadable;
     Target locked = LockAndOpen(*target);
+    if (locked.state == Target::State::TimedOut)
+        return UpdateOutcome::LockTimedOut;
     if (locked.state != Target::State::Open)
         return UpdateOutcome::Unreadable;
     std::optional<std::string> content;

@@ -61,11 +61,11 @@ struct ScratchRoundTrip {
 };
 
 enum class UpdateOutcome {
-    Unreadable,  // cannot be opened (missing, not a regular file, a link loop),
-                 // or another program kept it locked past the bounded wait
-    Unchanged,   // read; the change asked for no rewrite
-    Written,     // read and rewritten
-    WriteFailed, // read, but the rewrite failed; the old content stays
+    Unreadable,   // cannot be opened (missing, not a regular file, a link loop)
+    LockTimedOut, // another program kept it locked past the bounded wait
+    Unchanged,    // read; the change asked for no rewrite
+    Written,      // read and rewritten
+    WriteFailed,  // read, but the rewrite failed; the old content stays
 };
 
 class FileSystem {

@@ -1,8 +1,9 @@
-// The pseudo-random generator that every trainer draws from, one per Platform.
+// The pseudo-random generator behind the platform's srand and rand, one per
+// Platform; every trainer that draws (all but SCORES) draws from it.
 //
-// It reproduces the classic C library generator (a linear congruential
-// generator with 15-bit results, 0..32767) on every platform, so that the
-// trainers' "rand() % m" draws behave the same whatever the host's libc does.
+// It reproduces the Windows C library's rand (a linear congruential generator
+// with 15-bit results, 0..32767) on every system, so that the trainers'
+// "rand() % m" draws behave the same whatever the host's C library does.
 // One instance lives in the Platform; tests get a fresh one with each platform.
 #pragma once
 

@@ -30,7 +30,7 @@ public:
     Platform(const Platform&) = delete;
     Platform& operator=(const Platform&) = delete;
 
-    // Replaces the whole text of text box `boxId` (one of the ids in control_ids.h).
+    // Replaces the whole text of text box `boxId` (one of the ids in the panels' headers).
     virtual void SetBoxText(int boxId, std::string_view text) = 0;
 
     // A modal message with one OK button and no icon.  Without a caption of

@@ -12,10 +12,6 @@ struct SituationStartTick {
     std::uint32_t situationStartTick = 0;
 };
 
-// The situations of one session of a timed quiz (Preflop, Tournaments,
-// RE/Odds): the Start/Next press after the last one ends the session.
-inline constexpr std::int32_t kSituationsPerSession = 10;
-
 // Milliseconds from `start` to `now` as a signed 32-bit difference, so that a
 // wrap of the 32-bit tick count in between still gives the true interval.
 inline std::int32_t ElapsedMs(std::uint32_t start, std::uint32_t now)

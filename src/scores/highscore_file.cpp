@@ -68,14 +68,16 @@ template <typename Beats> HighscoreResult Offer(Platform& platform, int slot, st
         slots[static_cast<std::size_t>(slot)] = toStore;
         return true;
     });
+    HighscoreOutcome failure = HighscoreOutcome::FileMissing;
     switch (outcome) {
     case UpdateOutcome::Unchanged: return {HighscoreOutcome::NotBeaten, current};
     case UpdateOutcome::Written: return {HighscoreOutcome::NewHighscore, toStore};
-    case UpdateOutcome::Unreadable:
-    case UpdateOutcome::WriteFailed: break;
+    case UpdateOutcome::Unreadable: break;
+    case UpdateOutcome::LockTimedOut: failure = HighscoreOutcome::LockTimedOut; break;
+    case UpdateOutcome::WriteFailed: failure = HighscoreOutcome::WriteFailed; break;
     }
     platform.ShowMessage(kHighscoreGone);
-    return {HighscoreOutcome::FileMissing, current};
+    return {failure, current};
 }
 
 } // namespace
@@ -161,18 +163,6 @@ HighscoreResult UpdateHighscore(Platform& platform, int slot, float points)
 std::string HighscoreText(Platform& platform, const HighscoreResult& result)
 {
     return "Highscore! " + NumberToText(platform, static_cast<float>(result.stored));
-}
-
-void OfferSessionScore(Platform& platform, int slot, std::int32_t score, int textBox)
-{
-    const HighscoreResult result = UpdateHighscore(platform, slot, score);
-    switch (result.outcome) {
-    case HighscoreOutcome::FileMissing: break;
-    case HighscoreOutcome::NewHighscore:
-        platform.SetBoxText(textBox, "Session over. " + HighscoreText(platform, result));
-        break;
-    case HighscoreOutcome::NotBeaten: platform.SetBoxText(textBox, "Session over"); break;
-    }
 }
 
 } // namespace velmo

@@ -24,16 +24,9 @@ class Platform;
 
 inline constexpr const char* kHighscoreFileName = "Highscores.txt";
 inline constexpr const char* kHighscoreGone = "Highscore list gone?";
+// Each panel that keeps a best score names its slot in its own header
+// (slots::kPreflop in preflop/preflop_panel.h, and so on).
 inline constexpr int kHighscoreSlotCount = 10;
-
-namespace slots {
-inline constexpr int kRange = 0;
-inline constexpr int kOdds = 1;
-inline constexpr int kPatience = 3;
-inline constexpr int kPreflop = 4;
-inline constexpr int kTournament = 5;
-inline constexpr int kCombined = 8;
-} // namespace slots
 
 using HighscoreSlots = std::array<std::int32_t, kHighscoreSlotCount>;
 
@@ -66,17 +59,23 @@ UpdateOutcome UpdateHighscoreSlots(FileSystem& files, const std::function<bool(H
 // left untouched, even one that cannot be opened.  Failures are silent.
 void EnsureHighscoreFile(FileSystem& files);
 
-enum class HighscoreOutcome { FileMissing, NotBeaten, NewHighscore };
+enum class HighscoreOutcome {
+    FileMissing,  // the file cannot be opened (missing, a directory, a link loop)
+    LockTimedOut, // another program kept the file locked past the bounded wait
+    WriteFailed,  // read, but the rewrite failed; the old list stays
+    NotBeaten,
+    NewHighscore,
+};
 
 struct HighscoreResult {
     HighscoreOutcome outcome;
     std::int32_t stored; // the value now in the slot (for NewHighscore)
 };
 
-// Offers `score` to `slot`.  A missing file (or one another program keeps
-// locked past the file system's bounded wait), or a rewrite that fails, shows
-// "Highscore list gone?" (no caption of its own) and gives FileMissing, so no
-// caller announces a highscore that was not stored.
+// Offers `score` to `slot`.  A missing file, one another program keeps
+// locked past the file system's bounded wait, or a rewrite that fails, shows
+// "Highscore list gone?" (no caption of its own) and gives the outcome that
+// says which, so no caller announces a highscore that was not stored.
 HighscoreResult UpdateHighscore(Platform& platform, int slot, std::int32_t score);
 
 // The Patience points: compared as a real number, stored truncated toward zero.
@@ -84,11 +83,5 @@ HighscoreResult UpdateHighscore(Platform& platform, int slot, float points);
 
 // "Highscore! " followed by the text of the stored value.
 std::string HighscoreText(Platform& platform, const HighscoreResult& result);
-
-// The end of a timed Preflop or Tournaments session: offers `score` to
-// `slot`; a new highscore shows "Session over. Highscore! N" in `textBox`,
-// a score that did not beat the slot "Session over".  A missing file (or a
-// failed rewrite) has been announced by UpdateHighscore and changes nothing more.
-void OfferSessionScore(Platform& platform, int slot, std::int32_t score, int textBox);
 
 } // namespace velmo

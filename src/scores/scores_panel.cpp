@@ -1,60 +1,40 @@
 #include "scores/scores_panel.h"
 
-#include "common/control_ids.h"
-#include "common/number_to_text.h"
-#include "common/platform.h"
-#include "common/saturating_arithmetic.h"
-#include "scores/highscore_file.h"
+#include "scores/scores_trainer.h"
 
 namespace velmo {
 namespace {
 
-// Every slot but slot 8, which keeps the best combined total.  The sum is
-// taken in 64 bits; a hand-edited file whose values leave the 32-bit range
-// gives the nearest 32-bit total, so slot 8 can always hold what is shown.
-std::int32_t CombinedTotal(const HighscoreSlots& slots)
-{
-    std::int64_t sum = 0;
-    for (int slot = 0; slot < kHighscoreSlotCount; ++slot)
-        if (slot != slots::kCombined)
-            sum += slots[static_cast<std::size_t>(slot)];
-    return ClampToInt32(sum);
-}
+using namespace ids;
+using K = ControlKind;
+
+constexpr ControlSpec kScoresControls[] = {
+    {0, K::GroupBox, "SCORES", 337, 7, 51, 78},
+    {kScoresHighscores, K::Button, "Highscores", 343, 18, 40, 10},
+    {kScoresTotalBox, K::LineEdit, "", 346, 32, 35, 13, "SCORES total box"},
+    {kScoresHelp, K::Button, "Help", 352, 52, 22, 10},
+    {kScoresReset, K::Button, "Reset", 362, 73, 25, 10},
+};
+constexpr PanelButton kScoresButtons[] = {
+    {kScoresHighscores, Run<ScoresTrainer, &ScoresTrainer::Highscores>, true},
+    {kScoresReset, Run<ScoresTrainer, &ScoresTrainer::Reset>},
+};
+constexpr std::string_view kScoresHelpText =
+    "Here you can see your current combined highscore.\n"
+    "Fold and Tilt are not included.\n"
+    " \n"
+    "0-79 points = Fish, you need a lot more study.\n"
+    "80-149 points = Reg, you need some more study.\n"
+    "150+ points = Crusher, you only need this for reassurance during a downswing.";
+
+constexpr PanelRow kRow = {kScoresControls, kScoresHelp,    kScoresHelpText,
+                           slots::kScores,  kScoresButtons, Build<ScoresTrainer>};
 
 } // namespace
 
-ScoresPanel::ScoresPanel(Platform& platform) : platform_(platform) {}
-
-void ScoresPanel::Highscores()
+const PanelRow& ScoresPanel()
 {
-    // The read, the sum and the rewrite hold the file's lock together.
-    std::int32_t total = 0;
-    const UpdateOutcome outcome = UpdateHighscoreSlots(platform_.files(), [&total](HighscoreSlots& slots) {
-        total = CombinedTotal(slots);
-        std::int32_t& best = slots[slots::kCombined];
-        if (best < total)
-            best = total;
-        // Rewritten in every case, so a hand-edited file comes back to one
-        // line of ten values.
-        return true;
-    });
-    if (outcome == UpdateOutcome::Unreadable || outcome == UpdateOutcome::WriteFailed)
-        platform_.ShowMessage(kHighscoreGone);
-    if (outcome == UpdateOutcome::Unreadable)
-        return; // the box and the file stay as they are
-
-    // Always the bare total: the box reads the same whether or not it beat
-    // the best combined total.
-    ShowNumber(platform_, ids::kScoresTotalBox, static_cast<float>(total));
-}
-
-void ScoresPanel::Reset()
-{
-    if (!WriteHighscoreValues(platform_.files(), HighscoreSlots{})) {
-        platform_.ShowMessage(kHighscoreGone);
-        return;
-    }
-    platform_.SetBoxText(ids::kScoresTotalBox, "0");
+    return kRow;
 }
 
 } // namespace velmo

@@ -1,20 +1,22 @@
-// The SCORES panel: the combined highscore (every slot but slot 8, which
-// keeps the best combined total) and the reset of the highscore file.
+// The SCORES panel: its control ids, the highscore slot it raises and its
+// row (scores_panel.cpp), which the shell lists among the dialog's panels.
 #pragma once
+
+#include "panel/panel_row.h"
+
+namespace velmo::ids {
+inline constexpr int kScoresHighscores = 1028;
+inline constexpr int kScoresTotalBox = 1029;
+inline constexpr int kScoresHelp = 1030;
+inline constexpr int kScoresReset = 1031;
+} // namespace velmo::ids
+
+namespace velmo::slots {
+inline constexpr int kScores = 8;
+} // namespace velmo::slots
 
 namespace velmo {
 
-class Platform;
-
-class ScoresPanel {
-public:
-    explicit ScoresPanel(Platform& platform);
-
-    void Highscores(); // 1028
-    void Reset();      // 1031
-
-private:
-    Platform& platform_;
-};
+const PanelRow& ScoresPanel();
 
 } // namespace velmo

@@ -1,10 +1,10 @@
 #include "selfcheck/patience_trainer.h"
 
-#include "common/control_ids.h"
 #include "common/number_to_text.h"
 #include "common/platform.h"
 #include "common/saturating_arithmetic.h"
 #include "scores/highscore_file.h"
+#include "selfcheck/patience_panel.h"
 
 namespace velmo {
 namespace {

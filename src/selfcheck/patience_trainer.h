@@ -13,16 +13,14 @@ class PatienceTrainer {
 public:
     explicit PatienceTrainer(Platform& platform);
 
-    void Hit();  // 1022
-    void Done(); // 1027
+    void Hit();
+    void Done();
 
     std::int32_t hitCount() const { return patienceHitCount; }
     float points() const { return patiencePoints; }
 
 private:
-    // Tests set the hit count directly, to start at any press of the
-    // sequence or at the 32-bit limit.
-    friend struct TrainerStateAccess;
+    friend struct TrainerStateAccess; // see tests/support/trainer_state_access.h
 
     Platform& platform_;
     std::int32_t patienceHitCount = 0;

@@ -2,6 +2,7 @@
 
 #include "shell/panels.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace velmo {
@@ -15,7 +16,39 @@ std::vector<ControlSpec> JoinPanels()
     return rows;
 }
 
+struct Extent {
+    int width, height;
+};
+
+Extent Measure()
+{
+    int left = DialogControls().front().x, top = DialogControls().front().y, right = 0, bottom = 0;
+    for (const ControlSpec& row : DialogControls()) {
+        left = std::min(left, row.x);
+        top = std::min(top, row.y);
+        right = std::max(right, row.x + row.width);
+        bottom = std::max(bottom, row.y + row.height);
+    }
+    return {right + left, bottom + top};
+}
+
+const Extent& DialogExtent()
+{
+    static const Extent extent = Measure();
+    return extent;
+}
+
 } // namespace
+
+int DialogWidthDu()
+{
+    return DialogExtent().width;
+}
+
+int DialogHeightDu()
+{
+    return DialogExtent().height;
+}
 
 std::span<const ControlSpec> DialogControls()
 {

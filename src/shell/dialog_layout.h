@@ -1,10 +1,12 @@
 // The main dialog's controls as data: one row per control in dialog units,
 // in template order, which is also the tab order.  The rows are written in
-// the panels' rows (panels.cpp) and joined here.  Every window (Qt, Win32, web)
+// the panels' rows (each beside its trainer) and joined here.  Every window (Qt, Win32, web)
 // builds and connects its controls from this table in one loop; what a
 // control is (its kind, its panel, the name screen readers know it by) is
 // read from its row, never kept in a list beside it.
 #pragma once
+
+#include "panel/control_spec.h"
 
 #include <span>
 #include <string>
@@ -12,20 +14,12 @@
 
 namespace velmo {
 
-enum class ControlKind { GroupBox, Button, LineEdit, MultiLineEdit, Label };
+// The dialog's client size in dialog units, derived from the rows: their
+// extent to the right and to the bottom plus the margin they keep at the
+// left and the top.
+int DialogWidthDu();
+int DialogHeightDu();
 
-struct ControlSpec {
-    int id; // the control id (control_ids.h); 0 for the group boxes and the "Score:" labels
-    ControlKind kind;
-    std::string_view caption;
-    int x, y, width, height;       // dialog units
-    std::string_view boxName = {}; // text boxes: the name users and screen readers know the box by
-    bool leftAligned = false;      // group boxes: caption left instead of centred
-};
-
-// The dialog's client size in dialog units.
-inline constexpr int kDialogWidthDu = 409;
-inline constexpr int kDialogHeightDu = 200;
 // The smallest dialog font, in points, that a window shrinks to so that the
 // dialog fits its screen: still readable on any screen.
 inline constexpr int kSmallestDialogPoints = 6;

@@ -1,5 +1,8 @@
 #include "shell/event_table.h"
 
+#include "shell/help_texts.h"
+#include "shell/trainer_set.h"
+
 #include <vector>
 
 namespace velmo {
@@ -15,7 +18,7 @@ std::vector<EventRow> JoinButtons()
             if (control.kind != ControlKind::Button)
                 continue;
             if (control.id == panel.helpButton)
-                rows.push_back({control.id, &panel, ShowPanelHelp, false});
+                rows.push_back({control.id, &panel, nullptr, false});
             for (const PanelButton& button : panel.buttons)
                 if (button.controlId == control.id)
                     rows.push_back({control.id, &panel, button.run, button.offersScore});
@@ -44,7 +47,10 @@ bool Dispatch(TrainerSet& trainers, int controlId)
     const EventRow* row = FindEvent(controlId);
     if (!row)
         return false;
-    row->run(trainers, *row->panel);
+    if (row->run)
+        row->run(trainers.BuiltFor(*row->panel));
+    else
+        trainers.platform.ShowMessage(row->panel->helpText, kHelpCaption);
     return true;
 }
 

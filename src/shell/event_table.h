@@ -15,7 +15,7 @@ struct TrainerSet;
 struct EventRow {
     int controlId;
     const PanelRow* panel;
-    Operation run;
+    Operation run;    // nullptr for a Help button, which shows its panel's Help text
     bool offersScore; // the press may raise the panel's highscore slot
 };
 

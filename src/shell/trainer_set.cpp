@@ -14,6 +14,11 @@ std::vector<std::unique_ptr<BuiltTrainer>> TrainerSet::BuildAll(Platform& p, Sit
     return built;
 }
 
+BuiltTrainer& TrainerSet::BuiltFor(const PanelRow& panel)
+{
+    return *built_.at(static_cast<std::size_t>(&panel - Panels().data()));
+}
+
 void StartUp(TrainerSet& trainers)
 {
     EnsureHighscoreFile(trainers.platform.files());

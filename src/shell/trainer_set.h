@@ -6,15 +6,15 @@
 
 #include "common/platform.h"
 #include "common/situation_timing.h"
-#include "odds/equity_trainer.h"
-#include "odds/fold_drill.h"
-#include "preflop/preflop_session.h"
-#include "scores/scores_panel.h"
+#include "odds/fold_trainer.h"
+#include "odds/odds_trainer.h"
+#include "preflop/preflop_trainer.h"
+#include "scores/scores_trainer.h"
 #include "selfcheck/patience_trainer.h"
-#include "selfcheck/range_practice.h"
-#include "selfcheck/tilt_sensor.h"
+#include "selfcheck/range_trainer.h"
+#include "selfcheck/tilt_trainer.h"
 #include "shell/panels.h"
-#include "tournament/tournament_session.h"
+#include "tournament/tournament_trainer.h"
 
 #include <memory>
 #include <stdexcept>
@@ -36,6 +36,9 @@ struct TrainerSet {
         throw std::logic_error("no panel builds this trainer");
     }
 
+    // The trainer that `panel`, one of Panels(), built.
+    BuiltTrainer& BuiltFor(const PanelRow& panel);
+
     Platform& platform;
     SituationStartTick situationStart; // shared by the Preflop and RE/Odds trainers
 
@@ -48,14 +51,14 @@ private:
 public:
     // Shorthands for the tests and tools that look inside the eight trainers
     // the program started with; a later trainer is reached through Get.
-    RangePractice& range = Get<RangePractice>();
-    TiltSensor& tilt = Get<TiltSensor>();
-    EquityTrainer& odds = Get<EquityTrainer>();
-    FoldDrill& fold = Get<FoldDrill>();
+    RangeTrainer& range = Get<RangeTrainer>();
+    TiltTrainer& tilt = Get<TiltTrainer>();
+    OddsTrainer& odds = Get<OddsTrainer>();
+    FoldTrainer& fold = Get<FoldTrainer>();
     PatienceTrainer& patience = Get<PatienceTrainer>();
-    ScoresPanel& scores = Get<ScoresPanel>();
-    TournamentSession& tournament = Get<TournamentSession>();
-    PreflopSession& preflop = Get<PreflopSession>();
+    ScoresTrainer& scores = Get<ScoresTrainer>();
+    TournamentTrainer& tournament = Get<TournamentTrainer>();
+    PreflopTrainer& preflop = Get<PreflopTrainer>();
 };
 
 // The program's start-up work, run once by the application before the

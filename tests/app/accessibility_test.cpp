@@ -11,7 +11,7 @@ namespace velmo::test {
 class AccessibilityTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void everyControlHasAUniqueNameAndItsRole();
     void buttonNamesTellTwinsApart();
     void pressActionRunsTheOperation();

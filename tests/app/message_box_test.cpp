@@ -11,7 +11,7 @@ namespace velmo::test {
 class MessageBoxTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void plainTextWithOneOkButtonAndNoIcon();
     void wideEnoughForTheWholeTitle_data();
     void wideEnoughForTheWholeTitle();

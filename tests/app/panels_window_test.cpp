@@ -1,7 +1,14 @@
 // Each panel driven through the real window: mouse clicks on the buttons,
 // texts read back from the widgets, on the simulated clock.
-#include "common/control_ids.h"
-#include "odds/equity_trainer.h"
+#include "odds/fold_panel.h"
+#include "odds/odds_panel.h"
+#include "odds/odds_trainer.h"
+#include "preflop/preflop_panel.h"
+#include "scores/scores_panel.h"
+#include "selfcheck/patience_panel.h"
+#include "selfcheck/range_panel.h"
+#include "selfcheck/tilt_panel.h"
+#include "tournament/tournament_panel.h"
 #include "window_fixture.h"
 
 #include <QFile>
@@ -12,7 +19,7 @@ namespace velmo::test {
 class PanelsWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { QApplication::setApplicationName("velmorandine"); }
     void preflopSessionThroughTheWindow();
     void tournamentSessionThroughTheWindow();
@@ -76,19 +83,20 @@ void PanelsWindowTest::tournamentSessionThroughTheWindow()
     const QRegularExpression situation("^Blinds \\d+/\\d+, you have \\d+, \\d+ p from bubble, with: [AKQJT2-9][cdhs]"
                                        "[AKQJT2-9][cdhs]$");
     for (int i = 0; i < 10; ++i) {
-        w.Click(ids::kTourStart);
-        QVERIFY2(situation.match(w.Text(ids::kTourTextBox)).hasMatch(), qPrintable(w.Text(ids::kTourTextBox)));
+        w.Click(ids::kTournamentStart);
+        QVERIFY2(situation.match(w.Text(ids::kTournamentTextBox)).hasMatch(),
+                 qPrintable(w.Text(ids::kTournamentTextBox)));
         w.Wait(5000);
-        w.Click(w.trainers().tournament.expectedGroup() <= 4 ? ids::kTourPush : ids::kTourFold);
-        w.Click(ids::kTourPush); // a second answer is ignored
-        QCOMPARE(w.Text(ids::kTourScoreBox), QString::number(i + 1));
+        w.Click(w.trainers().tournament.expectedGroup() <= 4 ? ids::kTournamentPush : ids::kTournamentFold);
+        w.Click(ids::kTournamentPush); // a second answer is ignored
+        QCOMPARE(w.Text(ids::kTournamentScoreBox), QString::number(i + 1));
     }
-    w.Click(ids::kTourStart);
-    QCOMPARE(w.Text(ids::kTourTextBox), QString("Session over. Highscore! 10"));
+    w.Click(ids::kTournamentStart);
+    QCOMPARE(w.Text(ids::kTournamentTextBox), QString("Session over. Highscore! 10"));
     QCOMPARE(FileText(w), QString("0 0 0 0 0 10 0 0 0 0 "));
-    w.Click(ids::kTourReset);
-    QVERIFY(w.Text(ids::kTourTextBox).isEmpty());
-    QVERIFY(w.Text(ids::kTourScoreBox).isEmpty());
+    w.Click(ids::kTournamentReset);
+    QVERIFY(w.Text(ids::kTournamentTextBox).isEmpty());
+    QVERIFY(w.Text(ids::kTournamentScoreBox).isEmpty());
 }
 
 void PanelsWindowTest::oddsAnswerThroughTheWindow()

@@ -9,7 +9,7 @@ namespace velmo::test {
 class ScalingTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void cleanup() { QApplication::setFont(QFont()); }
     void captionsFitInsideTheirControls_data();
     void captionsFitInsideTheirControls();
@@ -57,8 +57,9 @@ void ScalingTest::dialogKeepsItsProportions()
     QFETCH(int, points);
     QApplication::setFont(QFont(family, points));
     Window w;
-    // 409 x 200 dialog units: the aspect follows the font's base units only.
-    const double expected = (409.0 * w.dialog->baseX() / 4) / (200.0 * w.dialog->baseY() / 8);
+    // The aspect follows the font's base units only.
+    const double expected =
+        (double(DialogWidthDu()) * w.dialog->baseX() / 4) / (double(DialogHeightDu()) * w.dialog->baseY() / 8);
     QVERIFY(qAbs(double(w.dialog->width()) / w.dialog->height() - expected) < 0.01);
     QVERIFY(w.dialog->baseX() >= 5 && w.dialog->baseY() >= 11);
     const QImage image = w.dialog->grab().toImage();

@@ -15,7 +15,7 @@ namespace velmo::test {
 class ScreenFitTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void cleanup() { QApplication::setFont(QFont()); }
     void opensInsideTheScreenAtTheLargestFontThatFits_data();
     void opensInsideTheScreenAtTheLargestFontThatFits();

@@ -13,7 +13,7 @@ namespace velmo::test {
 class TrainerDlgTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void startUpCreatesTheHighscoreFile();
     void everyControlFromTheTableAtItsPlace();
     void fixedSizeWindowWithoutMaximise();
@@ -116,12 +116,13 @@ void TrainerDlgTest::fixedSizeWindowWithoutMaximise()
 // in eighths of the base units, rounded half up (MulDiv).
 void TrainerDlgTest::dialogUnitsBecomePixelsRoundedHalfUp()
 {
-    QCOMPARE(DialogPixelSize({7, 14}), QSize(716, 350)); // 409 x 200 units at 7 and 14
-    QCOMPARE(DialogPixelSize({6, 13}), QSize(614, 325)); // 613.5 rounds up
-    QCOMPARE(DialogPixelSize({5, 11}), QSize(511, 275)); // 511.25 rounds down
-    QCOMPARE(UnitsToPixels(2, 6, 8), 2);                 // 1.5
-    QCOMPARE(UnitsToPixels(1, 5, 4), 1);                 // 1.25
-    QCOMPARE(UnitsToPixels(3, 5, 4), 4);                 // 3.75
+    QCOMPARE(DialogPixelSize({4, 8}), QSize(DialogWidthDu(), DialogHeightDu())); // a pixel a unit
+    QCOMPARE(UnitsToPixels(409, 6, 4), 614);                                     // 613.5 rounds up
+    QCOMPARE(UnitsToPixels(409, 5, 4), 511);                                     // 511.25 rounds down
+    QCOMPARE(UnitsToPixels(200, 13, 8), 325);
+    QCOMPARE(UnitsToPixels(2, 6, 8), 2); // 1.5
+    QCOMPARE(UnitsToPixels(1, 5, 4), 1); // 1.25
+    QCOMPARE(UnitsToPixels(3, 5, 4), 4); // 3.75
 
     // Each edge is rounded on its own, so controls that meet in dialog units
     // meet in pixels too, at any font.

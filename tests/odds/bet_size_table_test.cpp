@@ -1,6 +1,6 @@
 #include "common/generator.h"
 #include "common/recording_platform.h"
-#include "odds/equity_trainer.h"
+#include "odds/odds_trainer.h"
 
 #include <gtest/gtest.h>
 
@@ -124,14 +124,14 @@ INSTANTIATE_TEST_SUITE_P(Edges, OddsCallExpectedTest,
 struct DrawCase {
     const char* name;
     OddsValue value;
-    std::uint32_t sleepMs;
+    std::uint32_t pauseMs;
     int least;
     int most;
 };
 
 void PrintTo(const DrawCase& c, std::ostream* os)
 {
-    *os << c.name << ": pause " << c.sleepMs << " ms, " << c.least << " to " << c.most;
+    *os << c.name << ": pause " << c.pauseMs << " ms, " << c.least << " to " << c.most;
 }
 
 class DrawOddsValueTest : public ::testing::TestWithParam<DrawCase> {};
@@ -148,10 +148,10 @@ TEST_P(DrawOddsValueTest, PausesThenDrawsFromTheClockAlone)
         other.srand(start * 7919u);
         const int value = DrawOddsValue(platform, c.value);
         EXPECT_EQ(DrawOddsValue(other, c.value), value) << "start " << start;
-        EXPECT_EQ(platform.sleptMs(), c.sleepMs);
-        EXPECT_EQ(platform.Ticks(), start + c.sleepMs);
+        EXPECT_EQ(platform.sleptMs(), c.pauseMs);
+        EXPECT_EQ(platform.Ticks(), start + c.pauseMs);
         Generator expected;
-        expected.srand(start + c.sleepMs);
+        expected.srand(start + c.pauseMs);
         expected.rand();
         EXPECT_EQ(platform.rand(), expected.rand()) << "start " << start;
     }

@@ -4,15 +4,17 @@
 // slot by the eleventh Start/Next press.  Each case here runs on both
 // panels; where they differ (the shared clock, the guard on odd times,
 // what a situation looks like) the case says how.
-#include "common/control_ids.h"
 #include "common/situation_timing.h"
+#include "odds/odds_panel.h"
 #include "preflop/preflop_catalogue.h"
+#include "preflop/preflop_panel.h"
 #include "scores/highscore_file.h"
 #include "support/cards.h"
 #include "support/preflop_draws.h"
 #include "support/program_fixture.h"
 #include "support/tournament_texts.h"
 #include "support/trainer_state_access.h"
+#include "tournament/tournament_panel.h"
 
 #include <gtest/gtest.h>
 
@@ -41,15 +43,15 @@ protected:
     explicit TimedQuiz(Panel panel) : panel_(panel) {}
 
     bool preflop() const { return panel_ == Panel::Preflop; }
-    int StartButton() const { return preflop() ? kPreflopStart : kTourStart; }
-    int ResetButton() const { return preflop() ? kPreflopReset : kTourReset; }
-    int TextBox() const { return preflop() ? kPreflopTextBox : kTourTextBox; }
-    int ScoreBox() const { return preflop() ? kPreflopScoreBox : kTourScoreBox; }
+    int StartButton() const { return preflop() ? kPreflopStart : kTournamentStart; }
+    int ResetButton() const { return preflop() ? kPreflopReset : kTournamentReset; }
+    int TextBox() const { return preflop() ? kPreflopTextBox : kTournamentTextBox; }
+    int ScoreBox() const { return preflop() ? kPreflopScoreBox : kTournamentScoreBox; }
     int Slot() const { return preflop() ? 4 : 5; }
     std::vector<int> AnswerButtons() const
     {
         if (!preflop())
-            return {kTourPush, kTourFold};
+            return {kTournamentPush, kTournamentFold};
         return {kPreflopOpen,
                 kPreflopFold,
                 kPreflopCall,
@@ -79,6 +81,7 @@ protected:
         return preflop() ? trainers.situationStart.situationStartTick : trainers.tournament.startTick();
     }
     std::int32_t SituationCount() { return SituationCountField(); }
+    velmo::TimedQuiz& Quiz() { return preflop() ? trainers.preflop.quiz() : trainers.tournament.quiz(); }
     std::int32_t AnswerCount() { return AnswerCountField(); }
 
     // The situation's key: the preflop answer code, or the tournament group.
@@ -91,14 +94,14 @@ protected:
     int RightButton() const
     {
         if (!preflop())
-            return Key() <= 4 ? kTourPush : kTourFold;
+            return Key() <= 4 ? kTournamentPush : kTournamentFold;
         EXPECT_GE(Key(), 1) << "no situation on show";
         return AnswerButtons()[static_cast<std::size_t>(std::max(Key(), 1) - 1)];
     }
     int WrongButton() const
     {
         if (!preflop())
-            return RightButton() == kTourPush ? kTourFold : kTourPush;
+            return RightButton() == kTournamentPush ? kTournamentFold : kTournamentPush;
         return AnswerButtons()[static_cast<std::size_t>(std::max(Key(), 1) % 7)];
     }
 
@@ -216,6 +219,30 @@ TEST_P(TimedQuizTest, OnlyTheFirstAnswerToASituationIsJudged)
     EXPECT_EQ(Score(), 9);
     EXPECT_EQ(platform.effects().size(), effects); // nothing shown either
     EXPECT_EQ(AnswerCount(), 3);
+}
+
+// What an observer hears: each judged answer with the score after it (the
+// answers the gate stops are not judged), and each offer at a session's end.
+TEST_P(TimedQuizTest, AnObserverHearsEachJudgedAnswerAndEachOffer)
+{
+    struct Log : QuizObserver {
+        std::vector<std::string> heard;
+        void AnswerJudged(int slot, bool right, std::int32_t score) override
+        {
+            heard.push_back(std::to_string(slot) + (right ? " right " : " wrong ") + std::to_string(score));
+        }
+        void SessionEnded(int slot, std::int32_t score) override
+        {
+            heard.push_back(std::to_string(slot) + " ended " + std::to_string(score));
+        }
+    } log;
+    Quiz().Observe(log);
+    AnswerAt(Start(), 500, true);
+    Press(WrongButton());
+    AnswerAt(Start(), 500, false);
+    StartUntil(11);
+    const std::string slot = std::to_string(Slot());
+    EXPECT_EQ(log.heard, (std::vector<std::string>{slot + " right 9", slot + " wrong 8", slot + " ended 8"}));
 }
 
 // Before any situation every button is wrong (the gate is opened again by

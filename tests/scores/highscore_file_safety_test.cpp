@@ -2,8 +2,9 @@
 // link loops, folders closed to new files, kills in mid-rewrite, and the
 // permission bits and owner the player set.
 #include "common/recording_platform.h"
+#include "preflop/preflop_panel.h"
 #include "scores/highscore_file.h"
-#include "scores/scores_panel.h"
+#include "scores/scores_trainer.h"
 #include "support/child_process.h"
 #include "support/faulty_file_system.h"
 #include "support/highscore_format.h"
@@ -72,7 +73,7 @@ TEST_F(HighscoreFileSafety, SymbolicLinkLoopIsGoneAndStaysALoop)
     fs::create_symlink(kHighscoreFileName, kHighscoreFileName);
     EnsureHighscoreFile(files);
     EXPECT_EQ(UpdateHighscore(platform, slots::kPreflop, 5).outcome, HighscoreOutcome::FileMissing);
-    ScoresPanel(platform).Reset();
+    ScoresTrainer(platform).Reset();
     ASSERT_EQ(platform.MessageCount(), 2);
     EXPECT_EQ(platform.LastMessage()->text, kHighscoreGone);
     ASSERT_TRUE(fs::is_symlink(kHighscoreFileName));
@@ -185,7 +186,7 @@ TEST_F(HighscoreFileSafety, FolderClosedToNewFilesIsRewrittenInPlace)
 
     EXPECT_EQ(UpdateHighscore(platform, slots::kPreflop, 99).outcome, HighscoreOutcome::NewHighscore);
     EXPECT_EQ(ReadFile(kHighscoreFileName), "1 2 3 4 99 6 7 8 9 10 ");
-    ScoresPanel panel(platform);
+    ScoresTrainer panel(platform);
     panel.Highscores();
     EXPECT_EQ(ReadFile(kHighscoreFileName), "1 2 3 4 99 6 7 8 140 10 ");
     panel.Reset();
@@ -195,7 +196,7 @@ TEST_F(HighscoreFileSafety, FolderClosedToNewFilesIsRewrittenInPlace)
     // A write that fails part-way leaves the file as it was.
     WriteFile(kHighscoreFileName, kStored);
     files.FailWritesAfter(9);
-    EXPECT_EQ(UpdateHighscore(platform, slots::kPreflop, 99).outcome, HighscoreOutcome::FileMissing);
+    EXPECT_EQ(UpdateHighscore(platform, slots::kPreflop, 99).outcome, HighscoreOutcome::WriteFailed);
     EXPECT_EQ(ReadFile(kHighscoreFileName), kStored);
 }
 
@@ -235,7 +236,7 @@ TEST_F(HighscoreFileSafety, RewriteKeepsModeAndOwner)
     ASSERT_EQ(::chmod(kHighscoreFileName, 0604), 0);
     const bool chowned = ::chown(kHighscoreFileName, 4321, 8765) == 0; // only where we may
     EXPECT_EQ(UpdateHighscore(platform, slots::kPreflop, 99).outcome, HighscoreOutcome::NewHighscore);
-    ScoresPanel(platform).Reset();
+    ScoresTrainer(platform).Reset();
     struct stat st {};
     ASSERT_EQ(::stat(kHighscoreFileName, &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0604u);
@@ -254,7 +255,7 @@ TEST_F(HighscoreFileSafety, KillsInMidRewriteLeaveNoTemporaryAfterStartUp)
             FaultyFileSystem own;
             RecordingPlatform program(own, kDefaultStartTick);
             for (std::int32_t score = 1;; ++score) {
-                ScoresPanel(program).Reset();
+                ScoresTrainer(program).Reset();
                 UpdateHighscore(program, slots::kPreflop, score);
                 if (score == 1)
                     self.Ready();
@@ -307,7 +308,7 @@ TEST_F(HighscoreFileSafety, LockHeldByAHungProgramIsWaitedForOnlyBriefly)
     ASSERT_TRUE(hung.WaitUntilReady(5s));
     RealFileSystem impatient(std::chrono::milliseconds(50));
     RecordingPlatform program(impatient, 100000);
-    EXPECT_EQ(UpdateHighscore(program, slots::kPreflop, 99).outcome, HighscoreOutcome::FileMissing);
+    EXPECT_EQ(UpdateHighscore(program, slots::kPreflop, 99).outcome, HighscoreOutcome::LockTimedOut);
     EXPECT_FALSE(WriteHighscoreValues(impatient, HighscoreSlots{}));
     EXPECT_EQ(program.sleptMs(), 0u) << "the wait is the file system's own, not the trainers' clock";
     EXPECT_EQ(ReadFile(kHighscoreFileName), kStored);

@@ -1,7 +1,12 @@
 #include "common/recording_platform.h"
+#include "odds/odds_panel.h"
+#include "preflop/preflop_panel.h"
 #include "scores/highscore_file.h"
+#include "selfcheck/patience_panel.h"
+#include "selfcheck/range_panel.h"
 #include "support/faulty_file_system.h"
 #include "support/temp_work_dir.h"
+#include "tournament/tournament_panel.h"
 
 #include <gtest/gtest.h>
 
@@ -186,7 +191,7 @@ TEST_F(HighscoreFile, FailedRewriteKeepsTheOldFileAndIsNoHighscore)
     for (std::size_t bytes : {0u, 3u, 19u}) {
         files.FailWritesAfter(bytes);
         const HighscoreResult result = UpdateHighscore(platform, slots::kPreflop, 99);
-        EXPECT_EQ(result.outcome, HighscoreOutcome::FileMissing) << "after " << bytes << " bytes";
+        EXPECT_EQ(result.outcome, HighscoreOutcome::WriteFailed) << "after " << bytes << " bytes";
         EXPECT_EQ(platform.LastMessage()->text, "Highscore list gone?");
         EXPECT_EQ(ReadFile(kHighscoreFileName), "1 2 3 4 5 6 7 8 9 10 ");
         EXPECT_EQ(TempFilesLeft(), 0);

@@ -1,5 +1,7 @@
 #include "common/recording_platform.h"
 #include "scores/highscore_file.h"
+#include "selfcheck/patience_panel.h"
+#include "selfcheck/range_panel.h"
 #include "support/faulty_file_system.h"
 #include "support/temp_work_dir.h"
 

@@ -1,10 +1,12 @@
 // Two programs started from one folder share "studs1.txt" and
 // "Highscores.txt": each must show its own numbers, and no announced
 // highscore may be wiped out by the other's rewrite.
+#include "preflop/preflop_panel.h"
 #include "scores/highscore_file.h"
 #include "support/child_process.h"
 #include "support/temp_work_dir.h"
 #include "support/two_program_work.h"
+#include "tournament/tournament_panel.h"
 
 #include <gtest/gtest.h>
 

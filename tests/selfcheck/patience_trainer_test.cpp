@@ -1,5 +1,5 @@
-#include "common/control_ids.h"
 #include "common/number_to_text.h"
+#include "selfcheck/patience_panel.h"
 #include "support/highscore_slots.h"
 #include "support/program_fixture.h"
 #include "support/trainer_state_access.h"

@@ -1,13 +1,18 @@
-#include "common/control_ids.h"
+#include "odds/odds_panel.h"
+#include "preflop/preflop_panel.h"
 #include "scores/highscore_file.h"
+#include "scores/scores_panel.h"
+#include "selfcheck/tilt_panel.h"
 #include "shell/dialog_layout.h"
 #include "shell/event_table.h"
 #include "shell/help_texts.h"
 #include "shell/panels.h"
 #include "support/program_fixture.h"
+#include "tournament/tournament_panel.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <set>
 #include <string>
@@ -41,6 +46,7 @@ TEST(EventTable, MapsEveryButtonOnceAndNoBox)
 TEST(Panels, EachRowHoldsTogether)
 {
     std::set<int> slotsTaken;
+    std::set<int> idsTaken;
     std::set<std::string_view> boxNames;
     for (const PanelRow& panel : Panels()) {
         ASSERT_FALSE(panel.controls.empty());
@@ -48,6 +54,7 @@ TEST(Panels, EachRowHoldsTogether)
         for (const ControlSpec& row : panel.controls.subspan(1))
             EXPECT_NE(row.kind, ControlKind::GroupBox) << panel.caption() << ": a second group box";
         for (const ControlSpec& row : panel.controls) {
+            EXPECT_TRUE(row.id == 0 || idsTaken.insert(row.id).second) << row.id << " stands in two places";
             if (IsTextBox(row.id))
                 EXPECT_TRUE(!row.boxName.empty() && boxNames.insert(row.boxName).second) << row.id;
             else
@@ -64,10 +71,27 @@ TEST(Panels, EachRowHoldsTogether)
         }
     }
     EXPECT_EQ(PanelOf(ids::kOddsScoreBox)->caption(), "RE/Odds");
-    EXPECT_EQ(AccessibleName(*FindControl(ids::kTourFold)), "Fold, Tournaments");
+    EXPECT_EQ(AccessibleName(*FindControl(ids::kTournamentFold)), "Fold, Tournaments");
     EXPECT_EQ(FindEvent(ids::kPreflopStart)->panel->scoreSlot, 4);
     EXPECT_EQ(FindEvent(ids::kScoresHighscores)->panel->scoreSlot, 8);
     EXPECT_FALSE(FindEvent(ids::kTiltStart)->panel->scoreSlot.has_value());
+}
+
+// The rows give the dialog its size: every row inside it, the rightmost and
+// the lowest with the 7 units of margin the rows keep at the top left; the
+// program's first eight panels make it 409 x 200.
+TEST(DialogLayout, TakesItsSizeFromTheRows)
+{
+    int right = 0, bottom = 0;
+    for (const ControlSpec& row : DialogControls()) {
+        EXPECT_TRUE(row.x >= 7 && row.y >= 7) << AccessibleName(row);
+        right = std::max(right, row.x + row.width);
+        bottom = std::max(bottom, row.y + row.height);
+    }
+    EXPECT_EQ(DialogWidthDu(), right + 7);
+    EXPECT_EQ(DialogHeightDu(), bottom + 7);
+    EXPECT_GE(DialogWidthDu(), 409);
+    EXPECT_GE(DialogHeightDu(), 200);
 }
 
 // The tab order of the program's first eight panels, from Manual Range
@@ -108,7 +132,7 @@ TEST_P(HelpButtons, ShowTheirPanelsTextCaptionedVelmorandineAndChangeNothing)
     EXPECT_EQ(ReadFile(kHighscoreFileName), before);
 }
 
-// Each case is named for its panel: "Tilt Sensor" gives TiltSensor.
+// Each case is named for its panel: "Tilt Sensor" gives TiltTrainer.
 std::string PanelName(const ::testing::TestParamInfo<int>& info)
 {
     std::string name;

@@ -9,10 +9,11 @@
 // clock and on files kept in memory, so the run takes the same course on
 // every machine and no disk slows it down; the real working directory must
 // stay empty throughout.
-#include "common/control_ids.h"
 #include "common/in_memory_file_system.h"
 #include "common/number_to_text.h"
 #include "scores/highscore_file.h"
+#include "scores/scores_panel.h"
+#include "selfcheck/range_panel.h"
 #include "shell/dialog_layout.h"
 #include "shell/event_table.h"
 #include "shell/help_texts.h"

@@ -3,8 +3,10 @@
 #include "common/file_system.h"
 #include "common/number_to_text.h"
 #include "common/recording_platform.h"
+#include "preflop/preflop_panel.h"
 #include "scores/highscore_file.h"
-#include "scores/scores_panel.h"
+#include "scores/scores_trainer.h"
+#include "tournament/tournament_panel.h"
 
 #include <string>
 
@@ -34,7 +36,7 @@ int OfferRisingScores(int k, int offers)
         faults += !before || before->slots[static_cast<std::size_t>(slot)] != score - 1;
         faults += UpdateHighscore(program, slot, score).outcome != HighscoreOutcome::NewHighscore;
         if (k == 1 && score % 10 == 0)
-            ScoresPanel(program).Highscores(); // reads, sums and rewrites the whole list
+            ScoresTrainer(program).Highscores(); // reads, sums and rewrites the whole list
     }
     return faults + program.MessageCount();
 }

@@ -1,4 +1,5 @@
 #include "support/tournament_texts.h"
+#include "tournament/tournament_draw.h"
 #include "tournament/tournament_tables.h"
 
 #include "common/generator.h"
@@ -181,8 +182,8 @@ TEST(TournamentTables, GroupSevenIsGroupSixWithEightEntriesChanged)
 TEST(TournamentTables, AnswerKey)
 {
     for (int group = -1; group <= 8; ++group) {
-        EXPECT_EQ(IsPushGroup(group), group >= 1 && group <= 4) << "group " << group;
-        EXPECT_EQ(IsFoldGroup(group), group >= 5 && group <= 7) << "group " << group;
+        EXPECT_EQ(GroupExpects(group, TournamentAnswer::Push), group >= 1 && group <= 4) << "group " << group;
+        EXPECT_EQ(GroupExpects(group, TournamentAnswer::Fold), group >= 5 && group <= 7) << "group " << group;
     }
 }
 

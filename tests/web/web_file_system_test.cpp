@@ -40,7 +40,7 @@ TEST(WebFileSystem, SharesTheStorageWithOtherTabs)
     EXPECT_FALSE(files.Rewrite("f", "x"));
     storage.refuseWrites = false;
     storage.locked.insert("f"); // another tab holds it past the wait
-    EXPECT_EQ(files.Update("f", append), UpdateOutcome::Unreadable);
+    EXPECT_EQ(files.Update("f", append), UpdateOutcome::LockTimedOut);
     EXPECT_FALSE(files.Rewrite("f", "x"));
     storage.locked.clear();
     EXPECT_TRUE(files.Rewrite("f", "x"));

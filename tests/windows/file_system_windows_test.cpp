@@ -5,11 +5,13 @@
 #include "common/number_to_text.h" // kScratchFileName
 #include "common/recording_platform.h"
 #include "common/windows_api.h"
+#include "preflop/preflop_panel.h"
 #include "scores/highscore_file.h"
-#include "scores/scores_panel.h"
+#include "scores/scores_trainer.h"
 #include "support/highscore_format.h"
 #include "support/temp_work_dir.h"
 #include "support/two_program_work.h"
+#include "tournament/tournament_panel.h"
 #include "windows/second_program.h"
 
 #include <gtest/gtest.h>
@@ -82,7 +84,7 @@ TEST(WindowsTwoPrograms, LockHeldByTheOtherIsWaitedForOnlyBriefly)
     RealFileSystem impatient(std::chrono::milliseconds(50));
     RecordingPlatform program(impatient, 100000);
     const auto started = std::chrono::steady_clock::now();
-    EXPECT_EQ(UpdateHighscore(program, slots::kPreflop, 99).outcome, HighscoreOutcome::FileMissing);
+    EXPECT_EQ(UpdateHighscore(program, slots::kPreflop, 99).outcome, HighscoreOutcome::LockTimedOut);
     EXPECT_LT(std::chrono::steady_clock::now() - started, 1s);
     EXPECT_EQ(ReadFile(kHighscoreFileName), kStored);
     EXPECT_EQ(holder.Wait(30s), 0);
@@ -161,7 +163,7 @@ TEST_F(WindowsFileSystem, ReadOnlyFileIsNeitherReplacedNorChanged)
     WriteFile(kHighscoreFileName, kStored);
     ASSERT_TRUE(::SetFileAttributesA(kHighscoreFileName, FILE_ATTRIBUTE_READONLY));
     RecordingPlatform program(files, 100000);
-    EXPECT_EQ(UpdateHighscore(program, slots::kPreflop, 99).outcome, HighscoreOutcome::FileMissing);
+    EXPECT_EQ(UpdateHighscore(program, slots::kPreflop, 99).outcome, HighscoreOutcome::WriteFailed);
     EXPECT_EQ(ReadFile(kHighscoreFileName), kStored);
     EXPECT_NE(::GetFileAttributesA(kHighscoreFileName) & FILE_ATTRIBUTE_READONLY, 0u);
     ::SetFileAttributesA(kHighscoreFileName, FILE_ATTRIBUTE_NORMAL);

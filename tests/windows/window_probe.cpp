@@ -175,7 +175,7 @@ int Layout(HWND dialog)
 
     RECT client{};
     ::GetClientRect(dialog, &client);
-    RECT size{0, 0, velmo::kDialogWidthDu, velmo::kDialogHeightDu};
+    RECT size{0, 0, velmo::DialogWidthDu(), velmo::DialogHeightDu()};
     ::MapDialogRect(reference, &size);
     if (!::EqualRect(&client, &size))
         fault("client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom));

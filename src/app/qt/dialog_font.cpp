@@ -34,7 +34,7 @@ int UnitsToPixels(int units, int base, int divisor)
 
 QSize DialogPixelSize(BaseUnits units)
 {
-    return {UnitsToPixels(kDialogWidthDu, units.x, 4), UnitsToPixels(kDialogHeightDu, units.y, 8)};
+    return {UnitsToPixels(DialogWidthDu(), units.x, 4), UnitsToPixels(DialogHeightDu(), units.y, 8)};
 }
 
 QFont FittingDialogFont(const QFont& desktop, const QRect& area, const QMargins& frame, const QPaintDevice* device)

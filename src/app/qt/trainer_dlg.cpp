@@ -3,7 +3,7 @@
 #include "app/qt/dialog_group_box.h"
 #include "app/qt/program_icon.h"
 #include "app/qt/window_platform.h"
-#include "common/control_ids.h"
+#include "selfcheck/range_panel.h"
 #include "shell/event_table.h"
 #include "shell/trainer_set.h"
 #include "velmo_names.h"

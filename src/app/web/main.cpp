@@ -66,7 +66,7 @@ std::ptrdiff_t PanelIndex(const ControlSpec& row)
 std::string LayoutJson()
 {
     std::ostringstream json;
-    json << "{\"width\":" << kDialogWidthDu << ",\"height\":" << kDialogHeightDu << ",\"controls\":[";
+    json << "{\"width\":" << DialogWidthDu() << ",\"height\":" << DialogHeightDu() << ",\"controls\":[";
     const char* separator = "";
     for (const ControlSpec& row : DialogControls()) {
         json << separator << "{\"id\":" << row.id << ",\"kind\":\"" << KindName(row.kind)

@@ -1,6 +1,7 @@
 #include "app/web/score_import.h"
 
 #include "scores/highscore_file.h"
+#include "scores/scores_panel.h"
 #include "shell/panels.h"
 
 #include <sstream>
@@ -34,7 +35,7 @@ std::string SlotName(int slot)
 {
     for (const PanelRow& panel : Panels())
         if (panel.scoreSlot == slot)
-            return std::string(panel.caption()) + (slot == slots::kCombined ? " (best total)" : "");
+            return std::string(panel.caption()) + (slot == slots::kScores ? " (best total)" : "");
     return "Slot " + std::to_string(slot);
 }
 
@@ -92,6 +93,7 @@ std::string LoadScores(FileSystem& files, std::string_view bytes)
     case UpdateOutcome::Unchanged:
         return "No score in this file beats the one kept here." + std::string(kNothingChanged);
     case UpdateOutcome::Unreadable:
+    case UpdateOutcome::LockTimedOut:
     case UpdateOutcome::WriteFailed: break;
     }
     return std::string(kHighscoreGone) + std::string(kNothingChanged);

@@ -64,8 +64,8 @@ DialogTemplate::DialogTemplate(DWORD style, WORD fontPoints)
     out.Word(static_cast<WORD>(controls.size()));
     out.Word(0); // x, y: where the system puts a dialog without DS_CENTER
     out.Word(0);
-    out.Word(kDialogWidthDu);
-    out.Word(kDialogHeightDu);
+    out.Word(DialogWidthDu());
+    out.Word(DialogHeightDu());
     out.Word(0); // no menu
     out.Word(0); // the predefined dialog class
     out.Text(kDialogCaption);

@@ -2,27 +2,41 @@
 // it, in its tab order and with its name; the keys; no accessibility
 // violation; the browser's zoom; and how it looks at 1x, 2x and in dark mode.
 import assert from 'node:assert/strict';
-import { mkdirSync, readFileSync } from 'node:fs';
+import { mkdirSync, readdirSync, readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { after, before, test } from 'node:test';
 import { launch, openPage, startServer } from './harness.mjs';
 
 const source = (path) => readFileSync(new URL(`../../../${path}`, import.meta.url), 'utf8');
 
-// The layout table read from its source, apart from the program's own copy.
+// The layout table read from its sources, apart from the program's own copy:
+// the panels in the order the shell lists them, each one's ids and rows from
+// the files beside its trainer, and the dialog's size in dialog units from
+// the rows' extent and the margin they keep at the top left.
 function layoutTable() {
-  const ids = Object.fromEntries([...source('src/common/control_ids.h').matchAll(/(k\w+) = (\d+);/g)]
+  const src = new URL('../../../src/', import.meta.url);
+  const texts = readdirSync(src, { withFileTypes: true }).filter((entry) => entry.isDirectory())
+    .flatMap(({ name }) => readdirSync(new URL(`${name}/`, src)).filter((file) => /_panel\.(h|cpp)$/.test(file))
+      .map((file) => source(`src/${name}/${file}`)));
+  const ids = Object.fromEntries(texts.flatMap((text) => [...text.matchAll(/(k\w+) = (\d+);/g)])
     .map(([, name, id]) => [name, Number(id)]));
+  const panels = [...source('src/shell/panels.cpp').matchAll(/^ +(\w+Panel)\(\),/gm)]
+    .map(([, builder]) => texts.find((text) => text.includes(`const PanelRow& ${builder}()\n{`)));
   const kinds = { Button: 'BUTTON', LineEdit: 'INPUT', MultiLineEdit: 'TEXTAREA' };
-  const rows = [...source('src/shell/panels.cpp').matchAll(
+  const rows = [...panels.join('\n').matchAll(
     /\{(\w+), K::(\w+), "([^"]*)", (\d+), (\d+), (\d+), (\d+)(?:, "([^"]*)")?/g)];
-  return rows.filter(([, id]) => id !== '0').map((row) => {
+  const table = rows.filter(([, id]) => id !== '0').map((row) => {
     const [, id, kind, caption, x, y, width, height, boxName] = row;
     // A button's panel is the group box listed last before it.
     const panel = rows.slice(0, rows.indexOf(row)).reverse().find(([, , k]) => k === 'GroupBox')[3];
     return { id: ids[id], tag: kinds[kind], x: +x, y: +y, width: +width, height: +height,
       name: kind === 'Button' ? `${caption}, ${panel}` : boxName };
   });
+  const extent = (place, size) => Math.max(...rows.map((row) => +row[place] + +row[size]))
+    + Math.min(...rows.map((row) => +row[place]));
+  table.width = extent(4, 6);
+  table.height = extent(5, 7);
+  return table;
 }
 
 let server;
@@ -39,7 +53,7 @@ test('at 1280x800 with a mouse every control stands where the layout table puts 
   // The table read from the source has a row for every control the page shows.
   assert.equal(table.length, await page.locator('#dialog button, #dialog input, #dialog textarea').count());
   const dialog = await page.locator('#dialog').boundingBox();
-  const unit = { x: dialog.width / 409, y: dialog.height / 200 };
+  const unit = { x: dialog.width / table.width, y: dialog.height / table.height };
   for (const row of table) {
     const control = page.locator(`#control${row.id}`);
     const [tag, name, box] = await Promise.all([control.evaluate((e) => e.tagName),

@@ -1,8 +1,9 @@
-#include "common/control_ids.h"
 #include "common/file_system.h"
 #include "common/recording_platform.h"
 #include "scores/highscore_file.h"
 #include "scores/scores_panel.h"
+#include "scores/scores_trainer.h"
+#include "selfcheck/patience_panel.h"
 #include "support/program_fixture.h"
 #include "support/temp_work_dir.h"
 
@@ -19,12 +20,12 @@ namespace fs = std::filesystem;
 
 constexpr const char* kTenZeros = "0 0 0 0 0 0 0 0 0 0 ";
 
-class ScoresPanelTest : public ProgramFixture {
+class ScoresTrainerTest : public ProgramFixture {
 protected:
     std::string FileText() const { return ReadFile(kHighscoreFileName); }
 };
 
-TEST_F(ScoresPanelTest, FreshFileShowsZero)
+TEST_F(ScoresTrainerTest, FreshFileShowsZero)
 {
     Press(ids::kScoresHighscores);
     EXPECT_EQ(Box(ids::kScoresTotalBox), "0");
@@ -44,7 +45,7 @@ void PrintTo(const TotalCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class ScoresTotal : public ScoresPanelTest, public ::testing::WithParamInterface<TotalCase> {};
+class ScoresTotal : public ScoresTrainerTest, public ::testing::WithParamInterface<TotalCase> {};
 
 TEST_P(ScoresTotal, ShowsTheTotalAndRewritesTheFile)
 {
@@ -76,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "-2147483648 -1 0 0 0 0 0 0 -2147483648 0 "}),
     [](const ::testing::TestParamInfo<TotalCase>& info) { return std::string(info.param.name); });
 
-TEST_F(ScoresPanelTest, TwiceInARowGivesTheSame)
+TEST_F(ScoresTrainerTest, TwiceInARowGivesTheSame)
 {
     WriteFile(kHighscoreFileName, "12 30 0 2 25 40 0 0 0 0 ");
     Press(ids::kScoresHighscores);
@@ -87,7 +88,7 @@ TEST_F(ScoresPanelTest, TwiceInARowGivesTheSame)
     EXPECT_EQ(FileText(), file);
 }
 
-TEST_F(ScoresPanelTest, ResetWipesEverySlotWithoutAsking)
+TEST_F(ScoresTrainerTest, ResetWipesEverySlotWithoutAsking)
 {
     WriteFile(kHighscoreFileName, "12 30 1 2 25 40 3 4 109 5 ");
     Press(ids::kScoresReset);
@@ -99,7 +100,7 @@ TEST_F(ScoresPanelTest, ResetWipesEverySlotWithoutAsking)
     EXPECT_EQ(FileText(), kTenZeros);
 }
 
-TEST_F(ScoresPanelTest, AfterResetAnyPositiveScoreIsANewHighscore)
+TEST_F(ScoresTrainerTest, AfterResetAnyPositiveScoreIsANewHighscore)
 {
     WriteFile(kHighscoreFileName, "0 0 0 100 0 0 0 0 0 0 ");
     Press(ids::kPatienceHit);
@@ -108,7 +109,7 @@ TEST_F(ScoresPanelTest, AfterResetAnyPositiveScoreIsANewHighscore)
     EXPECT_EQ(Box(ids::kPatiencePointsBox), "Highscore! 0");
 }
 
-TEST_F(ScoresPanelTest, MissingFileShowsTheMessageOnly)
+TEST_F(ScoresTrainerTest, MissingFileShowsTheMessageOnly)
 {
     WriteFile(kHighscoreFileName, "12 30 0 2 25 40 0 0 0 0 ");
     Press(ids::kScoresHighscores);
@@ -125,7 +126,7 @@ TEST_F(ScoresPanelTest, MissingFileShowsTheMessageOnly)
     EXPECT_EQ(Box(ids::kScoresTotalBox), "0");
 }
 
-TEST_F(ScoresPanelTest, DirectoryInThePlace)
+TEST_F(ScoresTrainerTest, DirectoryInThePlace)
 {
     Press(ids::kScoresHighscores);
     fs::remove(kHighscoreFileName);
@@ -139,7 +140,7 @@ TEST_F(ScoresPanelTest, DirectoryInThePlace)
     EXPECT_TRUE(fs::is_directory(kHighscoreFileName));
 }
 
-TEST_F(ScoresPanelTest, ResetThatCannotWriteLeavesTheBox)
+TEST_F(ScoresTrainerTest, ResetThatCannotWriteLeavesTheBox)
 {
     WriteFile(kHighscoreFileName, "12 30 0 2 25 40 0 0 0 0 ");
     Press(ids::kScoresHighscores);
@@ -150,7 +151,7 @@ TEST_F(ScoresPanelTest, ResetThatCannotWriteLeavesTheBox)
     EXPECT_EQ(FileText(), "12 30 0 2 25 40 0 0 109 0 ");
 }
 
-TEST_F(ScoresPanelTest, FailedRewriteKeepsTheFile)
+TEST_F(ScoresTrainerTest, FailedRewriteKeepsTheFile)
 {
     WriteFile(kHighscoreFileName, "12 30 0 2 25 40 0 0 0 0 ");
     files.FailWritesAfter(0);
@@ -162,13 +163,13 @@ TEST_F(ScoresPanelTest, FailedRewriteKeepsTheFile)
     EXPECT_EQ(Box(ids::kScoresTotalBox), "Quorvix file problem 1");
 }
 
-TEST(ScoresPanelReadOnly, TotalIsShownAfterTheMessage)
+TEST(ScoresTrainerReadOnly, TotalIsShownAfterTheMessage)
 {
     TempWorkDir dir;
     FaultyFileSystem files; // only the highscore file refuses: the scratch file still works
     files.RefuseWritesTo(kHighscoreFileName);
     RecordingPlatform platform(files, 100000);
-    ScoresPanel panel(platform);
+    ScoresTrainer panel(platform);
     WriteFile(kHighscoreFileName, "12 30 0 2 25 40 0 0 0 0 ");
 
     panel.Highscores();

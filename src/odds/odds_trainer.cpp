@@ -1,11 +1,10 @@
-#include "odds/equity_trainer.h"
+#include "odds/odds_trainer.h"
 
-#include "common/control_ids.h"
 #include "common/number_to_text.h"
 #include "common/platform.h"
-#include "common/saturating_arithmetic.h"
 #include "common/situation_timing.h"
 #include "odds/bet_size_table.h"
+#include "odds/odds_panel.h"
 #include "scores/highscore_file.h"
 
 #include <iterator>
@@ -25,7 +24,7 @@ constexpr const char* kSlowSuffix = ", SLOW!";
 constexpr const char* kIncorrect = "That is incorrect.";
 
 struct DrawRule {
-    std::uint32_t sleepMs;
+    std::uint32_t pauseMs;
     int range;
     int offset;
 };
@@ -51,7 +50,7 @@ int DrawOddsValue(Platform& platform, OddsValue value)
     if (index < 0 || index >= static_cast<int>(std::size(kDrawRules)))
         return 0;
     const DrawRule& rule = kDrawRules[index];
-    platform.PauseAndReseed(rule.sleepMs);
+    platform.PauseAndReseed(rule.pauseMs);
     return platform.rand() % rule.range + rule.offset;
 }
 
@@ -82,16 +81,15 @@ bool OddsCallExpected(std::int32_t outs, std::int32_t streetsLeft, float fractio
     return hero >= RequiredEquityForFraction(fraction);
 }
 
-EquityTrainer::EquityTrainer(Platform& platform, SituationStartTick& situationStart)
-    : platform_(platform), situationStart_(situationStart)
+OddsTrainer::OddsTrainer(Platform& platform, SituationStartTick& situationStart)
+    : platform_(platform), situationStart_(situationStart),
+      quiz_(platform, slots::kOdds, {oddsSituationCount, oddsAnswerCount, oddsScore})
 {
 }
 
-void EquityTrainer::StartNext()
+void OddsTrainer::StartNext()
 {
-    oddsAnswerCount = 0;
-    oddsSituationCount = SaturatingAdd(oddsSituationCount, 1);
-    if (oddsSituationCount > kSituationsPerSession) {
+    if (!quiz_.NextSituation()) {
         EndSession();
         return;
     }
@@ -117,30 +115,26 @@ void EquityTrainer::StartNext()
                                                 ". Hero outs: " + outsText + ". Streets left: " + streetsText + ".");
 }
 
-void EquityTrainer::Fold()
+void OddsTrainer::Fold()
 {
     Judge(Answer::Fold);
 }
 
-void EquityTrainer::Call()
+void OddsTrainer::Call()
 {
     Judge(Answer::Call);
 }
 
-void EquityTrainer::Reset()
+void OddsTrainer::Reset()
 {
-    platform_.SetBoxText(ids::kOddsTextBox, "");
-    platform_.SetBoxText(ids::kOddsScoreBox, "");
-    oddsScore = 0;
-    oddsSituationCount = 0;
+    quiz_.Reset({ids::kOddsTextBox, ids::kOddsScoreBox});
 }
 
-void EquityTrainer::Judge(Answer given)
+void OddsTrainer::Judge(Answer given)
 {
-    oddsAnswerCount = SaturatingAdd(oddsAnswerCount, 1);
-    if (oddsAnswerCount >= 2)
+    if (!quiz_.PassGate())
         return;
-    if (oddsSituationCount > kSituationsPerSession) {
+    if (quiz_.SessionOver()) {
         platform_.SetBoxText(ids::kOddsTextBox, kSessionOver);
         return;
     }
@@ -153,7 +147,7 @@ void EquityTrainer::Judge(Answer given)
     std::string message(credited ? (given == Answer::Call ? kRightCall : kRightFold) : "");
     if (credited) {
         platform_.SetBoxText(ids::kOddsTextBox, message);
-        oddsScore = SaturatingAdd(oddsScore, 1);
+        quiz_.Add(1);
         ShowScore();
     }
 
@@ -161,34 +155,35 @@ void EquityTrainer::Judge(Answer given)
     if (elapsed > kSlowMs) {
         message += kSlowSuffix;
         platform_.SetBoxText(ids::kOddsTextBox, message);
-        oddsScore = SaturatingAdd(oddsScore, -3);
+        quiz_.Add(-3);
         ShowScore();
     }
     if (elapsed < kFastMs && credited) {
         platform_.SetBoxText(ids::kOddsTextBox, message);
-        oddsScore = SaturatingAdd(oddsScore, 1 + SpeedBonus(elapsed));
+        quiz_.Add(1 + SpeedBonus(elapsed));
         ShowScore();
     }
     if (!credited) {
         message = kIncorrect;
         platform_.SetBoxText(ids::kOddsTextBox, message);
-        oddsScore = SaturatingAdd(oddsScore, -2);
+        quiz_.Add(-2);
         ShowScore();
     }
+    quiz_.Judged(credited);
 }
 
-void EquityTrainer::EndSession()
+void OddsTrainer::EndSession()
 {
     platform_.SetBoxText(ids::kOddsTextBox, kSessionOver);
-    const HighscoreResult result = UpdateHighscore(platform_, slots::kOdds, oddsScore);
-    // A missing file or a failed rewrite has already been announced there.
+    const HighscoreResult result = quiz_.OfferScore();
+    // A file failure has already been announced there.
     if (result.outcome != HighscoreOutcome::NewHighscore)
         return;
     platform_.SetBoxText(ids::kOddsTextBox, "Session over. " + HighscoreText(platform_, result));
     platform_.SetBoxText(ids::kOddsScoreBox, "");
 }
 
-void EquityTrainer::ShowScore()
+void OddsTrainer::ShowScore()
 {
     platform_.SetBoxText(ids::kOddsScoreBox, Text(platform_, oddsScore));
 }

@@ -8,20 +8,19 @@ namespace velmo {
 
 class Platform;
 
-class FoldDrill {
+class FoldTrainer {
 public:
-    explicit FoldDrill(Platform& platform);
+    explicit FoldTrainer(Platform& platform);
 
-    void Fold();     // 1024
-    void CallOpen(); // 1021
+    void Fold();
+    void CallOpen();
 
     std::int32_t score() const { return foldScore; }
 
 private:
     void ShowScore();
 
-    // Tests set the score directly, to start one point from the 32-bit limit.
-    friend struct TrainerStateAccess;
+    friend struct TrainerStateAccess; // see tests/support/trainer_state_access.h
 
     Platform& platform_;
     std::int32_t foldScore = 0;

@@ -1,9 +1,9 @@
-#include "odds/fold_drill.h"
+#include "odds/fold_trainer.h"
 
-#include "common/control_ids.h"
 #include "common/number_to_text.h"
 #include "common/platform.h"
 #include "common/saturating_arithmetic.h"
+#include "odds/fold_panel.h"
 #include "odds/fold_situation_texts.h"
 
 namespace velmo {
@@ -18,9 +18,9 @@ constexpr int kDrawnPlaces = 6;
 
 } // namespace
 
-FoldDrill::FoldDrill(Platform& platform) : platform_(platform) {}
+FoldTrainer::FoldTrainer(Platform& platform) : platform_(platform) {}
 
-void FoldDrill::Fold()
+void FoldTrainer::Fold()
 {
     platform_.SetBoxText(ids::kFoldTextBox, "");
 
@@ -39,13 +39,13 @@ void FoldDrill::Fold()
     ShowScore();
 }
 
-void FoldDrill::CallOpen()
+void FoldTrainer::CallOpen()
 {
     foldScore = SaturatingAdd(foldScore, -4);
     ShowScore();
 }
 
-void FoldDrill::ShowScore()
+void FoldTrainer::ShowScore()
 {
     ShowNumber(platform_, ids::kFoldScoreBox, static_cast<float>(foldScore));
 }

@@ -8,16 +8,16 @@ namespace velmo {
 
 class Platform;
 
-class TiltSensor {
+class TiltTrainer {
 public:
     static constexpr std::int32_t kStartLevel = 225;
 
-    explicit TiltSensor(Platform& platform);
+    explicit TiltTrainer(Platform& platform);
 
-    void StartNext(); // 1007
-    void Yes();       // 1009
-    void No();        // 1010
-    void Reset();     // 1011
+    void StartNext();
+    void Yes();
+    void No();
+    void Reset();
 
     std::int32_t questionIndex() const { return tiltQuestionIndex; }
     std::int32_t answerCount() const { return tiltAnswerCount; }
@@ -26,9 +26,7 @@ public:
 private:
     void Answer(bool yes);
 
-    // Tests set the level, the question and the answer count directly, to
-    // start at any point of the questionnaire.
-    friend struct TrainerStateAccess;
+    friend struct TrainerStateAccess; // see tests/support/trainer_state_access.h
 
     Platform& platform_;
     std::int32_t tiltQuestionIndex = 0;

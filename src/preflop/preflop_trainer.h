@@ -4,6 +4,7 @@
 #pragma once
 
 #include "preflop/preflop_catalogue.h"
+#include "quiz/timed_quiz.h"
 
 #include <cstdint>
 
@@ -12,25 +13,22 @@ namespace velmo {
 class Platform;
 struct SituationStartTick;
 
-class PreflopSession {
+class PreflopTrainer {
 public:
-    PreflopSession(Platform& platform, SituationStartTick& situationStart);
+    PreflopTrainer(Platform& platform, SituationStartTick& situationStart);
 
-    void StartNext();                 // 1042
-    void Answer(PreflopAnswer given); // 1043, 1044, 1045, 1046, 1050, 1048, 1051
-    void Reset();                     // 1039
+    void StartNext();
+    void Answer(PreflopAnswer given);
+    void Reset();
 
-    std::int32_t situationCount() const { return preflopSituationCount; }
-    std::int32_t answerCount() const { return preflopAnswerCount; }
     PreflopAnswer expectedAnswer() const { return preflopExpectedAnswer; }
-    std::int32_t score() const { return preflopScore; }
+
+    // The session count, the answer count and the score.
+    TimedQuiz& quiz() { return quiz_; }
+    const TimedQuiz& quiz() const { return quiz_; }
 
 private:
-    void EndSession();
-
-    // Tests set the score and the situation and answer counts directly, to
-    // start at limits no run of presses reaches in a test's time.
-    friend struct TrainerStateAccess;
+    friend struct TrainerStateAccess; // see tests/support/trainer_state_access.h
 
     Platform& platform_;
     SituationStartTick& situationStart_; // shared with the other timed panel
@@ -38,6 +36,7 @@ private:
     std::int32_t preflopAnswerCount = 0;
     PreflopAnswer preflopExpectedAnswer = PreflopAnswer::None;
     std::int32_t preflopScore = 0;
+    TimedQuiz quiz_;
 };
 
 } // namespace velmo

@@ -1,7 +1,7 @@
-#include "common/control_ids.h"
 #include "common/recording_platform.h"
 #include "scores/highscore_file.h"
-#include "selfcheck/range_practice.h"
+#include "selfcheck/range_panel.h"
+#include "selfcheck/range_trainer.h"
 #include "support/cards.h"
 #include "support/highscore_slots.h"
 #include "support/program_fixture.h"
@@ -117,17 +117,17 @@ TEST(DealTwoCards, TakesFourHundredFiftyFourMillisecondsOnAnExactClock)
     }
 }
 
-class RangePracticeTest : public ProgramFixture {
+class RangeTrainerTest : public ProgramFixture {
 protected:
     void Judge(const std::string& answers)
     {
         for (char a : answers)
             Press(a == 'C' ? ids::kRangeCorrect : ids::kRangeIncorrect);
     }
-    const RangePractice& range() const { return trainers.range; }
+    const RangeTrainer& range() const { return trainers.range; }
 };
 
-TEST_F(RangePracticeTest, FirstPressOnlyDeals)
+TEST_F(RangeTrainerTest, FirstPressOnlyDeals)
 {
     const std::uint32_t slept = platform.sleptMs();
     Press(ids::kRangeCorrect);
@@ -139,7 +139,7 @@ TEST_F(RangePracticeTest, FirstPressOnlyDeals)
     EXPECT_EQ(range().pressCount(), 1);
 }
 
-TEST_F(RangePracticeTest, RunsAndPercentAfterEachJudgedHand)
+TEST_F(RangeTrainerTest, RunsAndPercentAfterEachJudgedHand)
 {
     Press(ids::kRangeCorrect);
     std::vector<std::string> results;
@@ -156,7 +156,7 @@ TEST_F(RangePracticeTest, RunsAndPercentAfterEachJudgedHand)
     EXPECT_EQ(range().answeredCount(), 3.0f);
 }
 
-TEST_F(RangePracticeTest, IncorrectFirstThenIncorrect)
+TEST_F(RangeTrainerTest, IncorrectFirstThenIncorrect)
 {
     Judge("II");
     EXPECT_EQ(Box(ids::kRangeResultBox), "Runs:1, 0 %");
@@ -164,7 +164,7 @@ TEST_F(RangePracticeTest, IncorrectFirstThenIncorrect)
     EXPECT_EQ(Box(ids::kRangeResultBox), "Runs:2, 50 %");
 }
 
-TEST_F(RangePracticeTest, TwentyCorrectHandsBeatANine)
+TEST_F(RangeTrainerTest, TwentyCorrectHandsBeatANine)
 {
     WriteSlot(slots::kRange, 9);
     Judge(std::string(21, 'C'));
@@ -192,7 +192,7 @@ void PrintTo(const DoneCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class RangeDoneScore : public RangePracticeTest, public ::testing::WithParamInterface<DoneCase> {};
+class RangeDoneScore : public RangeTrainerTest, public ::testing::WithParamInterface<DoneCase> {};
 
 TEST_P(RangeDoneScore, StoresTheTruncatedScore)
 {
@@ -229,7 +229,7 @@ INSTANTIATE_TEST_SUITE_P(Hands, RangeDoneScore,
                                            DoneCase{"AllWrongOverForty", Answers(0, 40), 0}),
                          [](const ::testing::TestParamInfo<DoneCase>& info) { return std::string(info.param.name); });
 
-TEST_F(RangePracticeTest, ScoreThatDoesNotBeatTheSlotLeavesTheResultBox)
+TEST_F(RangeTrainerTest, ScoreThatDoesNotBeatTheSlotLeavesTheResultBox)
 {
     WriteSlot(slots::kRange, 50);
     Judge(Answers(20, 0));
@@ -240,7 +240,7 @@ TEST_F(RangePracticeTest, ScoreThatDoesNotBeatTheSlotLeavesTheResultBox)
     EXPECT_EQ(range().answeredCount(), 0.0f);
 }
 
-TEST_F(RangePracticeTest, AfterDoneTheNextPressStartsOver)
+TEST_F(RangeTrainerTest, AfterDoneTheNextPressStartsOver)
 {
     Judge(Answers(3, 1));
     Press(ids::kRangeDone);
@@ -250,7 +250,7 @@ TEST_F(RangePracticeTest, AfterDoneTheNextPressStartsOver)
     EXPECT_EQ(Box(ids::kRangeResultBox), "Runs:1, 0 %");
 }
 
-TEST_F(RangePracticeTest, MissingFileLosesTheScoreAndStillResets)
+TEST_F(RangeTrainerTest, MissingFileLosesTheScoreAndStillResets)
 {
     std::filesystem::remove(kHighscoreFileName);
     Judge(Answers(20, 0));
@@ -265,7 +265,7 @@ TEST_F(RangePracticeTest, MissingFileLosesTheScoreAndStillResets)
     EXPECT_FALSE(std::filesystem::exists(kHighscoreFileName));
 }
 
-TEST_F(RangePracticeTest, UnwritableFileAnnouncesNoHighscore)
+TEST_F(RangeTrainerTest, UnwritableFileAnnouncesNoHighscore)
 {
     Judge(Answers(20, 0));
     files.FailWritesAfter(0);
@@ -277,7 +277,7 @@ TEST_F(RangePracticeTest, UnwritableFileAnnouncesNoHighscore)
     EXPECT_EQ(FileSlots()[slots::kRange], 0);
 }
 
-TEST_F(RangePracticeTest, PressCountStopsAtTheThirtyTwoBitLimit)
+TEST_F(RangeTrainerTest, PressCountStopsAtTheThirtyTwoBitLimit)
 {
     TrainerStateAccess::PressCount(trainers.range) = std::numeric_limits<std::int32_t>::max();
     Press(ids::kRangeCorrect);

@@ -1,4 +1,4 @@
-#include "common/control_ids.h"
+#include "selfcheck/tilt_panel.h"
 #include "support/highscore_slots.h"
 #include "support/program_fixture.h"
 #include "support/trainer_state_access.h"
@@ -32,7 +32,7 @@ const std::array<std::vector<std::string>, 8> kQuestionTexts = {{
 }};
 constexpr std::array<std::uint32_t, 8> kDelays = {33, 25, 15, 5, 51, 51, 0, 0};
 
-class TiltSensorTest : public ProgramFixture {
+class TiltTrainerTest : public ProgramFixture {
 protected:
     // One character per question: Y, N, or - for no answer; then the verdict.
     std::string Take(const std::string& answers)
@@ -50,7 +50,7 @@ protected:
     std::int32_t Level() const { return trainers.tilt.level(); }
 };
 
-TEST_F(TiltSensorTest, EachQuestionShowsOneOfItsVariantsAfterItsDelay)
+TEST_F(TiltTrainerTest, EachQuestionShowsOneOfItsVariantsAfterItsDelay)
 {
     for (std::size_t q = 0; q < kQuestionTexts.size(); ++q) {
         const std::uint32_t t = platform.Ticks();
@@ -69,7 +69,7 @@ TEST_F(TiltSensorTest, EachQuestionShowsOneOfItsVariantsAfterItsDelay)
     EXPECT_EQ(platform.sleptMs(), slept) << "the verdict takes no pause";
 }
 
-TEST_F(TiltSensorTest, EveryVariantComesUp)
+TEST_F(TiltTrainerTest, EveryVariantComesUp)
 {
     std::array<std::set<std::string>, 8> seen;
     for (int test = 0; test < 60; ++test) {
@@ -97,7 +97,7 @@ void PrintTo(const VerdictCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class TiltVerdict : public TiltSensorTest, public ::testing::WithParamInterface<VerdictCase> {};
+class TiltVerdict : public TiltTrainerTest, public ::testing::WithParamInterface<VerdictCase> {};
 
 TEST_P(TiltVerdict, LevelAndVerdict)
 {
@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                       VerdictCase{"TwoHundredFive", "-----N--", 205, "Serious tilt, don't play.Level: 205"}),
     [](const ::testing::TestParamInfo<VerdictCase>& info) { return std::string(info.param.name); });
 
-TEST_F(TiltSensorTest, OnlyTheFirstAnswerToAQuestionCounts)
+TEST_F(TiltTrainerTest, OnlyTheFirstAnswerToAQuestionCounts)
 {
     Press(ids::kTiltStart);
     const std::string question = Box(ids::kTiltTextBox);
@@ -133,7 +133,7 @@ TEST_F(TiltSensorTest, OnlyTheFirstAnswerToAQuestionCounts)
     EXPECT_EQ(Level(), 150) << "a new question opens the gate again";
 }
 
-TEST_F(TiltSensorTest, AnAnswerWhileTheVerdictIsOnShowDoesNothing)
+TEST_F(TiltTrainerTest, AnAnswerWhileTheVerdictIsOnShowDoesNothing)
 {
     const std::string verdict = Take("--------");
     Press(ids::kTiltNo);
@@ -141,7 +141,7 @@ TEST_F(TiltSensorTest, AnAnswerWhileTheVerdictIsOnShowDoesNothing)
     EXPECT_EQ(Level(), 225);
 }
 
-TEST_F(TiltSensorTest, AfterTheVerdictTheTestIsOver)
+TEST_F(TiltTrainerTest, AfterTheVerdictTheTestIsOver)
 {
     Take("YNNNNNYN");
     Press(ids::kTiltStart);
@@ -155,14 +155,14 @@ TEST_F(TiltSensorTest, AfterTheVerdictTheTestIsOver)
     EXPECT_EQ(Level(), 0) << "the level stays until Reset";
 }
 
-TEST_F(TiltSensorTest, AnAnswerBeforeTheFirstQuestionIsTestOver)
+TEST_F(TiltTrainerTest, AnAnswerBeforeTheFirstQuestionIsTestOver)
 {
     Press(ids::kTiltYes);
     EXPECT_EQ(Box(ids::kTiltTextBox), "test over");
     EXPECT_EQ(Level(), 225);
 }
 
-TEST_F(TiltSensorTest, ResetInTheMiddleStartsAgainFromQuestionOne)
+TEST_F(TiltTrainerTest, ResetInTheMiddleStartsAgainFromQuestionOne)
 {
     Press(ids::kTiltStart);
     Press(ids::kTiltYes);
@@ -180,7 +180,7 @@ TEST_F(TiltSensorTest, ResetInTheMiddleStartsAgainFromQuestionOne)
     EXPECT_EQ(Take("NNNNNYN"), "No tilt, safe to play.Level: 0");
 }
 
-TEST_F(TiltSensorTest, ResetLeavesTheAnswerGateAsItIs)
+TEST_F(TiltTrainerTest, ResetLeavesTheAnswerGateAsItIs)
 {
     Press(ids::kTiltStart);
     Press(ids::kTiltYes);
@@ -192,7 +192,7 @@ TEST_F(TiltSensorTest, ResetLeavesTheAnswerGateAsItIs)
     EXPECT_EQ(Level(), 180);
 }
 
-TEST_F(TiltSensorTest, LevelAndCountersStopAtTheThirtyTwoBitLimits)
+TEST_F(TiltTrainerTest, LevelAndCountersStopAtTheThirtyTwoBitLimits)
 {
     constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
     Press(ids::kTiltStart);

@@ -1,5 +1,5 @@
-#include "common/control_ids.h"
 #include "common/recording_platform.h"
+#include "odds/fold_panel.h"
 #include "odds/fold_situation_texts.h"
 #include "support/program_fixture.h"
 #include "support/trainer_state_access.h"
@@ -41,7 +41,7 @@ TEST(FoldSituationTexts, ThirtyOneTextsAsWritten)
     }
 }
 
-class FoldDrillTest : public test::ProgramFixture {
+class FoldTrainerTest : public test::ProgramFixture {
 protected:
     std::vector<std::string> BoxWrites(int box, std::size_t from = 0) const
     {
@@ -55,7 +55,7 @@ protected:
     }
 };
 
-TEST_F(FoldDrillTest, FirstFoldShowsASituationAndScoreOne)
+TEST_F(FoldTrainerTest, FirstFoldShowsASituationAndScoreOne)
 {
     const std::uint32_t slept = platform.sleptMs();
     Press(ids::kFoldFold);
@@ -68,7 +68,7 @@ TEST_F(FoldDrillTest, FirstFoldShowsASituationAndScoreOne)
     EXPECT_EQ(trainers.fold.score(), 1);
 }
 
-TEST_F(FoldDrillTest, EveryTextShownIsOneOfTheList)
+TEST_F(FoldTrainerTest, EveryTextShownIsOneOfTheList)
 {
     std::set<std::string> seen;
     for (int n = 0; n < 300; ++n) {
@@ -86,7 +86,7 @@ TEST_F(FoldDrillTest, EveryTextShownIsOneOfTheList)
 // The draw replayed step by step on a copy of the generator: one shuffle,
 // pause 33 and reseed, m = rand() % 4 more shuffles (1, 2, 3 or 6), pause 133
 // and reseed, then one of the first six places.
-TEST_F(FoldDrillTest, DrawFollowsTheShufflesAndTheTwoReseeds)
+TEST_F(FoldTrainerTest, DrawFollowsTheShufflesAndTheTwoReseeds)
 {
     constexpr int kExtra[] = {1, 2, 3, 6};
     std::set<int> branches;
@@ -111,7 +111,7 @@ TEST_F(FoldDrillTest, DrawFollowsTheShufflesAndTheTwoReseeds)
     EXPECT_EQ(branches.size(), 4u) << "not every number of shuffles was tried";
 }
 
-TEST_F(FoldDrillTest, FoldCallOpenFoldScores)
+TEST_F(FoldTrainerTest, FoldCallOpenFoldScores)
 {
     Press(ids::kFoldFold);
     const std::string situation = Box(ids::kFoldTextBox);
@@ -126,7 +126,7 @@ TEST_F(FoldDrillTest, FoldCallOpenFoldScores)
     EXPECT_EQ(BoxWrites(ids::kFoldScoreBox), (std::vector<std::string>{"1", "-3", "-2"}));
 }
 
-TEST_F(FoldDrillTest, CallOpenFirstCostsFourEachTimeAndShowsNoSituation)
+TEST_F(FoldTrainerTest, CallOpenFirstCostsFourEachTimeAndShowsNoSituation)
 {
     const std::uint32_t slept = platform.sleptMs();
     Press(ids::kFoldCallOpen);
@@ -139,7 +139,7 @@ TEST_F(FoldDrillTest, CallOpenFirstCostsFourEachTimeAndShowsNoSituation)
 }
 
 // The score stops at the 32-bit limits rather than flipping sign.
-TEST_F(FoldDrillTest, ScoreStopsAtTheThirtyTwoBitLimits)
+TEST_F(FoldTrainerTest, ScoreStopsAtTheThirtyTwoBitLimits)
 {
     std::int32_t& score = TrainerStateAccess::Score(trainers.fold);
     score = std::numeric_limits<std::int32_t>::max();

@@ -1,8 +1,9 @@
-#include "common/control_ids.h"
 #include "common/in_memory_file_system.h"
 #include "common/recording_platform.h"
 #include "common/situation_timing.h"
-#include "odds/equity_trainer.h"
+#include "odds/odds_panel.h"
+#include "odds/odds_trainer.h"
+#include "preflop/preflop_panel.h"
 #include "scores/highscore_file.h"
 #include "support/program_fixture.h"
 #include "support/trainer_state_access.h"
@@ -35,7 +36,7 @@ std::optional<std::uint32_t> WaitForDeal(std::uint32_t now, std::int32_t row, st
     for (std::uint32_t wait = 0; wait < 2'000'000; ++wait) {
         RecordingPlatform platform(files, now + wait);
         SituationStartTick clock;
-        EquityTrainer rehearsal(platform, clock);
+        OddsTrainer rehearsal(platform, clock);
         rehearsal.StartNext();
         if (rehearsal.betRow() == row && rehearsal.outs() == outs && rehearsal.streetsLeft() == streets)
             return wait;
@@ -43,9 +44,9 @@ std::optional<std::uint32_t> WaitForDeal(std::uint32_t now, std::int32_t row, st
     return std::nullopt;
 }
 
-class EquityTrainerTest : public test::ProgramFixture {
+class OddsTrainerTest : public test::ProgramFixture {
 protected:
-    const EquityTrainer& odds() const { return trainers.odds; }
+    const OddsTrainer& odds() const { return trainers.odds; }
 
     // Waits until a Start/Next press deals exactly this situation, then presses.
     void Deal(std::int32_t row, std::int32_t outs, std::int32_t streets)
@@ -72,14 +73,14 @@ protected:
         DealCallSituation();
         Wait(2500);
         Press(ids::kOddsCall);
-        ASSERT_EQ(odds().score(), 3);
+        ASSERT_EQ(odds().quiz().score(), 3);
         for (int n = 2; n <= 10; ++n)
             Press(ids::kOddsStart);
-        ASSERT_EQ(odds().situationCount(), 10);
+        ASSERT_EQ(odds().quiz().situationCount(), 10);
     }
 };
 
-TEST_F(EquityTrainerTest, ShowsTheSituationInWords)
+TEST_F(OddsTrainerTest, ShowsTheSituationInWords)
 {
     Deal(4, 9, 2);
     const std::int32_t pot = odds().potSize();
@@ -90,7 +91,7 @@ TEST_F(EquityTrainerTest, ShowsTheSituationInWords)
 }
 
 // Whatever is dealt lies in its range and is shown as dealt.
-TEST_F(EquityTrainerTest, EveryDealIsInRangeAndMatchesItsText)
+TEST_F(OddsTrainerTest, EveryDealIsInRangeAndMatchesItsText)
 {
     for (int n = 0; n < 40; ++n) {
         Wait(static_cast<std::uint32_t>(977 * n + 31));
@@ -111,7 +112,7 @@ TEST_F(EquityTrainerTest, EveryDealIsInRangeAndMatchesItsText)
     }
 }
 
-TEST_F(EquityTrainerTest, StartNextPauses514AndStartsTheClockAfterwards)
+TEST_F(OddsTrainerTest, StartNextPauses514AndStartsTheClockAfterwards)
 {
     const std::uint32_t before = platform.sleptMs();
     const std::uint32_t pressTick = platform.Ticks();
@@ -137,7 +138,7 @@ void PrintTo(const JudgeCase& c, std::ostream* os)
         << " streets: " << (c.callExpected ? "call" : "fold");
 }
 
-class JudgingTest : public EquityTrainerTest, public ::testing::WithParamInterface<JudgeCase> {};
+class JudgingTest : public OddsTrainerTest, public ::testing::WithParamInterface<JudgeCase> {};
 
 // Each situation is answered once with Call and, dealt again, once with Fold.
 TEST_P(JudgingTest, EqualEquityMeansCall)
@@ -147,14 +148,14 @@ TEST_P(JudgingTest, EqualEquityMeansCall)
     Wait(2500);
     Press(ids::kOddsCall);
     EXPECT_EQ(Box(ids::kOddsTextBox), c.callExpected ? "correct, call" : "That is incorrect.");
-    const std::int32_t afterCall = odds().score();
+    const std::int32_t afterCall = odds().quiz().score();
     EXPECT_EQ(afterCall, c.callExpected ? 3 : -2);
 
     Deal(c.row, c.outs, c.streets);
     Wait(2500);
     Press(ids::kOddsFold);
     EXPECT_EQ(Box(ids::kOddsTextBox), c.callExpected ? "That is incorrect." : "Correct, fold.");
-    EXPECT_EQ(odds().score() - afterCall, c.callExpected ? -2 : 3);
+    EXPECT_EQ(odds().quiz().score() - afterCall, c.callExpected ? -2 : 3);
 }
 
 // Combinations that a press can deal (see WaitForDeal); the equality edges
@@ -192,7 +193,7 @@ void PrintTo(const ScoreCase& c, std::ostream* os)
         << c.elapsedMs << " ms";
 }
 
-class ScoreTableTest : public EquityTrainerTest, public ::testing::WithParamInterface<ScoreCase> {};
+class ScoreTableTest : public OddsTrainerTest, public ::testing::WithParamInterface<ScoreCase> {};
 
 TEST_P(ScoreTableTest, ScoreChangeTextAndScoreBox)
 {
@@ -204,7 +205,7 @@ TEST_P(ScoreTableTest, ScoreChangeTextAndScoreBox)
     Wait(c.elapsedMs);
     Press(c.answerCall ? ids::kOddsCall : ids::kOddsFold);
 
-    EXPECT_EQ(odds().score(), c.change);
+    EXPECT_EQ(odds().quiz().score(), c.change);
     EXPECT_EQ(Box(ids::kOddsTextBox), c.text);
     // The score box shows the final score of the answer, bonus and penalty included.
     EXPECT_EQ(Box(ids::kOddsScoreBox), std::to_string(c.change));
@@ -232,7 +233,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ScoreTableTest,
                                            ScoreCase{"WrongCallIn25s", true, false, 25000, -5, "That is incorrect."}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(EquityTrainerTest, ScoresAddUpOverASession)
+TEST_F(OddsTrainerTest, ScoresAddUpOverASession)
 {
     DealCallSituation();
     Wait(2500);
@@ -243,13 +244,13 @@ TEST_F(EquityTrainerTest, ScoresAddUpOverASession)
     DealFoldSituation();
     Wait(100);
     Press(ids::kOddsCall); // -2
-    EXPECT_EQ(odds().score(), -1);
+    EXPECT_EQ(odds().quiz().score(), -1);
     EXPECT_EQ(Box(ids::kOddsScoreBox), "-1");
 }
 
 // ---- the answer gate -----------------------------------------------------
 
-TEST_F(EquityTrainerTest, OnlyTheFirstAnswerIsJudged)
+TEST_F(OddsTrainerTest, OnlyTheFirstAnswerIsJudged)
 {
     DealCallSituation();
     Wait(2500);
@@ -259,32 +260,32 @@ TEST_F(EquityTrainerTest, OnlyTheFirstAnswerIsJudged)
     Press(ids::kOddsCall);
     Press(ids::kOddsFold);
     EXPECT_EQ(EffectCount(), effects);
-    EXPECT_EQ(odds().score(), 3);
+    EXPECT_EQ(odds().quiz().score(), 3);
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
 
     // The next situation opens the gate again.
     DealCallSituation();
     Wait(2500);
     Press(ids::kOddsCall);
-    EXPECT_EQ(odds().score(), 6);
+    EXPECT_EQ(odds().quiz().score(), 6);
 }
 
-TEST_F(EquityTrainerTest, WrongFirstAnswerCannotBeCorrected)
+TEST_F(OddsTrainerTest, WrongFirstAnswerCannotBeCorrected)
 {
     DealCallSituation();
     Wait(2500);
     Press(ids::kOddsFold);
     Press(ids::kOddsCall);
-    EXPECT_EQ(odds().score(), -2);
+    EXPECT_EQ(odds().quiz().score(), -2);
     EXPECT_EQ(Box(ids::kOddsTextBox), "That is incorrect.");
 }
 
-TEST_F(EquityTrainerTest, SkippedSituationCostsNothingButCounts)
+TEST_F(OddsTrainerTest, SkippedSituationCostsNothingButCounts)
 {
     Press(ids::kOddsStart);
     Press(ids::kOddsStart);
-    EXPECT_EQ(odds().situationCount(), 2);
-    EXPECT_EQ(odds().score(), 0);
+    EXPECT_EQ(odds().quiz().situationCount(), 2);
+    EXPECT_EQ(odds().quiz().score(), 0);
     EXPECT_EQ(Box(ids::kOddsScoreBox), "");
 }
 
@@ -292,34 +293,34 @@ TEST_F(EquityTrainerTest, SkippedSituationCostsNothingButCounts)
 
 // The all-zero situation requires 0 % and gives the hero 0 %: Call is right.
 // Its clock reads 0, so the answer at tick 100000 is slow.
-TEST_F(EquityTrainerTest, CallBeforeAnySituationIsRightButSlow)
+TEST_F(OddsTrainerTest, CallBeforeAnySituationIsRightButSlow)
 {
     Press(ids::kOddsCall);
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call, SLOW!");
-    EXPECT_EQ(odds().score(), -2);
+    EXPECT_EQ(odds().quiz().score(), -2);
     EXPECT_EQ(Box(ids::kOddsScoreBox), "-2");
 }
 
-TEST_F(EquityTrainerTest, FoldBeforeAnySituationIsWrong)
+TEST_F(OddsTrainerTest, FoldBeforeAnySituationIsWrong)
 {
     Press(ids::kOddsFold);
     EXPECT_EQ(Box(ids::kOddsTextBox), "That is incorrect.");
-    EXPECT_EQ(odds().score(), -5);
+    EXPECT_EQ(odds().quiz().score(), -5);
     EXPECT_EQ(Box(ids::kOddsScoreBox), "-5");
 }
 
-TEST_F(EquityTrainerTest, AnswerBeforeAnySituationTimedFromTheSharedClock)
+TEST_F(OddsTrainerTest, AnswerBeforeAnySituationTimedFromTheSharedClock)
 {
     trainers.situationStart.situationStartTick = platform.Ticks();
     Wait(2500);
     Press(ids::kOddsCall);
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
-    EXPECT_EQ(odds().score(), 3);
+    EXPECT_EQ(odds().quiz().score(), 3);
 }
 
 // ---- the clock shared with the preflop trainer ---------------------------
 
-TEST_F(EquityTrainerTest, PreflopStartRestartsTheOddsClock)
+TEST_F(OddsTrainerTest, PreflopStartRestartsTheOddsClock)
 {
     DealCallSituation();
     const std::uint32_t oddsStart = trainers.situationStart.situationStartTick;
@@ -332,24 +333,24 @@ TEST_F(EquityTrainerTest, PreflopStartRestartsTheOddsClock)
     // Timed from the preflop start: fast, not slow (19000 + 2500 from the odds start).
     const std::int32_t elapsed = ElapsedMs(preflopStart, platform.Ticks());
     ASSERT_LT(elapsed, 10000);
-    EXPECT_EQ(odds().score(), 2 + 4000 / elapsed);
+    EXPECT_EQ(odds().quiz().score(), 2 + 4000 / elapsed);
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
 }
 
-TEST_F(EquityTrainerTest, AnswerIsTimedFromWhateverSetTheSharedClockLast)
+TEST_F(OddsTrainerTest, AnswerIsTimedFromWhateverSetTheSharedClockLast)
 {
     DealCallSituation();
     Wait(19000);
     trainers.situationStart.situationStartTick = platform.Ticks(); // another panel's Start/Next
     Wait(2500);
     Press(ids::kOddsCall);
-    EXPECT_EQ(odds().score(), 3);
+    EXPECT_EQ(odds().quiz().score(), 3);
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
 }
 
 // ---- the end of the session ----------------------------------------------
 
-TEST_F(EquityTrainerTest, EleventhPressAnnouncesNewHighscoreAndStoresIt)
+TEST_F(OddsTrainerTest, EleventhPressAnnouncesNewHighscoreAndStoresIt)
 {
     PlaySessionScoringThree();
     const std::uint32_t slept = platform.sleptMs();
@@ -359,8 +360,8 @@ TEST_F(EquityTrainerTest, EleventhPressAnnouncesNewHighscoreAndStoresIt)
     EXPECT_EQ(Highscores(), "0 3 0 0 0 0 0 0 0 0 ");
     EXPECT_EQ(platform.MessageCount(), 0);
     EXPECT_EQ(platform.sleptMs(), slept) << "ending a session deals nothing";
-    EXPECT_EQ(odds().situationCount(), 11);
-    EXPECT_EQ(odds().score(), 3);
+    EXPECT_EQ(odds().quiz().situationCount(), 11);
+    EXPECT_EQ(odds().quiz().score(), 3);
 
     // Every later press ends the session again; the same score is no highscore.
     Press(ids::kOddsStart);
@@ -368,7 +369,7 @@ TEST_F(EquityTrainerTest, EleventhPressAnnouncesNewHighscoreAndStoresIt)
     EXPECT_EQ(Highscores(), "0 3 0 0 0 0 0 0 0 0 ");
 }
 
-TEST_F(EquityTrainerTest, EqualScoreIsNoHighscore)
+TEST_F(OddsTrainerTest, EqualScoreIsNoHighscore)
 {
     SetHighscores("7 3 0 0 0 0 0 0 0 0 ");
     PlaySessionScoringThree();
@@ -379,7 +380,7 @@ TEST_F(EquityTrainerTest, EqualScoreIsNoHighscore)
     EXPECT_EQ(platform.MessageCount(), 0);
 }
 
-TEST_F(EquityTrainerTest, MissingHighscoreFileIsAnnouncedAndScoreKept)
+TEST_F(OddsTrainerTest, MissingHighscoreFileIsAnnouncedAndScoreKept)
 {
     PlaySessionScoringThree();
     std::filesystem::remove(HighscorePath());
@@ -388,11 +389,11 @@ TEST_F(EquityTrainerTest, MissingHighscoreFileIsAnnouncedAndScoreKept)
     EXPECT_EQ(platform.LastMessage()->text, "Highscore list gone?");
     EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
     EXPECT_EQ(Box(ids::kOddsScoreBox), "3");
-    EXPECT_EQ(odds().score(), 3);
+    EXPECT_EQ(odds().quiz().score(), 3);
     EXPECT_FALSE(std::filesystem::exists(HighscorePath()));
 }
 
-TEST_F(EquityTrainerTest, FailedRewriteAnnouncesNoHighscore)
+TEST_F(OddsTrainerTest, FailedRewriteAnnouncesNoHighscore)
 {
     PlaySessionScoringThree();
     files.FailWritesAfter(0);
@@ -405,13 +406,13 @@ TEST_F(EquityTrainerTest, FailedRewriteAnnouncesNoHighscore)
     EXPECT_EQ(Highscores(), kZeroFile);
 }
 
-TEST_F(EquityTrainerTest, AnswersAfterTheSessionShowSessionOver)
+TEST_F(OddsTrainerTest, AnswersAfterTheSessionShowSessionOver)
 {
     PlaySessionScoringThree();
     Press(ids::kOddsStart);
     Press(ids::kOddsCall);
     EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
-    EXPECT_EQ(odds().score(), 3);
+    EXPECT_EQ(odds().quiz().score(), 3);
     const std::size_t effects = EffectCount();
     Press(ids::kOddsFold);
     EXPECT_EQ(EffectCount(), effects);
@@ -420,19 +421,19 @@ TEST_F(EquityTrainerTest, AnswersAfterTheSessionShowSessionOver)
     Wait(30000);
     Press(ids::kOddsFold);
     EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
-    EXPECT_EQ(odds().score(), 3);
+    EXPECT_EQ(odds().quiz().score(), 3);
 }
 
 // ---- Reset ---------------------------------------------------------------
 
-TEST_F(EquityTrainerTest, ResetEmptiesBothBoxesAndStartsAFreshSession)
+TEST_F(OddsTrainerTest, ResetEmptiesBothBoxesAndStartsAFreshSession)
 {
     PlaySessionScoringThree();
     Press(ids::kOddsReset);
     EXPECT_EQ(Box(ids::kOddsTextBox), "");
     EXPECT_EQ(Box(ids::kOddsScoreBox), "");
-    EXPECT_EQ(odds().score(), 0);
-    EXPECT_EQ(odds().situationCount(), 0);
+    EXPECT_EQ(odds().quiz().score(), 0);
+    EXPECT_EQ(odds().quiz().situationCount(), 0);
 
     for (int n = 1; n <= 10; ++n) {
         Press(ids::kOddsStart);
@@ -442,17 +443,17 @@ TEST_F(EquityTrainerTest, ResetEmptiesBothBoxesAndStartsAFreshSession)
     EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
 }
 
-TEST_F(EquityTrainerTest, AnswerAfterResetJudgesTheLastSituation)
+TEST_F(OddsTrainerTest, AnswerAfterResetJudgesTheLastSituation)
 {
     DealFoldSituation();
     Press(ids::kOddsReset);
     Wait(2500);
     Press(ids::kOddsFold);
     EXPECT_EQ(Box(ids::kOddsTextBox), "Correct, fold.");
-    EXPECT_EQ(odds().score(), 3);
+    EXPECT_EQ(odds().quiz().score(), 3);
 }
 
-TEST_F(EquityTrainerTest, ResetDoesNotReopenTheGate)
+TEST_F(OddsTrainerTest, ResetDoesNotReopenTheGate)
 {
     DealCallSituation();
     Wait(2500);
@@ -461,24 +462,24 @@ TEST_F(EquityTrainerTest, ResetDoesNotReopenTheGate)
     const std::size_t effects = EffectCount();
     Press(ids::kOddsCall);
     EXPECT_EQ(EffectCount(), effects);
-    EXPECT_EQ(odds().score(), 0);
+    EXPECT_EQ(odds().quiz().score(), 0);
 }
 
 // ---- signed elapsed times and the 32-bit limits ---------------------------
 
 // With the tick count past 2^31, a Call timed from a clock of 0 reads a
 // negative elapsed time, and 4000 / elapsed truncates to 0: +1 +1 in all.
-TEST_F(EquityTrainerTest, CallBeforeAnySituationWithTheTickPastTwoToThe31)
+TEST_F(OddsTrainerTest, CallBeforeAnySituationWithTheTickPastTwoToThe31)
 {
     ASSERT_EQ(trainers.situationStart.situationStartTick, 0u);
     Wait(0x80000000u);
     Press(ids::kOddsCall);
-    EXPECT_EQ(odds().score(), 2);
+    EXPECT_EQ(odds().quiz().score(), 2);
     EXPECT_EQ(Box(ids::kOddsScoreBox), "2");
     EXPECT_EQ(Box(ids::kOddsTextBox), "correct, call");
 }
 
-TEST_F(EquityTrainerTest, ScoreAndCountersStopAtTheThirtyTwoBitLimits)
+TEST_F(OddsTrainerTest, ScoreAndCountersStopAtTheThirtyTwoBitLimits)
 {
     constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
     constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
@@ -486,21 +487,21 @@ TEST_F(EquityTrainerTest, ScoreAndCountersStopAtTheThirtyTwoBitLimits)
     DealCallSituation();
     Wait(2500);
     Press(ids::kOddsCall);
-    EXPECT_EQ(odds().score(), kMax);
+    EXPECT_EQ(odds().quiz().score(), kMax);
     EXPECT_EQ(Box(ids::kOddsScoreBox), "2.14748e+009");
     TrainerStateAccess::Score(trainers.odds) = kMin + 4;
     DealCallSituation();
     Wait(25000);
     Press(ids::kOddsFold);
-    EXPECT_EQ(odds().score(), kMin);
+    EXPECT_EQ(odds().quiz().score(), kMin);
 
     TrainerStateAccess::AnswerCount(trainers.odds) = kMax;
     Press(ids::kOddsCall);
-    EXPECT_EQ(odds().answerCount(), kMax);
-    EXPECT_EQ(odds().score(), kMin);
+    EXPECT_EQ(odds().quiz().answerCount(), kMax);
+    EXPECT_EQ(odds().quiz().score(), kMin);
     TrainerStateAccess::SituationCount(trainers.odds) = kMax;
     Press(ids::kOddsStart);
-    EXPECT_EQ(odds().situationCount(), kMax);
+    EXPECT_EQ(odds().quiz().situationCount(), kMax);
     EXPECT_EQ(Box(ids::kOddsTextBox), "Session over.");
 }
 

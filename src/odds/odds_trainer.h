@@ -3,6 +3,8 @@
 // the score offered to highscore slot 1.
 #pragma once
 
+#include "quiz/timed_quiz.h"
+
 #include <cstdint>
 
 namespace velmo {
@@ -32,24 +34,26 @@ std::int32_t OddsBetAmount(std::int32_t pot, float fraction);
 // street to come, times 4 otherwise) reaches the equity the bet requires.
 bool OddsCallExpected(std::int32_t outs, std::int32_t streetsLeft, float fraction);
 
-class EquityTrainer {
+class OddsTrainer {
 public:
-    EquityTrainer(Platform& platform, SituationStartTick& situationStart);
+    OddsTrainer(Platform& platform, SituationStartTick& situationStart);
 
-    void StartNext(); // 1014
-    void Fold();      // 1015
-    void Call();      // 1016
-    void Reset();     // 1018
+    void StartNext();
+    void Fold();
+    void Call();
+    void Reset();
 
-    std::int32_t situationCount() const { return oddsSituationCount; }
-    std::int32_t answerCount() const { return oddsAnswerCount; }
-    std::int32_t score() const { return oddsScore; }
+    // The situation on show, as it was drawn.
     std::int32_t potSize() const { return oddsPotSize; }
     std::int32_t betRow() const { return oddsBetRow; }
     float betFraction() const { return oddsBetFraction; }
     std::int32_t betAmount() const { return oddsBetAmount; }
     std::int32_t outs() const { return oddsOuts; }
     std::int32_t streetsLeft() const { return oddsStreetsLeft; }
+
+    // The session count, the answer count and the score.
+    TimedQuiz& quiz() { return quiz_; }
+    const TimedQuiz& quiz() const { return quiz_; }
 
 private:
     enum class Answer { Fold, Call };
@@ -58,9 +62,7 @@ private:
     void EndSession();
     void ShowScore();
 
-    // Tests set the score and the situation and answer counts directly, to
-    // start at limits no run of presses reaches in a test's time.
-    friend struct TrainerStateAccess;
+    friend struct TrainerStateAccess; // see tests/support/trainer_state_access.h
 
     Platform& platform_;
     SituationStartTick& situationStart_; // shared with the other timed panel
@@ -73,6 +75,7 @@ private:
     std::int32_t oddsBetAmount = 0;
     std::int32_t oddsOuts = 0;
     std::int32_t oddsStreetsLeft = 0;
+    TimedQuiz quiz_;
 };
 
 } // namespace velmo

@@ -1,10 +1,10 @@
-#include "selfcheck/range_practice.h"
+#include "selfcheck/range_trainer.h"
 
-#include "common/control_ids.h"
 #include "common/number_to_text.h"
 #include "common/platform.h"
 #include "common/saturating_arithmetic.h"
 #include "scores/highscore_file.h"
+#include "selfcheck/range_panel.h"
 
 #include <array>
 #include <vector>
@@ -62,19 +62,19 @@ std::string DealTwoCards(Platform& platform)
     return card(first) + card(second);
 }
 
-RangePractice::RangePractice(Platform& platform) : platform_(platform) {}
+RangeTrainer::RangeTrainer(Platform& platform) : platform_(platform) {}
 
-void RangePractice::CorrectNext()
+void RangeTrainer::CorrectNext()
 {
     Next(true);
 }
 
-void RangePractice::IncorrectNext()
+void RangeTrainer::IncorrectNext()
 {
     Next(false);
 }
 
-void RangePractice::Next(bool correct)
+void RangeTrainer::Next(bool correct)
 {
     platform_.SetBoxText(ids::kRangeCardBox, DealTwoCards(platform_));
 
@@ -92,7 +92,7 @@ void RangePractice::Next(bool correct)
                                                    NumberToText(platform_, rangePercent) + " %");
 }
 
-void RangePractice::Done()
+void RangeTrainer::Done()
 {
     // The score in double precision, truncated toward zero.
     const std::int32_t score =

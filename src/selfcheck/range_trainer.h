@@ -13,13 +13,13 @@ class Platform;
 // second card has to be drawn again because it equalled the first).
 std::string DealTwoCards(Platform& platform);
 
-class RangePractice {
+class RangeTrainer {
 public:
-    explicit RangePractice(Platform& platform);
+    explicit RangeTrainer(Platform& platform);
 
-    void CorrectNext();   // 1003
-    void IncorrectNext(); // 1004
-    void Done();          // 1002
+    void CorrectNext();
+    void IncorrectNext();
+    void Done();
 
     std::int32_t pressCount() const { return rangePressCount; }
     float correctCount() const { return rangeCorrectCount; }
@@ -29,9 +29,7 @@ public:
 private:
     void Next(bool correct);
 
-    // Tests set the counts and the percentage directly, to start at the
-    // 32-bit limit and at values millions of presses would take to reach.
-    friend struct TrainerStateAccess;
+    friend struct TrainerStateAccess; // see tests/support/trainer_state_access.h
 
     Platform& platform_;
     std::int32_t rangePressCount = 0;

@@ -1,9 +1,9 @@
-#include "selfcheck/tilt_sensor.h"
+#include "selfcheck/tilt_trainer.h"
 
-#include "common/control_ids.h"
 #include "common/number_to_text.h"
 #include "common/platform.h"
 #include "common/saturating_arithmetic.h"
+#include "selfcheck/tilt_panel.h"
 
 #include <array>
 #include <string>
@@ -13,7 +13,7 @@ namespace velmo {
 namespace {
 
 struct TiltQuestion {
-    std::uint32_t delayMs;                 // the pause before the variant is drawn
+    std::uint32_t pauseMs;                 // the pause before the variant is drawn
     std::array<std::string_view, 3> texts; // questions 7 and 8 have only the first
     std::int32_t yes;
     std::int32_t no;
@@ -66,15 +66,15 @@ std::string_view Verdict(std::int32_t level)
 
 } // namespace
 
-TiltSensor::TiltSensor(Platform& platform) : platform_(platform) {}
+TiltTrainer::TiltTrainer(Platform& platform) : platform_(platform) {}
 
-void TiltSensor::StartNext()
+void TiltTrainer::StartNext()
 {
     tiltAnswerCount = 0;
 
     if (tiltQuestionIndex < kDrawnQuestions) {
         const TiltQuestion& question = kQuestions[static_cast<std::size_t>(tiltQuestionIndex)];
-        platform_.PauseAndReseed(question.delayMs);
+        platform_.PauseAndReseed(question.pauseMs);
         const int v = platform_.rand() % 3;
         platform_.SetBoxText(ids::kTiltTextBox, question.texts[static_cast<std::size_t>(v)]);
     } else if (tiltQuestionIndex < kQuestionCount) {
@@ -89,17 +89,17 @@ void TiltSensor::StartNext()
     tiltQuestionIndex = SaturatingAdd(tiltQuestionIndex, 1);
 }
 
-void TiltSensor::Yes()
+void TiltTrainer::Yes()
 {
     Answer(true);
 }
 
-void TiltSensor::No()
+void TiltTrainer::No()
 {
     Answer(false);
 }
 
-void TiltSensor::Answer(bool yes)
+void TiltTrainer::Answer(bool yes)
 {
     tiltAnswerCount = SaturatingAdd(tiltAnswerCount, 1);
     if (tiltAnswerCount >= 2)
@@ -113,7 +113,7 @@ void TiltSensor::Answer(bool yes)
     }
 }
 
-void TiltSensor::Reset()
+void TiltTrainer::Reset()
 {
     tiltLevel = kStartLevel;
     tiltQuestionIndex = 0;
