@@ -108,7 +108,7 @@ ScoreSeries SessionsWithin(const ProgressSummary& summary, LogPanel panel, Progr
 {
     const std::int64_t length = SpanMs(span);
     ScoreSeries series;
-    for (const SessionPoint& point : summary.of(panel).sessions) {
+    for (const SessionPoint& point : summary.Of(panel).sessions) {
         if (length != std::numeric_limits<std::int64_t>::max() && point.time.unixMs < summary.nowUnixMs - length)
             continue;
         if (!series.best || point.score > series.sessions[*series.best].score)

@@ -64,7 +64,7 @@ struct ProgressSummary {
     std::array<PanelProgress, kLogPanelCount> panels;
     LogReadCounts counts;
 
-    const PanelProgress& of(LogPanel panel) const { return panels[static_cast<std::size_t>(panel)]; }
+    const PanelProgress& Of(LogPanel panel) const { return panels[static_cast<std::size_t>(panel)]; }
 };
 
 // Takes records one at a time, in the log's order; `now` is the moment the

@@ -63,23 +63,23 @@ TEST(ProgressSummary, SplitsSessionsWhereTheSituationNumberStartsAgain)
     log.push_back(End(LogPanel::Range, 9, kNow - kDay, LogEvent::Done));
 
     const ProgressSummary summary = Summarise(log);
-    const std::vector<SessionPoint>& preflop = summary.of(LogPanel::Preflop).sessions;
+    const std::vector<SessionPoint>& preflop = summary.Of(LogPanel::Preflop).sessions;
     ASSERT_EQ(preflop.size(), 1u);
     EXPECT_EQ(preflop[0].score, 120);
     EXPECT_TRUE(preflop[0].highscore);
     EXPECT_EQ(preflop[0].answers, 10);
     EXPECT_DOUBLE_EQ(*preflop[0].rightShare, 0.8);
     EXPECT_DOUBLE_EQ(*preflop[0].medianResponseMs, 550.0);
-    const std::vector<Mistake>& mistakes = summary.of(LogPanel::Preflop).lastSessionMistakes;
+    const std::vector<Mistake>& mistakes = summary.Of(LogPanel::Preflop).lastSessionMistakes;
     ASSERT_EQ(mistakes.size(), 2u);
     EXPECT_EQ(mistakes[1].situation, "situation 8");
     EXPECT_EQ(mistakes[1].givenAnswer, "Fold");
     EXPECT_EQ(mistakes[1].responseMs, 800);
 
-    ASSERT_EQ(summary.of(LogPanel::Odds).sessions.size(), 1u);
-    EXPECT_EQ(summary.of(LogPanel::Odds).sessions[0].answers, 10);
-    EXPECT_DOUBLE_EQ(*summary.of(LogPanel::Odds).sessions[0].rightShare, 1.0);
-    const std::vector<SessionPoint>& range = summary.of(LogPanel::Range).sessions;
+    ASSERT_EQ(summary.Of(LogPanel::Odds).sessions.size(), 1u);
+    EXPECT_EQ(summary.Of(LogPanel::Odds).sessions[0].answers, 10);
+    EXPECT_DOUBLE_EQ(*summary.Of(LogPanel::Odds).sessions[0].rightShare, 1.0);
+    const std::vector<SessionPoint>& range = summary.Of(LogPanel::Range).sessions;
     ASSERT_EQ(range.size(), 1u);
     EXPECT_EQ(range[0].rightShare, std::nullopt);
     EXPECT_EQ(range[0].medianResponseMs, std::nullopt);
@@ -94,7 +94,7 @@ TEST(ProgressSummary, MedianResponseTimeOfOddAndEvenCounts)
         for (std::size_t i = 0; i < times.size(); ++i)
             log.push_back(Answer(LogPanel::Tournament, static_cast<std::int32_t>(i + 1), true, times[i]));
         log.push_back(End(LogPanel::Tournament, 10));
-        EXPECT_DOUBLE_EQ(*Summarise(log).of(LogPanel::Tournament).sessions.at(0).medianResponseMs, median);
+        EXPECT_DOUBLE_EQ(*Summarise(log).Of(LogPanel::Tournament).sessions.at(0).medianResponseMs, median);
     }
 }
 
@@ -145,7 +145,7 @@ TEST(ProgressSummary, GroupsTheLastMonthsMistakesMostFrequentFirst)
     wrong("Fold", kNow - kDay);
     log.push_back(Answer(LogPanel::Odds, 1, true, 500, "Push"));
     const std::vector<MistakeGroup> expected = {{"Call", 3}, {"Fold", 2}, {"Raise", 2}};
-    EXPECT_EQ(Summarise(log).of(LogPanel::Odds).recentMistakes, expected);
+    EXPECT_EQ(Summarise(log).Of(LogPanel::Odds).recentMistakes, expected);
 }
 
 TEST(ProgressSummary, SummarisesALogStreamAndCountsItsDamage)
@@ -157,8 +157,8 @@ TEST(ProgressSummary, SummarisesALogStreamAndCountsItsDamage)
     EXPECT_EQ(summary.counts.records, 2u);
     EXPECT_EQ(summary.counts.unreadableLines, 1u);
     EXPECT_TRUE(summary.counts.tornLastLine);
-    EXPECT_EQ(summary.of(LogPanel::Preflop).sessions.at(0).rightShare, 0.0);
-    EXPECT_EQ(summary.of(LogPanel::Preflop).lastSessionMistakes.size(), 1u);
+    EXPECT_EQ(summary.Of(LogPanel::Preflop).sessions.at(0).rightShare, 0.0);
+    EXPECT_EQ(summary.Of(LogPanel::Preflop).lastSessionMistakes.size(), 1u);
 }
 
 } // namespace
