@@ -32,10 +32,17 @@ bool NeedsApostrophe(std::string_view text)
     return std::string_view("=+-@\t\r'").find(text.front()) != std::string_view::npos;
 }
 
-// Undoes step 2 and then step 1 of the writing (see the header).  An unknown
-// escape, which only a hand edit makes, is kept as it stands.
+// Undoes steps 1 and 2 of the writing (see the header).  The apostrophe can
+// be dropped first: no escape begins with one.  An unknown escape, which
+// only a hand edit makes, is kept as it stands.
 void Unescape(std::string_view stored, std::string& text)
 {
+    if (!stored.empty() && stored.front() == '\'')
+        stored.remove_prefix(1);
+    if (stored.find('\\') == std::string_view::npos) {
+        text.assign(stored);
+        return;
+    }
     text.clear();
     for (std::size_t i = 0; i < stored.size(); ++i) {
         const char c = stored[i];
@@ -46,8 +53,6 @@ void Unescape(std::string_view stored, std::string& text)
         } else
             text += c;
     }
-    if (!text.empty() && text.front() == '\'')
-        text.erase(0, 1);
 }
 
 } // namespace
@@ -82,30 +87,32 @@ void AppendCell(std::string& line, std::string_view text)
 bool SplitCells(std::string_view line, std::vector<std::string>& cells)
 {
     std::size_t count = 0;
-    std::string stored;
+    std::string quoted; // a quoted cell without its quotes
     std::size_t at = 0;
     while (true) {
-        stored.clear();
+        std::string_view stored;
         if (at < line.size() && line[at] == '"') {
+            quoted.clear();
             ++at;
             while (true) {
                 const std::size_t quote = line.find('"', at);
                 if (quote == std::string_view::npos)
                     return false;
-                stored.append(line.substr(at, quote - at));
+                quoted.append(line.substr(at, quote - at));
                 at = quote + 1;
                 if (at < line.size() && line[at] == '"') {
-                    stored += '"';
+                    quoted += '"';
                     ++at;
                 } else
                     break;
             }
             if (at < line.size() && line[at] != ',')
                 return false;
+            stored = quoted;
         } else {
             const std::size_t end = std::min(line.find(',', at), line.size());
-            stored.assign(line.substr(at, end - at));
-            if (stored.find('"') != std::string::npos)
+            stored = line.substr(at, end - at);
+            if (stored.find('"') != std::string_view::npos)
                 return false;
             at = end;
         }
