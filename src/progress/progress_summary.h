@@ -30,8 +30,8 @@ struct SessionPoint {
     LocalTime time; // of the session's end
     std::int32_t score = 0;
     bool highscore = false; // as the log says: the best at the time
-    // The timed quizzes' judged answers of the session (none where the log
-    // was turned on during it, and for the other panels).
+    // The timed quizzes' judged answers of the session (fewer than ten where
+    // the log was turned on during it; none for the other panels).
     std::int32_t answers = 0;
     std::optional<double> rightShare; // 0 to 1
     std::optional<double> medianResponseMs;
@@ -53,6 +53,8 @@ struct MistakeGroup {
 
 struct PanelProgress {
     std::vector<SessionPoint> sessions; // every scored session, oldest first
+    // Of the last session that reached its end: a running quiz keeps its
+    // judgements to itself, as the dialog does.
     std::vector<Mistake> lastSessionMistakes;
     // The last 30 days' wrong answers by their right answer, most frequent
     // first, equal counts in the order of the answers' texts.
