@@ -3,7 +3,6 @@
 #include "progress/csv_cells.h"
 #include "progress/utf8_text.h"
 
-#include <array>
 #include <charconv>
 
 namespace velmo {
@@ -27,20 +26,11 @@ enum Column {
     kColumnCount
 };
 
-constexpr std::array<std::string_view, kColumnCount> kColumnNames = {"format",
-                                                                     "time",
-                                                                     "panel",
-                                                                     "event",
-                                                                     "situation",
-                                                                     "right answer",
-                                                                     "given answer",
-                                                                     "correct",
-                                                                     "response time (ms)",
-                                                                     "points",
-                                                                     "situation number",
-                                                                     "score",
-                                                                     "highscore",
-                                                                     "tilt level"};
+// The columns' names, in the order of Column; none needs quoting.
+constexpr std::string_view kHeader = "format,time,panel,event,situation,right answer,given answer,correct,"
+                                     "response time (ms),points,situation number,score,highscore,tilt level";
+// Every format's header begins with it, as every line begins with the version.
+constexpr std::string_view kFormatName = kHeader.substr(0, kHeader.find(','));
 
 constexpr std::string_view kYes = "yes";
 constexpr std::string_view kNo = "no";
@@ -81,12 +71,7 @@ bool ReadYesNo(const std::string& cell, std::optional<bool>& value)
 
 const std::string& LogHeaderLine()
 {
-    static const std::string header = [] {
-        std::string line;
-        for (const std::string_view name : kColumnNames)
-            AppendCell(line, name);
-        return line + '\n';
-    }();
+    static const std::string header = std::string(kHeader) + '\n';
     return header;
 }
 
@@ -114,7 +99,7 @@ LogLineKind LogLineParser::Parse(std::string_view line, LogRecord& record)
     // The version comes first and is a plain number in every format, so a
     // later format's line is known as such whatever follows it.
     const std::string_view version = line.substr(0, line.find(','));
-    if (version == kColumnNames[kFormat])
+    if (version == kFormatName)
         return LogLineKind::Header;
     int number = 0;
     const auto [end, error] = std::from_chars(version.data(), version.data() + version.size(), number);
