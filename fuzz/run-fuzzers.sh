@@ -14,7 +14,7 @@ fi
 build=$(cd "$1" && pwd)
 seconds=${2:-30}
 here=$(cd "$(dirname "$0")" && pwd)
-targets=(highscore_parse_fuzzer replay_line_fuzzer replay_script_fuzzer)
+targets=(highscore_parse_fuzzer replay_line_fuzzer replay_script_fuzzer practice_log_fuzzer)
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -1,0 +1,46 @@
+// Records as the trainers will log them, for the practice log's tests.
+#pragma once
+
+#include "progress/log_record.h"
+
+#include <string>
+
+namespace velmo::test {
+
+inline constexpr std::int64_t kNow = 1796821407412; // 2026-12-09T14:03:27.412+01:00
+inline constexpr std::int64_t kDay = 24 * 60 * 60 * 1000;
+
+inline LogRecord Event(LogPanel panel, LogEvent event, std::int64_t at = kNow)
+{
+    LogRecord record;
+    record.time = {at, 60};
+    record.panel = panel;
+    record.event = event;
+    return record;
+}
+
+// A judged answer; a wrong one was given as Fold.
+inline LogRecord Answer(LogPanel panel, std::int32_t number, bool correct, std::int64_t ms = 500,
+                        const char* right = "Raise", std::int64_t at = kNow - kDay)
+{
+    LogRecord record = Event(panel, LogEvent::Answer, at);
+    record.situation = "situation " + std::to_string(number);
+    record.rightAnswer = right;
+    record.givenAnswer = correct ? right : "Fold";
+    record.correct = correct;
+    record.responseMs = ms;
+    record.situationNumber = number;
+    return record;
+}
+
+// A session's end, or Done for the panels without sessions.
+inline LogRecord End(LogPanel panel, std::int32_t score, std::int64_t at = kNow - kDay)
+{
+    const bool done = panel == LogPanel::Range || panel == LogPanel::Patience;
+    LogRecord record = Event(panel, done ? LogEvent::Done : LogEvent::SessionEnd, at);
+    record.score = score;
+    record.highscore = score > 100;
+    return record;
+}
+
+} // namespace velmo::test
