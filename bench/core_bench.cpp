@@ -9,7 +9,9 @@
 // situations and meets a file whose slots every score beats, so that it
 // rewrites the file.  Each press is timed alone; the counters give the
 // median, 99th percentile and maximum, and pause_ms the pause the real
-// window would add to that press.
+// window would add to that press.  Every button is timed twice: with the
+// practice log off, and with it on ("/log_on"), where the presses that log
+// append their line to Practice-log.csv.
 #include "bench_support.h"
 #include "common/clock.h"
 #include "common/file_system.h"
@@ -118,12 +120,16 @@ std::vector<Recipe> RecipesFor(int id)
     }
 }
 
-void PressButton(benchmark::State& state, int id, Recipe recipe)
+void PressButton(benchmark::State& state, int id, Recipe recipe, bool logOn)
 {
     RealFileSystem files;
     RecordingPlatform platform(files, 100000);
     TrainerSet trainers(platform);
     StartUp(trainers);
+    if (logOn && !trainers.log.TurnOn()) {
+        state.SkipWithError("the practice log cannot be turned on");
+        return;
+    }
     for (int press : recipe.once)
         Dispatch(trainers, press);
 
@@ -146,6 +152,8 @@ void PressButton(benchmark::State& state, int id, Recipe recipe)
     }
     ReportSpread(state, micros);
     state.counters["pause_ms"] = static_cast<double>(paused) / static_cast<double>(micros.size());
+    if (logOn && (!trainers.log.TurnOff() || trainers.log.failingSince()))
+        state.SkipWithError("the practice log was not written");
 }
 
 void NumberToTextAlone(benchmark::State& state)
@@ -205,16 +213,19 @@ void RealSleepOvershoot(benchmark::State& state)
 
 void RegisterAll()
 {
-    for (const EventRow& row : EventTable())
-        for (const Recipe& recipe : RecipesFor(row.controlId)) {
-            std::string name = "Button/" + ButtonName(row.controlId);
-            if (!recipe.label.empty())
-                name += "/" + recipe.label;
-            benchmark::RegisterBenchmark(name.c_str(), PressButton, row.controlId, recipe)
-                ->UseManualTime()
-                ->Unit(benchmark::kMicrosecond)
-                ->Iterations(300);
-        }
+    for (bool logOn : {false, true})
+        for (const EventRow& row : EventTable())
+            for (const Recipe& recipe : RecipesFor(row.controlId)) {
+                std::string name = "Button/" + ButtonName(row.controlId);
+                if (!recipe.label.empty())
+                    name += "/" + recipe.label;
+                if (logOn)
+                    name += "/log_on";
+                benchmark::RegisterBenchmark(name.c_str(), PressButton, row.controlId, recipe, logOn)
+                    ->UseManualTime()
+                    ->Unit(benchmark::kMicrosecond)
+                    ->Iterations(300);
+            }
     benchmark::RegisterBenchmark("NumberToText", NumberToTextAlone)
         ->UseManualTime()
         ->Unit(benchmark::kMicrosecond)

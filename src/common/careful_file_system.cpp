@@ -428,4 +428,61 @@ UpdateOutcome CarefulFileSystem::Update(const std::string& path, const Change& c
     return Replace(path, *target, locked, *content) ? UpdateOutcome::Written : UpdateOutcome::WriteFailed;
 }
 
+bool CarefulFileSystem::Stands(const std::string& path)
+{
+    return store_->Look(path).kind != Standing::Kind::Nothing;
+}
+
+bool CarefulFileSystem::RemoveFile(const std::string& path)
+{
+    Standing standing = store_->Look(path);
+    switch (standing.kind) {
+    case Standing::Kind::Nothing: return true;
+    case Standing::Kind::File:
+    case Standing::Kind::Link: break;
+    default: return false;
+    }
+    const RemoveResult removed = store_->RemoveIfStill(path, standing);
+    return removed == RemoveResult::Removed || !Stands(path);
+}
+
+AppendOutcome CarefulFileSystem::Append(const std::string& path, const Addition& addition)
+{
+    const auto target = Resolve(path);
+    if (!target)
+        return AppendOutcome::Failed;
+    // The lock keeps the last byte read and the append together, so that
+    // another program cannot append between them.
+    LockResult lock = RetryWhileBusy(
+        Clock::now() + lockWait_, [&] { return store_->TryLock(*target); },
+        [](const LockResult& tried) { return tried.status == LockResult::Status::Busy ? Retry::AfterNap : Retry::No; });
+    if (lock.status == LockResult::Status::Busy)
+        return AppendOutcome::Failed;
+    OpenResult opened = store_->OpenForAppend(*target);
+    if (opened.status == OpenResult::Status::Missing)
+        return AppendOutcome::Missing;
+    if (opened.status != OpenResult::Status::Opened || opened.readOnly)
+        return AppendOutcome::Failed;
+    StoredFile& file = *opened.file;
+    const auto size = file.Size();
+    if (!size)
+        return AppendOutcome::Failed;
+    std::optional<char> lastByte;
+    if (*size > 0) {
+        char last = 0;
+        const auto n = file.ReadAt(*size - 1, &last, 1);
+        if (!n || *n != 1)
+            return AppendOutcome::Failed;
+        lastByte = last;
+    }
+    const std::string text = addition(lastByte);
+    if (text.empty())
+        return AppendOutcome::Appended;
+    // One write: a line cut short (a full disk, a kill) is the file's last,
+    // which its reader passes over and the next append ends.
+    const std::size_t allowed = std::min(WriteAllowance(path, text.size()), text.size());
+    const auto written = allowed == 0 ? std::nullopt : file.Append(text.data(), allowed);
+    return written && *written == text.size() ? AppendOutcome::Appended : AppendOutcome::Failed;
+}
+
 } // namespace velmo

@@ -39,6 +39,14 @@ public:
     // Makes what was written durable (fsync, FlushFileBuffers, a save to
     // the browser's storage).
     virtual bool Flush() = 0;
+
+    // For a file opened by OpenForAppend: its size now, and a write of up to
+    // `size` (more than 0) bytes at its end in one step, which another
+    // program's append can neither split nor overwrite (O_APPEND,
+    // FILE_APPEND_DATA): how many were written, or nullopt on an error.  A
+    // store without appends answers nullopt, and the log counts as unwritable.
+    virtual std::optional<std::uint64_t> Size() { return std::nullopt; }
+    virtual std::optional<std::size_t> Append(const char* /*data*/, std::size_t /*size*/) { return std::nullopt; }
 };
 
 // All of `file`, from its start; nullopt on a read error.
@@ -146,6 +154,10 @@ public:
     // `forWriting`, also for writing where the system allows it (else for
     // reading alone).  Never blocks on a FIFO.
     virtual OpenResult Open(const std::string& path, bool forWriting) = 0;
+    // Opens the existing regular file `path` for reading and appending,
+    // never blocking on a FIFO: Opened, Missing, NotAFile or Failed (also
+    // where the store has no appends).
+    virtual OpenResult OpenForAppend(const std::string& /*path*/) { return {OpenResult::Status::Failed, nullptr}; }
     // A new empty regular file under `path`, open for reading and writing,
     // only where nothing stands under the name (a link counts).  While it is
     // open it is held: Look says so to other programs.

@@ -68,10 +68,18 @@ enum class UpdateOutcome {
     WriteFailed,  // read, but the rewrite failed; the old content stays
 };
 
+enum class AppendOutcome {
+    Missing,  // nothing stands under the name: nothing was written
+    Appended, // the whole text went out
+    Failed,   // anything else: not a file, read-only, locked too long, a full disk
+};
+
 class FileSystem {
 public:
     // Given the current content, the new content, or nullopt for none.
     using Change = std::function<std::optional<std::string>(std::istream& current)>;
+    // Given the file's last byte (none for an empty file), the text to append.
+    using Addition = std::function<std::string(std::optional<char> lastByte)>;
 
     virtual ~FileSystem() = default;
 
@@ -114,6 +122,19 @@ public:
     // Rewrite does, all under a lock on the file that other programs using
     // this interface honour.  Nothing is created: a missing file is Unreadable.
     virtual UpdateOutcome Update(const std::string& path, const Change& change) = 0;
+
+    // Whether anything stands under `path` (a file, a link, a directory, ...).
+    virtual bool Stands(const std::string& path) = 0;
+
+    // Removes the file or link `path`, never a directory or the like; true
+    // when nothing stands under the name afterwards.
+    virtual bool RemoveFile(const std::string& path) = 0;
+
+    // Appends `addition`'s text to the existing regular file `path` in one
+    // write, under the lock of Update, so that two programs' appends neither
+    // interleave nor split a line.  Never creates the file and never blocks
+    // on a FIFO; a read-only file is not written.
+    virtual AppendOutcome Append(const std::string& path, const Addition& addition) = 0;
 };
 
 // The rules over a store; see the top of this file.
@@ -133,6 +154,9 @@ public:
     void RemoveStaleTemporaries(const std::string& path) override;
     bool Rewrite(const std::string& path, std::string_view content) override;
     UpdateOutcome Update(const std::string& path, const Change& change) override;
+    bool Stands(const std::string& path) override;
+    bool RemoveFile(const std::string& path) override;
+    AppendOutcome Append(const std::string& path, const Addition& addition) override;
 
 protected:
     // How many of the `wanted` bytes the next write for the file `path` may

@@ -47,6 +47,8 @@ public:
         return result;
     }
 
+    OpenResult OpenForAppend(const std::string& path) override { return Open(path, true); }
+
     CreateResult CreateExclusive(const std::string& path) override
     {
         if (Find(path))
@@ -156,6 +158,12 @@ private:
             return true;
         }
         bool Flush() override { return true; }
+        std::optional<std::uint64_t> Size() override { return node_->content.size(); }
+        std::optional<std::size_t> Append(const char* data, std::size_t size) override
+        {
+            node_->content.append(data, size);
+            return size;
+        }
 
     private:
         std::shared_ptr<Node> node_;

@@ -43,6 +43,9 @@ public:
     // Milliseconds since system start, unsigned 32-bit, wrapping.
     std::uint32_t Ticks() { return clock_.Ticks(); }
 
+    // The local date and time, which only the practice log reads.
+    LocalTime WallTime() { return clock_.WallTime(); }
+
     void srand(std::uint32_t seed) { generator_.srand(seed); }
     int rand() { return generator_.rand(); }
 

@@ -1,6 +1,7 @@
 #include "common/posix_file.h"
 
 #include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace velmo {
@@ -51,6 +52,26 @@ bool PosixFile::Truncate(std::uint64_t size)
 bool PosixFile::Flush()
 {
     return ::fsync(fd()) == 0;
+}
+
+std::optional<std::uint64_t> PosixFile::Size()
+{
+    struct stat st {};
+    if (::fstat(fd(), &st) != 0)
+        return std::nullopt;
+    return static_cast<std::uint64_t>(st.st_size);
+}
+
+std::optional<std::size_t> PosixFile::Append(const char* data, std::size_t size)
+{
+    // Opened with O_APPEND: the system puts each write at the end.
+    for (;;) {
+        const ssize_t n = ::write(fd(), data, size);
+        if (n > 0)
+            return static_cast<std::size_t>(n);
+        if (n == 0 || errno != EINTR)
+            return std::nullopt;
+    }
 }
 
 } // namespace velmo

@@ -35,6 +35,8 @@ public:
     std::optional<std::size_t> WriteAt(std::uint64_t offset, const char* data, std::size_t size) override;
     bool Truncate(std::uint64_t size) override;
     bool Flush() override;
+    std::optional<std::uint64_t> Size() override;
+    std::optional<std::size_t> Append(const char* data, std::size_t size) override;
 
 private:
     UniqueFd fd_;

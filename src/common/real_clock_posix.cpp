@@ -28,4 +28,14 @@ std::uint32_t RealClock::Ticks()
     return static_cast<std::uint32_t>(ms); // wraps like the 32-bit tick count
 }
 
+LocalTime RealClock::WallTime()
+{
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    tm local{};
+    const bool zoned = localtime_r(&now.tv_sec, &local) != nullptr;
+    return {static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000,
+            zoned ? static_cast<std::int32_t>(local.tm_gmtoff / 60) : 0};
+}
+
 } // namespace velmo

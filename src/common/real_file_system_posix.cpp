@@ -132,6 +132,32 @@ public:
         return result;
     }
 
+    OpenResult OpenForAppend(const std::string& path) override
+    {
+        // Non-blocking for the same reason as Open: a FIFO opens at once and
+        // is then refused for what it is.
+        UniqueFd fd(::open(path.c_str(), O_RDWR | O_APPEND | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+        OpenResult result;
+        if (!fd.valid()) {
+            result.status = errno == ENOENT                                       ? OpenResult::Status::Missing
+                            : errno == ELOOP || errno == ENXIO || errno == EISDIR ? OpenResult::Status::NotAFile
+                                                                                  : OpenResult::Status::Failed;
+            return result;
+        }
+        struct stat st {};
+        if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+            result.status = OpenResult::Status::NotAFile;
+            return result;
+        }
+        ClearNonBlocking(fd.get());
+        result.status = OpenResult::Status::Opened;
+        result.writable = true;
+        result.readOnly = ReadOnly(st);
+        result.names = static_cast<std::uint32_t>(st.st_nlink);
+        result.file = std::make_unique<PosixFile>(std::move(fd));
+        return result;
+    }
+
     CreateResult CreateExclusive(const std::string& path) override
     {
         UniqueFd fd(

@@ -98,6 +98,32 @@ public:
         return result;
     }
 
+    OpenResult OpenForAppend(const std::string& path) override
+    {
+        const std::wstring name = WidenUtf8(path);
+        OpenResult result;
+        UniqueHandle file(::CreateFileW(
+            name.c_str(), FILE_READ_DATA | FILE_READ_ATTRIBUTES | FILE_APPEND_DATA | SYNCHRONIZE, kShareAll, nullptr,
+            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+        if (!file.valid()) {
+            const DWORD error = ::GetLastError();
+            result.status = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? OpenResult::Status::Missing
+                                                                                           : OpenResult::Status::Failed;
+            return result;
+        }
+        const auto info = PlainFileInfo(file.get());
+        if (!info) {
+            result.status = OpenResult::Status::NotAFile;
+            return result;
+        }
+        result.status = OpenResult::Status::Opened;
+        result.writable = true;
+        result.readOnly = (info->dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+        result.names = info->nNumberOfLinks;
+        result.file = std::make_unique<WindowsFile>(std::move(file), IdOf(*info));
+        return result;
+    }
+
     CreateResult CreateExclusive(const std::string& path) override
     {
         const std::wstring name = WidenUtf8(path);

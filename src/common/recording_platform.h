@@ -38,6 +38,8 @@ public:
 
     // Lets time pass between presses (a user's wait).
     void Advance(std::uint32_t ms) { clock_.Advance(ms); }
+    // Sets the simulated wall clock's time of now.
+    void SetWallTime(LocalTime now) { clock_.SetWallTime(now); }
 
     // The sum of all pauses so far.
     std::uint32_t sleptMs() const { return clock_.sleptMs(); }

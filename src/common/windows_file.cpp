@@ -95,4 +95,22 @@ bool WindowsFile::Flush()
     return ::FlushFileBuffers(handle()) != 0;
 }
 
+std::optional<std::uint64_t> WindowsFile::Size()
+{
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(handle(), &size))
+        return std::nullopt;
+    return static_cast<std::uint64_t>(size.QuadPart);
+}
+
+std::optional<std::size_t> WindowsFile::Append(const char* data, std::size_t size)
+{
+    // Opened with FILE_APPEND_DATA and without FILE_WRITE_DATA: Windows puts
+    // each write at the end.
+    DWORD n = 0;
+    if (!::WriteFile(handle(), data, Chunk(size), &n, nullptr) || n == 0)
+        return std::nullopt;
+    return n;
+}
+
 } // namespace velmo

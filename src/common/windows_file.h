@@ -55,6 +55,8 @@ public:
     std::optional<std::size_t> WriteAt(std::uint64_t offset, const char* data, std::size_t size) override;
     bool Truncate(std::uint64_t size) override;
     bool Flush() override;
+    std::optional<std::uint64_t> Size() override;
+    std::optional<std::size_t> Append(const char* data, std::size_t size) override;
 
     HANDLE handle() const { return handle_.get(); }
     const FileId& id() const { return id_; }

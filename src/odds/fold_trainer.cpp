@@ -5,6 +5,7 @@
 #include "common/saturating_arithmetic.h"
 #include "odds/fold_panel.h"
 #include "odds/fold_situation_texts.h"
+#include "progress/practice_log.h"
 
 namespace velmo {
 
@@ -18,7 +19,7 @@ constexpr int kDrawnPlaces = 6;
 
 } // namespace
 
-FoldTrainer::FoldTrainer(Platform& platform) : platform_(platform) {}
+FoldTrainer::FoldTrainer(Platform& platform, PracticeLog& log) : platform_(platform), log_(log) {}
 
 void FoldTrainer::Fold()
 {
@@ -35,14 +36,25 @@ void FoldTrainer::Fold()
     const int i = platform_.rand() % kDrawnPlaces;
     platform_.SetBoxText(ids::kFoldTextBox, foldSituationTexts[static_cast<std::size_t>(i)]);
 
-    foldScore = SaturatingAdd(foldScore, 1);
-    ShowScore();
+    AddPoints(1);
 }
 
 void FoldTrainer::CallOpen()
 {
-    foldScore = SaturatingAdd(foldScore, -4);
+    AddPoints(-4);
+}
+
+void FoldTrainer::AddPoints(std::int32_t points)
+{
+    const std::int32_t before = foldScore;
+    foldScore = SaturatingAdd(foldScore, points);
     ShowScore();
+    LogRecord record;
+    record.panel = LogPanel::Fold;
+    record.event = LogEvent::Press;
+    record.points = ClampToInt32(static_cast<std::int64_t>(foldScore) - before);
+    record.score = foldScore;
+    log_.Record(std::move(record));
 }
 
 void FoldTrainer::ShowScore()

@@ -7,10 +7,11 @@
 namespace velmo {
 
 class Platform;
+class PracticeLog;
 
 class FoldTrainer {
 public:
-    explicit FoldTrainer(Platform& platform);
+    FoldTrainer(Platform& platform, PracticeLog& log);
 
     void Fold();
     void CallOpen();
@@ -18,11 +19,14 @@ public:
     std::int32_t score() const { return foldScore; }
 
 private:
+    // Moves the score, shows it and logs the press.
+    void AddPoints(std::int32_t points);
     void ShowScore();
 
     friend struct TrainerStateAccess; // see tests/support/trainer_state_access.h
 
     Platform& platform_;
+    PracticeLog& log_;
     std::int32_t foldScore = 0;
 };
 

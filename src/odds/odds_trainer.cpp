@@ -81,9 +81,9 @@ bool OddsCallExpected(std::int32_t outs, std::int32_t streetsLeft, float fractio
     return hero >= RequiredEquityForFraction(fraction);
 }
 
-OddsTrainer::OddsTrainer(Platform& platform, SituationStartTick& situationStart)
+OddsTrainer::OddsTrainer(Platform& platform, SituationStartTick& situationStart, PracticeLog& log)
     : platform_(platform), situationStart_(situationStart),
-      quiz_(platform, slots::kOdds, {oddsSituationCount, oddsAnswerCount, oddsScore})
+      quiz_(platform, log, LogPanel::Odds, slots::kOdds, {oddsSituationCount, oddsAnswerCount, oddsScore})
 {
 }
 
@@ -111,8 +111,8 @@ void OddsTrainer::StartNext()
     // The answer clock starts only after the pauses of the draws.
     situationStart_.situationStartTick = platform_.Ticks();
 
-    platform_.SetBoxText(ids::kOddsTextBox, "Pot size: " + potText + ". V bets: " + betText +
-                                                ". Hero outs: " + outsText + ". Streets left: " + streetsText + ".");
+    quiz_.ShowSituation(ids::kOddsTextBox, "Pot size: " + potText + ". V bets: " + betText +
+                                               ". Hero outs: " + outsText + ". Streets left: " + streetsText + ".");
 }
 
 void OddsTrainer::Fold()
@@ -169,7 +169,10 @@ void OddsTrainer::Judge(Answer given)
         quiz_.Add(-2);
         ShowScore();
     }
-    quiz_.Judged(credited);
+    const auto caption = [](Answer answer) {
+        return CaptionOf(OddsPanel(), answer == Answer::Call ? ids::kOddsCall : ids::kOddsFold);
+    };
+    quiz_.Judged({credited, caption(expected), caption(given), elapsed});
 }
 
 void OddsTrainer::EndSession()

@@ -10,6 +10,7 @@
 namespace velmo {
 
 class Platform;
+class PracticeLog;
 struct SituationStartTick;
 
 // The four values a situation is dealt from, in the order they are drawn.
@@ -36,7 +37,7 @@ bool OddsCallExpected(std::int32_t outs, std::int32_t streetsLeft, float fractio
 
 class OddsTrainer {
 public:
-    OddsTrainer(Platform& platform, SituationStartTick& situationStart);
+    OddsTrainer(Platform& platform, SituationStartTick& situationStart, PracticeLog& log);
 
     void StartNext();
     void Fold();

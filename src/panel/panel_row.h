@@ -18,6 +18,7 @@
 namespace velmo {
 
 class Platform;
+class PracticeLog;
 struct SituationStartTick;
 
 // A trainer as the trainer set owns it, whatever its class.
@@ -51,14 +52,18 @@ struct PanelButton {
     bool offersScore = false; // the press that may raise the panel's highscore slot
 };
 
-using TrainerBuilder = std::unique_ptr<BuiltTrainer> (*)(Platform&, SituationStartTick&);
+using TrainerBuilder = std::unique_ptr<BuiltTrainer> (*)(Platform&, SituationStartTick&, PracticeLog&);
 
-// The builder of trainer class T: constructed over the platform, and over
-// the shared situation start tick when its constructor takes one.
-template <class T> std::unique_ptr<BuiltTrainer> Build(Platform& platform, SituationStartTick& situationStart)
+// The builder of trainer class T: constructed over the platform, then the
+// shared situation start tick and the practice log where its constructor
+// takes them.
+template <class T>
+std::unique_ptr<BuiltTrainer> Build(Platform& platform, SituationStartTick& situationStart, PracticeLog& log)
 {
-    if constexpr (std::is_constructible_v<T, Platform&, SituationStartTick&>)
-        return std::make_unique<TrainerOf<T>>(platform, situationStart);
+    if constexpr (std::is_constructible_v<T, Platform&, SituationStartTick&, PracticeLog&>)
+        return std::make_unique<TrainerOf<T>>(platform, situationStart, log);
+    else if constexpr (std::is_constructible_v<T, Platform&, PracticeLog&>)
+        return std::make_unique<TrainerOf<T>>(platform, log);
     else
         return std::make_unique<TrainerOf<T>>(platform);
 }
@@ -75,5 +80,9 @@ struct PanelRow {
 
     std::string_view caption() const { return controls.front().caption; }
 };
+
+// The caption of the control `controlId` among the row's controls (empty
+// for none), so that the log names an answer as its button does.
+std::string_view CaptionOf(const PanelRow& row, int controlId);
 
 } // namespace velmo

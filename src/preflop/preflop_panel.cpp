@@ -58,4 +58,19 @@ const PanelRow& PreflopPanel()
     return kRow;
 }
 
+int PreflopAnswerButton(PreflopAnswer answer)
+{
+    switch (answer) {
+    case PreflopAnswer::Open: return kPreflopOpen;
+    case PreflopAnswer::Fold: return kPreflopFold;
+    case PreflopAnswer::Call: return kPreflopCall;
+    case PreflopAnswer::ThreeBet: return kPreflopThreeBet;
+    case PreflopAnswer::OpenCallThreeBet: return kPreflopOpenCallThreeBet;
+    case PreflopAnswer::OpenFoldToThreeBet: return kPreflopOpenFoldToThreeBet;
+    case PreflopAnswer::OpenFourBet: return kPreflopOpenFourBet;
+    case PreflopAnswer::None: break;
+    }
+    return 0;
+}
+
 } // namespace velmo

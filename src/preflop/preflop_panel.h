@@ -3,6 +3,7 @@
 #pragma once
 
 #include "panel/panel_row.h"
+#include "preflop/preflop_catalogue.h"
 
 namespace velmo::ids {
 inline constexpr int kPreflopReset = 1039;
@@ -26,5 +27,8 @@ inline constexpr int kPreflop = 4;
 namespace velmo {
 
 const PanelRow& PreflopPanel();
+
+// The button that gives `answer` (0 for None), whose caption names it.
+int PreflopAnswerButton(PreflopAnswer answer);
 
 } // namespace velmo

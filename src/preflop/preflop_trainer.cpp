@@ -20,9 +20,10 @@ std::int32_t PreflopSpeedBonus(std::int32_t elapsedMs)
 
 } // namespace
 
-PreflopTrainer::PreflopTrainer(Platform& platform, SituationStartTick& situationStart)
+PreflopTrainer::PreflopTrainer(Platform& platform, SituationStartTick& situationStart, PracticeLog& log)
     : platform_(platform), situationStart_(situationStart),
-      quiz_(platform, slots::kPreflop, {preflopSituationCount, preflopAnswerCount, preflopScore})
+      quiz_(platform, log, LogPanel::Preflop, slots::kPreflop,
+            {preflopSituationCount, preflopAnswerCount, preflopScore})
 {
 }
 
@@ -38,10 +39,10 @@ void PreflopTrainer::StartNext()
     const int drawn = platform_.rand() % kPreflopAnswerCount + 1;
     preflopExpectedAnswer = static_cast<PreflopAnswer>(drawn);
     if (drawn < 1 || drawn > kPreflopAnswerCount) {
-        platform_.SetBoxText(ids::kPreflopTextBox, "You take a break.");
+        quiz_.ShowSituation(ids::kPreflopTextBox, "You take a break.");
         return;
     }
-    platform_.SetBoxText(ids::kPreflopTextBox, GeneratePreflopSituation(platform_, preflopExpectedAnswer));
+    quiz_.ShowSituation(ids::kPreflopTextBox, GeneratePreflopSituation(platform_, preflopExpectedAnswer));
 }
 
 void PreflopTrainer::Answer(PreflopAnswer given)
@@ -49,7 +50,10 @@ void PreflopTrainer::Answer(PreflopAnswer given)
     if (!quiz_.PassGate())
         return;
     const std::int32_t elapsed = ElapsedMs(situationStart_.situationStartTick, platform_.Ticks());
-    quiz_.Judge(given == preflopExpectedAnswer, PreflopSpeedBonus(elapsed), ids::kPreflopScoreBox);
+    const QuizAnswer answer{given == preflopExpectedAnswer,
+                            CaptionOf(PreflopPanel(), PreflopAnswerButton(preflopExpectedAnswer)),
+                            CaptionOf(PreflopPanel(), PreflopAnswerButton(given)), elapsed};
+    quiz_.Judge(answer, PreflopSpeedBonus(elapsed), ids::kPreflopScoreBox);
 }
 
 void PreflopTrainer::Reset()

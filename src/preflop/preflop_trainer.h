@@ -11,11 +11,12 @@
 namespace velmo {
 
 class Platform;
+class PracticeLog;
 struct SituationStartTick;
 
 class PreflopTrainer {
 public:
-    PreflopTrainer(Platform& platform, SituationStartTick& situationStart);
+    PreflopTrainer(Platform& platform, SituationStartTick& situationStart, PracticeLog& log);
 
     void StartNext();
     void Answer(PreflopAnswer given);

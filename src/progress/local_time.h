@@ -4,18 +4,13 @@
 // plain value into text and back, so the log's lines are reproducible.
 #pragma once
 
-#include <cstdint>
+#include "common/wall_time.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace velmo {
-
-struct LocalTime {
-    std::int64_t unixMs = 0;        // milliseconds since 1970-01-01T00:00Z
-    std::int32_t offsetMinutes = 0; // local time minus UTC, within +-23:59
-    friend bool operator==(const LocalTime&, const LocalTime&) = default;
-};
 
 // The text for years 0000 to 9999, which is what ParseLocalTime reads back.
 std::string FormatLocalTime(LocalTime time);

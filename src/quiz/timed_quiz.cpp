@@ -3,21 +3,22 @@
 #include "common/number_to_text.h"
 #include "common/platform.h"
 #include "common/saturating_arithmetic.h"
+#include "progress/practice_log.h"
+
+#include <algorithm>
+#include <utility>
 
 namespace velmo {
-namespace {
 
-QuizObserver& Unobserved()
+TimedQuiz::TimedQuiz(Platform& platform, PracticeLog& log, LogPanel panel, int slot, QuizCounters counters)
+    : platform_(platform), log_(log), panel_(panel), slot_(slot), counters_(counters)
 {
-    static QuizObserver none;
-    return none;
 }
 
-} // namespace
-
-TimedQuiz::TimedQuiz(Platform& platform, int slot, QuizCounters counters)
-    : platform_(platform), slot_(slot), counters_(counters), observer_(&Unobserved())
+void TimedQuiz::ShowSituation(int textBox, std::string text)
 {
+    platform_.SetBoxText(textBox, text);
+    situation_ = std::move(text);
 }
 
 bool TimedQuiz::NextSituation()
@@ -30,6 +31,7 @@ bool TimedQuiz::NextSituation()
 bool TimedQuiz::PassGate()
 {
     counters_.answerCount = SaturatingAdd(counters_.answerCount, 1);
+    scoreAtGate_ = counters_.score;
     return counters_.answerCount < 2;
 }
 
@@ -43,22 +45,39 @@ void TimedQuiz::Add(std::int32_t points)
     counters_.score = SaturatingAdd(counters_.score, points);
 }
 
-void TimedQuiz::Judge(bool right, std::int32_t bonus, int scoreBox)
+void TimedQuiz::Judge(const QuizAnswer& answer, std::int32_t bonus, int scoreBox)
 {
-    Add(right ? 1 + bonus : -1);
+    Add(answer.right ? 1 + bonus : -1);
     ShowNumber(platform_, scoreBox, static_cast<float>(counters_.score));
-    Judged(right);
+    Judged(answer);
 }
 
-void TimedQuiz::Judged(bool right)
+void TimedQuiz::Judged(const QuizAnswer& answer)
 {
-    observer_->AnswerJudged(slot_, right, counters_.score);
+    LogRecord record;
+    record.panel = panel_;
+    record.event = LogEvent::Answer;
+    record.situation = situation_;
+    record.rightAnswer = answer.rightAnswer;
+    record.givenAnswer = answer.givenAnswer;
+    record.correct = answer.right;
+    record.responseMs = answer.responseMs;
+    record.points = ClampToInt32(static_cast<std::int64_t>(counters_.score) - scoreAtGate_);
+    // A Start/Next press after the session's end reopens its last situation.
+    record.situationNumber = std::clamp(counters_.situationCount, 1, kSituationsPerSession);
+    log_.Record(std::move(record));
 }
 
 HighscoreResult TimedQuiz::OfferScore()
 {
-    observer_->SessionEnded(slot_, counters_.score);
-    return UpdateHighscore(platform_, slot_, counters_.score);
+    const HighscoreResult result = UpdateHighscore(platform_, slot_, counters_.score);
+    LogRecord record;
+    record.panel = panel_;
+    record.event = LogEvent::SessionEnd;
+    record.score = counters_.score;
+    record.highscore = result.outcome == HighscoreOutcome::NewHighscore;
+    log_.Record(std::move(record));
+    return result;
 }
 
 void TimedQuiz::EndSession(int textBox)

@@ -10,28 +10,37 @@
 // them (preflopScore, tourSituationCount, ...); the quiz works on them
 // through references.  What a situation is, how an answer is judged and what
 // each press shows is the trainer's.
+//
+// The quiz hands the practice log each judged answer (with the situation it
+// showed, the points it gained or lost and its number in the session) and
+// each offer at a session's end; the trainer hands it the answer's captions
+// and time.
 #pragma once
 
+#include "progress/log_record.h"
 #include "scores/highscore_file.h"
 
 #include <cstdint>
 #include <initializer_list>
+#include <string>
+#include <string_view>
 
 namespace velmo {
 
 class Platform;
+class PracticeLog;
 
 // The situations of one session: the Start/Next press after the last one
 // ends the session.
 inline constexpr std::int32_t kSituationsPerSession = 10;
 
-// Told of every judged answer and of every offer at a session's end, so that
-// a practice log could follow the quizzes; the default hears nothing.
-class QuizObserver {
-public:
-    virtual ~QuizObserver() = default;
-    virtual void AnswerJudged(int /*slot*/, bool /*right*/, std::int32_t /*score*/) {}
-    virtual void SessionEnded(int /*slot*/, std::int32_t /*score*/) {}
+// A judged answer as the practice log keeps it: the answers by their
+// buttons' captions, the time as the trainer measured it.
+struct QuizAnswer {
+    bool right = false;
+    std::string_view rightAnswer;
+    std::string_view givenAnswer;
+    std::int32_t responseMs = 0;
 };
 
 // The trainer's own counter fields.
@@ -43,12 +52,10 @@ struct QuizCounters {
 
 class TimedQuiz {
 public:
-    TimedQuiz(Platform& platform, int slot, QuizCounters counters);
+    TimedQuiz(Platform& platform, PracticeLog& log, LogPanel panel, int slot, QuizCounters counters);
     // It works on its trainer's fields, so it never moves to another trainer.
     TimedQuiz(const TimedQuiz&) = delete;
     TimedQuiz& operator=(const TimedQuiz&) = delete;
-
-    void Observe(QuizObserver& observer) { observer_ = &observer; }
 
     std::int32_t situationCount() const { return counters_.situationCount; }
     std::int32_t answerCount() const { return counters_.answerCount; }
@@ -58,6 +65,9 @@ public:
     // counted.  True while the session runs (presses 1 to 10, which show a
     // situation); false once it is over, when the caller offers the score.
     bool NextSituation();
+
+    // Shows a situation in `textBox`, and keeps it for the log of its answer.
+    void ShowSituation(int textBox, std::string text);
 
     // An answer press: true only for the first since the last Start/Next press.
     bool PassGate();
@@ -69,13 +79,14 @@ public:
 
     // Scores an answer as Preflop and Tournaments do: 1 + `bonus` when right,
     // -1 when wrong; the score box then shows the score.
-    void Judge(bool right, std::int32_t bonus, int scoreBox);
+    void Judge(const QuizAnswer& answer, std::int32_t bonus, int scoreBox);
 
-    // Tells the observer of an answer a trainer judged by its own rules.
-    void Judged(bool right);
+    // Logs an answer a trainer judged by its own rules, with the points the
+    // score moved by since the gate let it through.
+    void Judged(const QuizAnswer& answer);
 
-    // Offers the score to the slot; a missing file or a failed rewrite has
-    // been announced by UpdateHighscore.
+    // Offers the score to the slot and logs the session's end; a missing
+    // file or a failed rewrite has been announced by UpdateHighscore.
     HighscoreResult OfferScore();
 
     // The end as Preflop and Tournaments show it: "Session over. Highscore! N"
@@ -88,9 +99,12 @@ public:
 
 private:
     Platform& platform_;
+    PracticeLog& log_;
+    LogPanel panel_;
     int slot_;
     QuizCounters counters_;
-    QuizObserver* observer_;
+    std::string situation_;        // the last situation shown
+    std::int32_t scoreAtGate_ = 0; // the score when the gate last let an answer through
 };
 
 } // namespace velmo

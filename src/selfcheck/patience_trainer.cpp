@@ -3,6 +3,7 @@
 #include "common/number_to_text.h"
 #include "common/platform.h"
 #include "common/saturating_arithmetic.h"
+#include "progress/practice_log.h"
 #include "scores/highscore_file.h"
 #include "selfcheck/patience_panel.h"
 
@@ -33,7 +34,7 @@ float Add(float points, int gain, float divisor)
 
 } // namespace
 
-PatienceTrainer::PatienceTrainer(Platform& platform) : platform_(platform) {}
+PatienceTrainer::PatienceTrainer(Platform& platform, PracticeLog& log) : platform_(platform), log_(log) {}
 
 void PatienceTrainer::Hit()
 {
@@ -70,6 +71,12 @@ void PatienceTrainer::Done()
     const HighscoreResult result = UpdateHighscore(platform_, slots::kPatience, patiencePoints);
     if (result.outcome == HighscoreOutcome::NewHighscore)
         platform_.SetBoxText(ids::kPatiencePointsBox, HighscoreText(platform_, result));
+    LogRecord record;
+    record.panel = LogPanel::Patience;
+    record.event = LogEvent::Done;
+    record.score = TruncateToInt32(static_cast<double>(patiencePoints)); // as the list stores it
+    record.highscore = result.outcome == HighscoreOutcome::NewHighscore;
+    log_.Record(std::move(record));
 
     patienceHitCount = 0;
     patiencePoints = 0.0f;

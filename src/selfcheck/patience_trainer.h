@@ -8,10 +8,11 @@
 namespace velmo {
 
 class Platform;
+class PracticeLog;
 
 class PatienceTrainer {
 public:
-    explicit PatienceTrainer(Platform& platform);
+    PatienceTrainer(Platform& platform, PracticeLog& log);
 
     void Hit();
     void Done();
@@ -23,6 +24,7 @@ private:
     friend struct TrainerStateAccess; // see tests/support/trainer_state_access.h
 
     Platform& platform_;
+    PracticeLog& log_;
     std::int32_t patienceHitCount = 0;
     float patiencePoints = 0.0f;
 };

@@ -3,6 +3,7 @@
 #include "common/number_to_text.h"
 #include "common/platform.h"
 #include "common/saturating_arithmetic.h"
+#include "progress/practice_log.h"
 #include "scores/highscore_file.h"
 #include "selfcheck/range_panel.h"
 
@@ -62,7 +63,7 @@ std::string DealTwoCards(Platform& platform)
     return card(first) + card(second);
 }
 
-RangeTrainer::RangeTrainer(Platform& platform) : platform_(platform) {}
+RangeTrainer::RangeTrainer(Platform& platform, PracticeLog& log) : platform_(platform), log_(log) {}
 
 void RangeTrainer::CorrectNext()
 {
@@ -101,6 +102,12 @@ void RangeTrainer::Done()
     const HighscoreResult result = UpdateHighscore(platform_, slots::kRange, score);
     if (result.outcome == HighscoreOutcome::NewHighscore)
         platform_.SetBoxText(ids::kRangeResultBox, HighscoreText(platform_, result));
+    LogRecord record;
+    record.panel = LogPanel::Range;
+    record.event = LogEvent::Done;
+    record.score = score;
+    record.highscore = result.outcome == HighscoreOutcome::NewHighscore;
+    log_.Record(std::move(record));
 
     rangePressCount = 0;
     rangeCorrectCount = 0.0f;

@@ -8,6 +8,7 @@
 namespace velmo {
 
 class Platform;
+class PracticeLog;
 
 // Two different cards, e.g. "Kd7s"; pauses 454 ms in all (more when the
 // second card has to be drawn again because it equalled the first).
@@ -15,7 +16,7 @@ std::string DealTwoCards(Platform& platform);
 
 class RangeTrainer {
 public:
-    explicit RangeTrainer(Platform& platform);
+    RangeTrainer(Platform& platform, PracticeLog& log);
 
     void CorrectNext();
     void IncorrectNext();
@@ -32,6 +33,7 @@ private:
     friend struct TrainerStateAccess; // see tests/support/trainer_state_access.h
 
     Platform& platform_;
+    PracticeLog& log_;
     std::int32_t rangePressCount = 0;
     float rangeCorrectCount = 0.0f;
     float rangeAnsweredCount = 0.0f;

@@ -3,6 +3,7 @@
 #include "common/number_to_text.h"
 #include "common/platform.h"
 #include "common/saturating_arithmetic.h"
+#include "progress/practice_log.h"
 #include "selfcheck/tilt_panel.h"
 
 #include <array>
@@ -66,7 +67,7 @@ std::string_view Verdict(std::int32_t level)
 
 } // namespace
 
-TiltTrainer::TiltTrainer(Platform& platform) : platform_(platform) {}
+TiltTrainer::TiltTrainer(Platform& platform, PracticeLog& log) : platform_(platform), log_(log) {}
 
 void TiltTrainer::StartNext()
 {
@@ -82,6 +83,11 @@ void TiltTrainer::StartNext()
     } else if (tiltQuestionIndex == kQuestionCount) {
         platform_.SetBoxText(ids::kTiltTextBox, std::string(Verdict(tiltLevel)) +
                                                     "Level: " + NumberToText(platform_, static_cast<float>(tiltLevel)));
+        LogRecord record;
+        record.panel = LogPanel::Tilt;
+        record.event = LogEvent::Verdict;
+        record.tiltLevel = tiltLevel;
+        log_.Record(std::move(record));
     } else {
         platform_.SetBoxText(ids::kTiltTextBox, "Test over.");
     }

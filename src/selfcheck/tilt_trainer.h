@@ -7,12 +7,13 @@
 namespace velmo {
 
 class Platform;
+class PracticeLog;
 
 class TiltTrainer {
 public:
     static constexpr std::int32_t kStartLevel = 225;
 
-    explicit TiltTrainer(Platform& platform);
+    TiltTrainer(Platform& platform, PracticeLog& log);
 
     void StartNext();
     void Yes();
@@ -29,6 +30,7 @@ private:
     friend struct TrainerStateAccess; // see tests/support/trainer_state_access.h
 
     Platform& platform_;
+    PracticeLog& log_;
     std::int32_t tiltQuestionIndex = 0;
     std::int32_t tiltAnswerCount = 0;
     std::int32_t tiltLevel = kStartLevel;

@@ -6,11 +6,12 @@ namespace velmo {
 
 TrainerSet::TrainerSet(Platform& p) : platform(p) {}
 
-std::vector<std::unique_ptr<BuiltTrainer>> TrainerSet::BuildAll(Platform& p, SituationStartTick& situationStart)
+std::vector<std::unique_ptr<BuiltTrainer>> TrainerSet::BuildAll(Platform& p, SituationStartTick& situationStart,
+                                                                PracticeLog& log)
 {
     std::vector<std::unique_ptr<BuiltTrainer>> built;
     for (const PanelRow& panel : Panels())
-        built.push_back(panel.build(p, situationStart));
+        built.push_back(panel.build(p, situationStart, log));
     return built;
 }
 

@@ -9,6 +9,7 @@
 #include "odds/fold_trainer.h"
 #include "odds/odds_trainer.h"
 #include "preflop/preflop_trainer.h"
+#include "progress/practice_log_file.h"
 #include "scores/scores_trainer.h"
 #include "selfcheck/patience_trainer.h"
 #include "selfcheck/range_trainer.h"
@@ -41,12 +42,16 @@ struct TrainerSet {
 
     Platform& platform;
     SituationStartTick situationStart; // shared by the Preflop and RE/Odds trainers
+    // Practice-log.csv beside Highscores.txt, which the trainers write and
+    // the Progress views read.
+    PracticeLogFile log{platform};
 
 private:
-    static std::vector<std::unique_ptr<BuiltTrainer>> BuildAll(Platform& p, SituationStartTick& situationStart);
+    static std::vector<std::unique_ptr<BuiltTrainer>> BuildAll(Platform& p, SituationStartTick& situationStart,
+                                                               PracticeLog& log);
 
     // In panel order, built before the shorthands below are bound.
-    std::vector<std::unique_ptr<BuiltTrainer>> built_ = BuildAll(platform, situationStart);
+    std::vector<std::unique_ptr<BuiltTrainer>> built_ = BuildAll(platform, situationStart, log);
 
 public:
     // Shorthands for the tests and tools that look inside the eight trainers

@@ -46,4 +46,9 @@ const PanelRow& TournamentPanel()
     return kRow;
 }
 
+int TournamentAnswerButton(TournamentAnswer answer)
+{
+    return answer == TournamentAnswer::Push ? ids::kTournamentPush : ids::kTournamentFold;
+}
+
 } // namespace velmo

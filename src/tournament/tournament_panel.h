@@ -3,6 +3,7 @@
 #pragma once
 
 #include "panel/panel_row.h"
+#include "tournament/tournament_tables.h"
 
 namespace velmo::ids {
 inline constexpr int kTournamentStart = 1032;
@@ -21,5 +22,8 @@ inline constexpr int kTournament = 5;
 namespace velmo {
 
 const PanelRow& TournamentPanel();
+
+// The button that gives `answer`, whose caption names it.
+int TournamentAnswerButton(TournamentAnswer answer);
 
 } // namespace velmo

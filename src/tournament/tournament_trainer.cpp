@@ -5,10 +5,13 @@
 #include "tournament/tournament_draw.h"
 #include "tournament/tournament_panel.h"
 
+#include <utility>
+
 namespace velmo {
 
-TournamentTrainer::TournamentTrainer(Platform& platform)
-    : platform_(platform), quiz_(platform, slots::kTournament, {tourSituationCount, tourAnswerCount, tourScore})
+TournamentTrainer::TournamentTrainer(Platform& platform, PracticeLog& log)
+    : platform_(platform),
+      quiz_(platform, log, LogPanel::Tournament, slots::kTournament, {tourSituationCount, tourAnswerCount, tourScore})
 {
 }
 
@@ -23,7 +26,7 @@ void TournamentTrainer::StartNext()
         return;
     }
     TournamentDraw draw = DrawTournamentSituation(platform_);
-    platform_.SetBoxText(ids::kTournamentTextBox, draw.text);
+    quiz_.ShowSituation(ids::kTournamentTextBox, std::move(draw.text));
     tourExpectedGroup = draw.group;
 }
 
@@ -31,8 +34,15 @@ void TournamentTrainer::Answer(TournamentAnswer given)
 {
     if (!quiz_.PassGate())
         return;
-    quiz_.Judge(GroupExpects(tourExpectedGroup, given), SpeedBonus(ElapsedMs(tourStartTick, platform_.Ticks())),
-                ids::kTournamentScoreBox);
+    // Before the first draw neither answer is right, and none is named.
+    std::string_view rightAnswer;
+    for (TournamentAnswer answer : {TournamentAnswer::Push, TournamentAnswer::Fold})
+        if (GroupExpects(tourExpectedGroup, answer))
+            rightAnswer = CaptionOf(TournamentPanel(), TournamentAnswerButton(answer));
+    const std::int32_t elapsed = ElapsedMs(tourStartTick, platform_.Ticks());
+    const QuizAnswer answer{GroupExpects(tourExpectedGroup, given), rightAnswer,
+                            CaptionOf(TournamentPanel(), TournamentAnswerButton(given)), elapsed};
+    quiz_.Judge(answer, SpeedBonus(elapsed), ids::kTournamentScoreBox);
 }
 
 void TournamentTrainer::Reset()

@@ -10,10 +10,11 @@
 namespace velmo {
 
 class Platform;
+class PracticeLog;
 
 class TournamentTrainer {
 public:
-    explicit TournamentTrainer(Platform& platform);
+    TournamentTrainer(Platform& platform, PracticeLog& log);
 
     void StartNext();
     void Answer(TournamentAnswer given);

@@ -4,6 +4,7 @@
 #include "odds/odds_panel.h"
 #include "odds/odds_trainer.h"
 #include "preflop/preflop_panel.h"
+#include "progress/practice_log_file.h"
 #include "scores/highscore_file.h"
 #include "support/program_fixture.h"
 #include "support/trainer_state_access.h"
@@ -36,7 +37,8 @@ std::optional<std::uint32_t> WaitForDeal(std::uint32_t now, std::int32_t row, st
     for (std::uint32_t wait = 0; wait < 2'000'000; ++wait) {
         RecordingPlatform platform(files, now + wait);
         SituationStartTick clock;
-        OddsTrainer rehearsal(platform, clock);
+        PracticeLogFile log(platform);
+        OddsTrainer rehearsal(platform, clock, log);
         rehearsal.StartNext();
         if (rehearsal.betRow() == row && rehearsal.outs() == outs && rehearsal.streetsLeft() == streets)
             return wait;

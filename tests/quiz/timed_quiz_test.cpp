@@ -10,6 +10,7 @@
 #include "preflop/preflop_panel.h"
 #include "scores/highscore_file.h"
 #include "support/cards.h"
+#include "support/logged_records.h"
 #include "support/preflop_draws.h"
 #include "support/program_fixture.h"
 #include "support/tournament_texts.h"
@@ -221,28 +222,46 @@ TEST_P(TimedQuizTest, OnlyTheFirstAnswerToASituationIsJudged)
     EXPECT_EQ(AnswerCount(), 3);
 }
 
-// What an observer hears: each judged answer with the score after it (the
-// answers the gate stops are not judged), and each offer at a session's end.
-TEST_P(TimedQuizTest, AnObserverHearsEachJudgedAnswerAndEachOffer)
+// What the practice log gets: each judged answer with the situation shown,
+// both answers by their captions, the time and the points, numbered within
+// the session (the answers the gate stops are not logged), and the offer at
+// the session's end with its outcome.
+TEST_P(TimedQuizTest, TheLogGetsEachJudgedAnswerAndTheSessionsEnd)
 {
-    struct Log : QuizObserver {
-        std::vector<std::string> heard;
-        void AnswerJudged(int slot, bool right, std::int32_t score) override
-        {
-            heard.push_back(std::to_string(slot) + (right ? " right " : " wrong ") + std::to_string(score));
-        }
-        void SessionEnded(int slot, std::int32_t score) override
-        {
-            heard.push_back(std::to_string(slot) + " ended " + std::to_string(score));
-        }
-    } log;
-    Quiz().Observe(log);
+    ASSERT_TRUE(trainers.log.TurnOn());
     AnswerAt(Start(), 500, true);
+    const std::string firstSituation = Box(TextBox());
+    const std::string_view rightCaption = CaptionOf(preflop() ? PreflopPanel() : TournamentPanel(), RightButton());
     Press(WrongButton());
-    AnswerAt(Start(), 500, false);
+    AnswerAt(Start(), 250, false);
+    const std::string_view wrongCaption = CaptionOf(preflop() ? PreflopPanel() : TournamentPanel(), WrongButton());
     StartUntil(11);
-    const std::string slot = std::to_string(Slot());
-    EXPECT_EQ(log.heard, (std::vector<std::string>{slot + " right 9", slot + " wrong 8", slot + " ended 8"}));
+
+    const auto records = LoggedRecords(files);
+    ASSERT_EQ(records.size(), 3u);
+    const LogPanel panel = preflop() ? LogPanel::Preflop : LogPanel::Tournament;
+    const LogRecord& first = records[0];
+    EXPECT_EQ(first.panel, panel);
+    EXPECT_EQ(first.event, LogEvent::Answer);
+    EXPECT_EQ(first.situation, firstSituation);
+    EXPECT_EQ(first.rightAnswer, rightCaption);
+    EXPECT_EQ(first.givenAnswer, rightCaption);
+    EXPECT_EQ(first.correct, true);
+    EXPECT_EQ(first.responseMs, 500);
+    EXPECT_EQ(first.points, 9);
+    EXPECT_EQ(first.situationNumber, 1);
+    const LogRecord& second = records[1];
+    EXPECT_EQ(second.givenAnswer, wrongCaption);
+    EXPECT_NE(second.rightAnswer, wrongCaption);
+    EXPECT_EQ(second.correct, false);
+    EXPECT_EQ(second.responseMs, 250);
+    EXPECT_EQ(second.points, -1);
+    EXPECT_EQ(second.situationNumber, 2);
+    EXPECT_EQ(records[2].event, LogEvent::SessionEnd);
+    EXPECT_EQ(records[2].score, 8);
+    EXPECT_EQ(records[2].highscore, true);
+    // Each line is stamped with the wall clock, which moves with the ticks.
+    EXPECT_LT(first.time.unixMs, second.time.unixMs);
 }
 
 // Before any situation every button is wrong (the gate is opened again by

@@ -5,7 +5,10 @@
 # wraps), each in a fresh working directory, and fails unless standard
 # output, exit status and the files left behind ("Highscores.txt", and no
 # stray scratch files) are the same byte for byte.  A script whose first
-# line is "# Highscores.txt: VALUES" starts with that file.  The second tool
+# line is "# Highscores.txt: VALUES" starts with that file; one with a line
+# "# Practice-log.csv: on" starts with the practice log on (an empty file,
+# which the first line logged gives its header) and its wall clock fixed
+# by --log-time, so that the log is compared too.  The second tool
 # runs through wine_run.sh, or through VELMO_REPLAY_RUN when set (a command
 # taking the same TIMEOUT PROGRAM ARGS..., such as tests/web/node_run.sh).
 set -uo pipefail
@@ -20,15 +23,18 @@ runs=0 failures=0
 for script in "$scripts"/*.txt; do
     name=$(basename "$script" .txt)
     seed=$(sed -n '1s/^# Highscores.txt: //p' "$script")
+    options=(--tick)
+    grep -qx '# Practice-log.csv: on' "$script" && options=(--log-time 2026-12-09T14:03:27.412+01:00 --tick)
     for tick in "${ticks[@]}"; do
         for side in linux windows; do
             dir="$work/$name-$tick/$side"
             mkdir -p "$dir"
             [ -n "$seed" ] && printf '%s ' $seed >"$dir/Highscores.txt"
+            [ "${#options[@]}" -gt 1 ] && : >"$dir/Practice-log.csv"
             if [ "$side" = linux ]; then
-                (cd "$dir" && "$linux" --tick "$tick" "$script" >../$side.out 2>../$side.err)
+                (cd "$dir" && "$linux" "${options[@]}" "$tick" "$script" >../$side.out 2>../$side.err)
             else
-                (cd "$dir" && "$run_other" 60 "$windows" --tick "$tick" "$script" >../$side.out 2>../$side.err)
+                (cd "$dir" && "$run_other" 60 "$windows" "${options[@]}" "$tick" "$script" >../$side.out 2>../$side.err)
             fi
             echo "exit $?" >>"$work/$name-$tick/$side.out"
         done

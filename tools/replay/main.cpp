@@ -1,5 +1,6 @@
 // velmorandine-replay: runs the program's trainers on a simulated clock from
 // a script and prints every visible effect as JSON lines.
+#include "progress/local_time.h"
 #include "replay_runner.h"
 #include "replay_script.h"
 #include "standard_streams.h"
@@ -12,12 +13,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: velmorandine-replay [--tick N] [SCRIPT]\n"
+    "usage: velmorandine-replay [--tick N] [--log-time TIME] [SCRIPT]\n"
     "       velmorandine-replay --help | --version\n"
     "\n"
     "Runs the Velmorandine trainers on a simulated clock, in the current working\n"
@@ -31,6 +33,11 @@ constexpr const char* kUsage =
     "Output: one JSON object per line, {\"box\":ID,\"text\":\"...\"} or\n"
     "{\"message\":\"...\",\"caption\":\"...\"}, in the order the effects happen.\n"
     "--tick N sets the simulated clock's start, 0 to 4294967295 (default " VELMO_DEFAULT_START_TICK_TEXT ").\n"
+    "The practice log (\"Practice-log.csv\" beside \"Highscores.txt\") is written while\n"
+    "that file exists.  --log-time TIME sets its wall-clock time at the start, in\n"
+    "the log's form (2026-12-09T14:03:27.412+01:00); it then moves only with the\n"
+    "simulated clock, so the log's lines are the same on every system.  Without\n"
+    "it the log starts at the real time.\n"
     "Exit status: 0; 1 when the output cannot be written (standard output full or\n"
     "closed); 2 for bad input.  Problems are reported on standard error as\n"
     "\"velmorandine-replay: SCRIPT: line N: what\" (SCRIPT is \"standard input\" when\n"
@@ -57,6 +64,7 @@ int main(int argc, char** argv)
         return OutputFailed();
 
     std::uint32_t tick = velmo::kDefaultStartTick;
+    std::optional<velmo::LocalTime> logTime;
     const char* scriptPath = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -82,6 +90,19 @@ int main(int argc, char** argv)
                 return BadUsage("--tick takes a number from 0 to 4294967295, not '" + velmo::replay::Excerpt(value) +
                                 "'");
             tick = *parsed;
+        } else if (arg == "--log-time" || arg.rfind("--log-time=", 0) == 0) {
+            std::string value;
+            if (arg == "--log-time") {
+                if (i + 1 >= argc)
+                    return BadUsage("--log-time needs a time");
+                value = argv[++i];
+            } else {
+                value = arg.substr(11);
+            }
+            logTime = velmo::ParseLocalTime(value);
+            if (!logTime)
+                return BadUsage("--log-time takes a time such as 2026-12-09T14:03:27.412+01:00, not '" +
+                                velmo::replay::Excerpt(value) + "'");
         } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
             return BadUsage("unknown option '" + velmo::replay::Excerpt(arg) + "'");
         } else if (scriptPath) {
@@ -98,7 +119,8 @@ int main(int argc, char** argv)
                                          "cannot read the script: standard input is closed");
             return velmo::replay::kExitBadInput;
         }
-        return velmo::replay::RunScript(std::cin, tick, std::cout, std::cerr);
+        return velmo::replay::RunScript(std::cin, tick, std::cout, std::cerr, velmo::replay::kStandardInputName,
+                                        logTime);
     }
 
     std::error_code ec;
@@ -117,5 +139,5 @@ int main(int argc, char** argv)
         velmo::replay::ReportProblem(std::cerr, scriptPath, 0, message);
         return velmo::replay::kExitBadInput;
     }
-    return velmo::replay::RunScript(file, tick, std::cout, std::cerr, scriptPath);
+    return velmo::replay::RunScript(file, tick, std::cout, std::cerr, scriptPath, logTime);
 }

@@ -66,16 +66,17 @@ void ReportProblem(std::ostream& err, std::string_view scriptName, long line, st
 }
 
 int RunScript(std::istream& script, std::uint32_t startTick, std::ostream& out, std::ostream& err,
-              std::string_view scriptName)
+              std::string_view scriptName, std::optional<LocalTime> logTime)
 {
     RealFileSystem files;
-    return RunScript(files, script, startTick, out, err, scriptName);
+    return RunScript(files, script, startTick, out, err, scriptName, logTime);
 }
 
 int RunScript(FileSystem& files, std::istream& script, std::uint32_t startTick, std::ostream& out, std::ostream& err,
-              std::string_view scriptName)
+              std::string_view scriptName, std::optional<LocalTime> logTime)
 {
     RecordingPlatform platform(files, startTick);
+    platform.SetWallTime(logTime ? *logTime : RealClock().WallTime());
     platform.onEffect = [&out](const Effect& e) {
         out << (e.kind == Effect::Kind::Box ? BoxLine(e.box, e.text) : MessageLine(e.text, e.caption)) << '\n';
     };

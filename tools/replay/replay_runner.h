@@ -2,10 +2,12 @@
 // the simulated clock, printing every visible effect as one JSON line.
 #pragma once
 
+#include "common/wall_time.h"
 #include "velmo_names.h"
 
 #include <cstdint>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -33,11 +35,16 @@ inline constexpr std::string_view kStandardInputName = "standard input";
 // never read.  Output that cannot be written stops the run too, with a
 // message to `err` and kExitOutputFailed.  Every message has the form of
 // ReportProblem, with `scriptName` for the script.
+//
+// The practice log, where it is on, stamps its lines with a wall clock that
+// starts at `logTime` (without one, at the real time of the start) and moves
+// only with the simulated clock, so that a script with a fixed `logTime`
+// logs the same lines on every system.
 int RunScript(std::istream& script, std::uint32_t startTick, std::ostream& out, std::ostream& err,
-              std::string_view scriptName = kStandardInputName);
+              std::string_view scriptName = kStandardInputName, std::optional<LocalTime> logTime = std::nullopt);
 // The same with the program's files in `files` rather than the working directory's.
 int RunScript(FileSystem& files, std::istream& script, std::uint32_t startTick, std::ostream& out, std::ostream& err,
-              std::string_view scriptName = kStandardInputName);
+              std::string_view scriptName = kStandardInputName, std::optional<LocalTime> logTime = std::nullopt);
 
 // Writes one message line to `err`: "velmorandine-replay: SCRIPT: line N:
 // MESSAGE", without "line N: " when `line` is 0.

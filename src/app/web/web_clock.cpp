@@ -1,5 +1,7 @@
 #include "app/web/web_clock.h"
 
+#include <ctime>
+
 extern "C" {
 // page_imports.js: the time origin plus the time since it, and a pause that
 // suspends the program until a timer fires.
@@ -17,6 +19,17 @@ void WebClock::Pause(std::uint32_t ms)
 std::uint32_t WebClock::Ticks()
 {
     return WrapTicks(velmo_now_ms());
+}
+
+LocalTime WebClock::WallTime()
+{
+    // The C library asks the browser for the time and the zone's offset.
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    tm local{};
+    const bool zoned = localtime_r(&now.tv_sec, &local) != nullptr;
+    return {static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000,
+            zoned ? static_cast<std::int32_t>(local.tm_gmtoff / 60) : 0};
 }
 
 } // namespace velmo

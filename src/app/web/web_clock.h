@@ -17,6 +17,7 @@ class WebClock : public Clock {
 public:
     void Pause(std::uint32_t ms) override;
     std::uint32_t Ticks() override;
+    LocalTime WallTime() override;
 };
 
 } // namespace velmo
