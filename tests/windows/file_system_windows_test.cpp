@@ -4,12 +4,12 @@
 // whole and keeps its attributes.
 #include "common/number_to_text.h" // kScratchFileName
 #include "common/recording_platform.h"
-#include "common/windows_api.h"
 #include "scores/highscore_file.h"
 #include "scores/scores_panel.h"
 #include "support/highscore_format.h"
 #include "support/temp_work_dir.h"
 #include "support/two_program_work.h"
+#include "system/windows/windows_api.h"
 #include "windows/second_program.h"
 
 #include <gtest/gtest.h>

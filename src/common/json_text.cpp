@@ -1,10 +1,10 @@
-#include "json_text.h"
+#include "common/json_text.h"
 
-#include "utf8_text.h"
+#include "common/utf8_text.h"
 
 #include <cstdio>
 
-namespace velmo::replay {
+namespace velmo {
 namespace {
 
 void AppendEscape(std::string& out, unsigned value)
@@ -52,4 +52,4 @@ std::string JsonString(std::string_view text)
     return out;
 }
 
-} // namespace velmo::replay
+} // namespace velmo

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "common/file_store.h"
-#include "common/windows_api.h"
+#include "system/windows/windows_api.h"
 
 #include <optional>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "app/web/web_clock.h"
+#include "system/web/web_clock.h"
 
 extern "C" {
 // page_imports.js: the time origin plus the time since it, and a pause that

@@ -1,4 +1,4 @@
-#include "app/web/web_clock.h"
+#include "system/web/web_clock.h"
 
 #include <cmath>
 

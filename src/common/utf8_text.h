@@ -1,13 +1,12 @@
-// UTF-8 for the replay tool: typed texts must be valid UTF-8, the JSON
-// output escapes whatever is not, and error messages quote only the start
-// of a long line.
+// UTF-8 checks: typed texts must be valid UTF-8, the JSON strings escape
+// whatever is not, and error messages quote only the start of a long line.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-namespace velmo::replay {
+namespace velmo {
 
 // Length of the valid UTF-8 sequence that starts at byte `i` (1 for ASCII),
 // or 0 where no valid sequence starts: a stray continuation byte, a sequence
@@ -21,4 +20,4 @@ bool IsValidUtf8(std::string_view text);
 // followed by "...".
 std::string Excerpt(std::string_view text);
 
-} // namespace velmo::replay
+} // namespace velmo

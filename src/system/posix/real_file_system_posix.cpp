@@ -18,8 +18,8 @@
 #include "common/file_store.h"
 
 #include "common/path_text.h"
-#include "common/posix_file.h"
-#include "common/posix_names.h"
+#include "system/posix/posix_file.h"
+#include "system/posix/posix_names.h"
 
 #include <cerrno>
 #include <chrono>

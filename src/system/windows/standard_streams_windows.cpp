@@ -1,10 +1,10 @@
-#include "standard_streams.h"
+#include "common/standard_streams.h"
 
 #include <cstdio>
 #include <fcntl.h>
 #include <io.h>
 
-namespace velmo::replay {
+namespace velmo {
 
 // Files are opened by handle, never by C runtime descriptor number, so a
 // closed standard stream cannot capture them; a closed output fails its
@@ -19,4 +19,4 @@ StandardStreams PrepareStandardStreams()
     return streams;
 }
 
-} // namespace velmo::replay
+} // namespace velmo

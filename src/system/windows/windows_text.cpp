@@ -1,6 +1,6 @@
-#include "common/windows_text.h"
+#include "system/windows/windows_text.h"
 
-#include "common/windows_api.h"
+#include "system/windows/windows_api.h"
 
 namespace velmo {
 

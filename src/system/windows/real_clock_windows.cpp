@@ -1,6 +1,6 @@
 #include "common/clock.h"
 
-#include "common/windows_api.h"
+#include "system/windows/windows_api.h"
 
 namespace velmo {
 

@@ -1,7 +1,7 @@
-#include "common/windows_names.h"
+#include "system/windows/windows_names.h"
 
-#include "common/windows_file.h"
-#include "common/windows_text.h"
+#include "system/windows/windows_file.h"
+#include "system/windows/windows_text.h"
 
 #include <cstring>
 #include <winioctl.h>

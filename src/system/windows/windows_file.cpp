@@ -1,4 +1,4 @@
-#include "common/windows_file.h"
+#include "system/windows/windows_file.h"
 
 namespace velmo {
 namespace {

@@ -1,11 +1,11 @@
-#include "standard_streams.h"
+#include "common/standard_streams.h"
 
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace velmo::replay {
+namespace velmo {
 namespace {
 
 bool IsOpen(int fd)
@@ -43,4 +43,4 @@ StandardStreams PrepareStandardStreams()
     return streams;
 }
 
-} // namespace velmo::replay
+} // namespace velmo

@@ -1,4 +1,4 @@
-#include "common/posix_file.h"
+#include "system/posix/posix_file.h"
 
 #include <cerrno>
 #include <unistd.h>

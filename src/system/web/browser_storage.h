@@ -2,7 +2,7 @@
 // that survive reloads and restarts, and Web Locks shared by every tab.
 #pragma once
 
-#include "app/web/web_storage.h"
+#include "system/web/web_storage.h"
 
 namespace velmo {
 

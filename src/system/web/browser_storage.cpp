@@ -1,4 +1,4 @@
-#include "app/web/browser_storage.h"
+#include "system/web/browser_storage.h"
 
 #include <cstddef>
 #include <cstdlib>

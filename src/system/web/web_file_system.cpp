@@ -1,4 +1,4 @@
-#include "app/web/web_file_system.h"
+#include "system/web/web_file_system.h"
 
 #include <algorithm>
 

@@ -11,9 +11,9 @@
 // answers with Busy.
 #pragma once
 
-#include "app/web/web_storage.h"
 #include "common/file_system.h"
 #include "common/memory_file_store.h"
+#include "system/web/web_storage.h"
 
 #include <chrono>
 #include <string>

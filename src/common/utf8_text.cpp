@@ -1,6 +1,6 @@
-#include "utf8_text.h"
+#include "common/utf8_text.h"
 
-namespace velmo::replay {
+namespace velmo {
 namespace {
 
 constexpr std::size_t kExcerptBytes = 80;
@@ -68,4 +68,4 @@ std::string Excerpt(std::string_view text)
     return std::string(text.substr(0, end)) + "...";
 }
 
-} // namespace velmo::replay
+} // namespace velmo

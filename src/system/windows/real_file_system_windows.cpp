@@ -13,10 +13,10 @@
 // deleted through their own handle, exactly that file whatever its name.
 #include "common/file_store.h"
 
-#include "common/windows_api.h"
-#include "common/windows_file.h"
-#include "common/windows_names.h"
-#include "common/windows_text.h"
+#include "system/windows/windows_api.h"
+#include "system/windows/windows_file.h"
+#include "system/windows/windows_names.h"
+#include "system/windows/windows_text.h"
 
 #include <cstdint>
 #include <cwchar>
