@@ -1,20 +1,10 @@
 #include "system/web/browser_storage.h"
 
+#include "system/web/page_imports.h"
+
 #include <cstddef>
 #include <cstdlib>
 #include <memory>
-
-extern "C" {
-// page_imports.js; each but unlock suspends the program until the browser
-// answers.  velmo_storage_read gives a malloc'd copy (the caller frees it)
-// and its length through `length`, or null.  velmo_storage_write answers
-// 1 done, 2 exists, 0 refused.
-char* velmo_storage_read(const char* name, std::size_t* length);
-int velmo_storage_write(const char* name, const char* content, std::size_t length, int replace);
-int velmo_storage_try_lock(const char* name);
-void velmo_storage_unlock(const char* name);
-void velmo_storage_nap();
-}
 
 namespace velmo {
 
@@ -29,11 +19,12 @@ std::optional<std::string> BrowserStorage::Read(const std::string& name)
 
 WebStorage::WriteResult BrowserStorage::Write(const std::string& name, std::string_view content, bool replace)
 {
-    switch (velmo_storage_write(name.c_str(), content.data(), content.size(), replace ? 1 : 0)) {
-    case 1: return WriteResult::Done;
-    case 2: return WriteResult::Exists;
-    default: return WriteResult::Refused;
+    switch (static_cast<PageWriteAnswer>(velmo_storage_write(name.c_str(), content.data(), content.size(), replace))) {
+    case PageWriteAnswer::Done: return WriteResult::Done;
+    case PageWriteAnswer::Exists: return WriteResult::Exists;
+    case PageWriteAnswer::Refused: break;
     }
+    return WriteResult::Refused;
 }
 
 bool BrowserStorage::TryLock(const std::string& name)

@@ -1,11 +1,6 @@
 #include "system/web/web_clock.h"
 
-extern "C" {
-// page_imports.js: the time origin plus the time since it, and a pause that
-// suspends the program until a timer fires.
-double velmo_now_ms();
-void velmo_pause(std::uint32_t ms);
-}
+#include "system/web/page_imports.h"
 
 namespace velmo {
 
