@@ -2,6 +2,7 @@
 // the life of the page.  The page calls these functions one at a time, in
 // the order of the player's clicks (click_queue.js); a call that pauses or
 // shows a message returns to the browser and resumes after it.
+#include "app/web/page_settings.h"
 #include "app/web/score_import.h"
 #include "app/web/web_platform.h"
 #include "scores/highscore_file.h"
@@ -46,6 +47,12 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE const char* velmo_layout_json()
 {
     Program().reply = velmo::LayoutJson();
+    return Program().reply.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* velmo_page_settings_json()
+{
+    Program().reply = velmo::PageSettingsJson();
     return Program().reply.c_str();
 }
 
