@@ -108,11 +108,14 @@ target_include_directories(velmo_page_imports INTERFACE ${velmo_page_generated})
 # everything, the library's streams and strings too (332 KB of .wasm, 96 KB
 # gzipped, against 219 KB and 78 KB).  So indirect calls are taken as never
 # waiting unless their caller is listed here; a library function that called
-# back into one of ours that waits would break this, and
-# tests/web/asyncify_through_std_function.cpp keeps std::function's call
-# working.  A function template's name begins with its return type: "void
-# velmo::*" takes in the panels' button operations (Run<Trainer,
-# &Trainer::Method>), through which every press that pauses goes.
+# back into one of ours that waits would break this.  std::function's call
+# is mostly inlined into its caller, so its names often match nothing (the
+# build then warns of a "non-matching pattern"); they are listed for where it
+# is not, and tests/web/asyncify_through_std_function.cpp runs such a pause
+# as the page calls the program.  A function template's name begins with
+# its return type: "void velmo::*" takes in the panels' button operations
+# (Run<Trainer, &Trainer::Method>), through which every press that pauses
+# goes.
 function(velmo_page_link_options target)
     list(JOIN VELMO_PAGE_WAITING_IMPORTS "," waiting)
     target_link_libraries(${target} PRIVATE velmo_page_imports)
