@@ -3,11 +3,11 @@
 // as one line that reads the same; any text is written as one line and read
 // back as itself (its bytes that are not UTF-8 as U+FFFD); and whatever the
 // file held, a record appended after it is read back whole as the last one.
+#include "common/utf8_text.h"
 #include "progress/csv_cells.h"
 #include "progress/log_line.h"
 #include "progress/log_reader.h"
 #include "progress/progress_summary.h"
-#include "progress/utf8_text.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -14,7 +14,8 @@ fi
 build=$(cd "$1" && pwd)
 seconds=${2:-30}
 here=$(cd "$(dirname "$0")" && pwd)
-targets=(highscore_parse_fuzzer replay_line_fuzzer replay_script_fuzzer practice_log_fuzzer)
+# The targets the build made, as fuzz/CMakeLists.txt lists them.
+mapfile -t targets <"$build/fuzz/fuzz-targets.txt"
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -9,14 +9,15 @@
 //     click to the program being idle again (neither pauses);
 //   - the browser's own share of the first visit: the same measure on a bare
 //     page of one button whose click fills one box at once.
-import { mkdtempSync, readdirSync, realpathSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync, realpathSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { launch, startServer } from '../tests/web/browser/harness.mjs';
 
 const runs = Number(process.env.VELMO_BENCH_RUNS ?? 20);
-const site = process.argv[2] ?? `build/web/${readdirSync('build/web').find((name) => /^velmorandine-web-[\d.]+$/.test(name))}`;
+// The site folder as the build names it, as scripts/common.sh finds it.
+const site = process.argv[2] ?? readFileSync('build/web/site-folder.txt', 'utf8').trim();
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const server = await startServer(realpathSync(site));
 

@@ -7,8 +7,8 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh cmake make g++ qt6-base-dev libgl-dev
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DVELMO_BUILD_TESTS=OFF >/dev/null
 cmake --build build/release -j"$(nproc)" --target velmorandine-screenshot
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
-chmod 700 "$XDG_RUNTIME_DIR"
+source scripts/common.sh
+velmo_runtime_dir
 mkdir -p docs
 # Range practice dealt, an equity situation, a tournament situation, a fold
 # situation, a tilt question and a preflop situation answered.

@@ -4,9 +4,12 @@
 import { createServer } from 'node:http';
 import { readFileSync } from 'node:fs';
 import { readFile } from 'node:fs/promises';
-import { extname, join, normalize, sep } from 'node:path';
+import { extname, join, normalize, resolve, sep } from 'node:path';
 
-const [root, port = '8080'] = process.argv.slice(2);
+const [folder, port = '8080'] = process.argv.slice(2);
+// Absolute and without a trailing slash (as shell completion writes it), so
+// that every file below it starts with it and a separator.
+const root = resolve(folder);
 const types = {
   '.html': 'text/html; charset=utf-8',
   '.js': 'text/javascript; charset=utf-8',
@@ -24,7 +27,7 @@ const policy = `${/http-equiv="Content-Security-Policy" content="([^"]*)"/.exec(
 const server = createServer(async (request, response) => {
   const path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
   const file = normalize(join(root, path.endsWith('/') ? `${path}index.html` : path));
-  if (!file.startsWith(normalize(root) + sep)) {
+  if (!file.startsWith(root + sep)) {
     response.writeHead(403).end();
     return;
   }

@@ -7,5 +7,5 @@ cd "$(dirname "$0")/.."
 port=${1:-8080}
 cmake --preset web >/dev/null
 cmake --build --preset web --target velmorandine-site -j"$(nproc)"
-site=$(ls -d build/web/velmorandine-web-*/ | head -1)
-exec node scripts/serve-web.mjs "$(realpath "$site")" "$port"
+source scripts/common.sh
+exec node scripts/serve-web.mjs "$(velmo_web_site)" "$port"

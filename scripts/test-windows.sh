@@ -46,13 +46,8 @@ else
 fi
 
 # The Linux replay tool that the Windows one must match.
-linux_build=${VELMO_LINUX_BUILD:-build/test}
-if [ ! -f "$linux_build/CMakeCache.txt" ]; then
-    linux_build=build/linux-reference
-    cmake -S . -B "$linux_build" -DCMAKE_BUILD_TYPE=Release -DVELMO_BUILD_GUI=OFF -DVELMO_BUILD_TESTS=OFF >/dev/null
-fi
-cmake --build "$linux_build" -j"$jobs" --target velmorandine-replay >/dev/null
-linux_replay="$(realpath "$linux_build")/tools/replay/velmorandine-replay"
+source scripts/common.sh
+linux_replay=$(velmo_reference_replay)
 
 # build FLAVOUR TOOLCHAIN: configures and builds build/FLAVOUR.
 build() {

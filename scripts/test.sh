@@ -11,8 +11,8 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
-chmod 700 "$XDG_RUNTIME_DIR"
+source scripts/common.sh
+velmo_runtime_dir
 jobs=$(nproc)
 
 echo "== formatting"

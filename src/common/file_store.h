@@ -3,8 +3,9 @@
 // files, each doing one thing.  A store says what stands under a name and
 // what happened when it tried the one thing asked; every retry, deadline,
 // fallback, fresh temporary name and "may this be removed?" lives in the
-// rules, written once.  The POSIX, Windows and in-memory stores implement it,
-// and the web edition's store over the site's storage.
+// rules, written once.  Each system's store is in its own folder
+// (system/posix, system/windows, and system/web over the site's storage);
+// the one in memory (memory_file_store.h) serves the fuzzers and the soak.
 //
 // Names are UTF-8 paths as the program writes them.  No call follows a
 // symbolic link at the last step of a name, and no call waits: where another

@@ -1,6 +1,6 @@
 #include "progress/csv_cells.h"
 
-#include "progress/utf8_text.h"
+#include "common/utf8_text.h"
 
 #include <algorithm>
 

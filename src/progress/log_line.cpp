@@ -1,7 +1,7 @@
 #include "progress/log_line.h"
 
+#include "common/utf8_text.h"
 #include "progress/csv_cells.h"
-#include "progress/utf8_text.h"
 
 #include <charconv>
 

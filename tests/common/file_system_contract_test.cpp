@@ -1,19 +1,17 @@
-// The outcomes the trainers rely on, asked of the real file system and of the
-// one in memory alike, so that the fuzzers and the soak test, which run on
-// the latter, judge the program against the same contract.  Only what those
+// The outcomes the trainers rely on, asked of the real file system, of the
+// one in memory and of the browser's store (over a storage in memory) alike,
+// so that the fuzzers and the soak test, which run on the one in memory, and
+// the page judge the program against the same contract.  Only what those
 // runs cannot see is here: failed writes, a failed read-back, what stands
 // under a name (a directory, a read-only file, a link), and another
 // program's work in the middle of this one's.
 #include "common/file_system.h"
 #include "common/in_memory_file_system.h"
-#include "support/faulty_file_system.h"
-#include "support/temp_work_dir.h"
-
-#if defined(__EMSCRIPTEN__)
-#include "app/web/web_file_system.h"
 #include "common/memory_file_store.h"
 #include "support/fake_web_storage.h"
-#endif
+#include "support/faulty_file_system.h"
+#include "support/temp_work_dir.h"
+#include "system/web/web_file_system.h"
 
 #include <gtest/gtest.h>
 
@@ -76,7 +74,6 @@ struct InMemory {
     FaultyInMemoryFileSystem files{kShortWait};
 };
 
-#if defined(__EMSCRIPTEN__)
 // The web edition's store: the names a highscore file goes under kept in the
 // site's storage (here in memory), the others in the store's memory.
 struct InWebStore {
@@ -119,7 +116,6 @@ struct InWebStore {
     mutable Faulty<WebFileSystem> files{storage, std::vector<std::string>{"old", "new", "made", "file", "gone", "list"},
                                         kShortWait};
 };
-#endif
 
 template <class Place> class FileSystemContract : public ::testing::Test {
 protected:
@@ -134,11 +130,7 @@ public:
     }
 };
 
-#if defined(__EMSCRIPTEN__)
 using Places = ::testing::Types<OnDisk, InMemory, InWebStore>;
-#else
-using Places = ::testing::Types<OnDisk, InMemory>;
-#endif
 TYPED_TEST_SUITE(FileSystemContract, Places, PlaceNames);
 
 FileSystem::Change ReplaceWith(const std::string& content)

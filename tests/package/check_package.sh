@@ -108,8 +108,8 @@ appstreamcli validate --pedantic --no-net "$root/usr/share/metainfo/$id.metainfo
 # The menu entry, launched the way a desktop launches it from some other
 # folder, starts the window in $XDG_DATA_HOME/velmorandine (default
 # ~/.local/share/velmorandine), creating it.  Awkward names prove the quoting.
-export XDG_RUNTIME_DIR="$scratch/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/../../scripts/common.sh"
+velmo_runtime_dir "$scratch/runtime"
 mkdir "$scratch/shim" "$scratch/elsewhere"
 # The shim records the window's pid (exec keeps it) so that exactly that
 # process can be ended.

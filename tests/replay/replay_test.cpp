@@ -1,8 +1,8 @@
-#include "json_text.h"
+#include "common/json_text.h"
+#include "common/utf8_text.h"
 #include "replay_runner.h"
 #include "replay_script.h"
 #include "support/temp_work_dir.h"
-#include "utf8_text.h"
 #include "velmo_version.h"
 
 #include <gtest/gtest.h>
@@ -145,20 +145,20 @@ TEST_F(Replay, WaitAcceptsTheWholeUnsignedRange)
 
 TEST(ReplayJson, EscapesControlsAndInvalidUtf8)
 {
-    EXPECT_EQ(replay::JsonString("a\tb\x01"), "\"a\\tb\\u0001\"");
-    EXPECT_EQ(replay::JsonString("caf\xC3\xA9"), "\"caf\xC3\xA9\"");
-    EXPECT_EQ(replay::JsonString("\xFF\xC3"), "\"\\u00ff\\u00c3\"");
-    EXPECT_EQ(replay::JsonString("\xED\xA0\x80"), "\"\\u00ed\\u00a0\\u0080\"") << "no UTF-16 surrogates";
+    EXPECT_EQ(JsonString("a\tb\x01"), "\"a\\tb\\u0001\"");
+    EXPECT_EQ(JsonString("caf\xC3\xA9"), "\"caf\xC3\xA9\"");
+    EXPECT_EQ(JsonString("\xFF\xC3"), "\"\\u00ff\\u00c3\"");
+    EXPECT_EQ(JsonString("\xED\xA0\x80"), "\"\\u00ed\\u00a0\\u0080\"") << "no UTF-16 surrogates";
 }
 
 TEST(ReplayExcerpt, QuotesAtMostEightyBytesWithoutSplittingACharacter)
 {
     const std::string eighty(80, 'a');
-    EXPECT_EQ(replay::Excerpt(eighty), eighty);
-    EXPECT_EQ(replay::Excerpt(eighty + "b"), eighty + "...");
+    EXPECT_EQ(Excerpt(eighty), eighty);
+    EXPECT_EQ(Excerpt(eighty + "b"), eighty + "...");
     std::string accentAtTheCut(79, 'a');
     accentAtTheCut.append("\xC3\xA9z");
-    EXPECT_EQ(replay::Excerpt(accentAtTheCut), accentAtTheCut.substr(0, 79) + "...");
+    EXPECT_EQ(Excerpt(accentAtTheCut), accentAtTheCut.substr(0, 79) + "...");
 }
 
 // The installed binary: argument handling, files and exit codes; `launcher`

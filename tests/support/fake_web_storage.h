@@ -2,7 +2,7 @@
 // browser: it refuses writes or keeps a name locked by another tab on demand.
 #pragma once
 
-#include "app/web/web_storage.h"
+#include "system/web/web_storage.h"
 
 #include <map>
 #include <set>

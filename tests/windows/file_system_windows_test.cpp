@@ -4,13 +4,13 @@
 // whole and keeps its attributes.
 #include "common/number_to_text.h" // kScratchFileName
 #include "common/recording_platform.h"
-#include "common/windows_api.h"
 #include "preflop/preflop_panel.h"
 #include "scores/highscore_file.h"
 #include "scores/scores_trainer.h"
 #include "support/highscore_format.h"
 #include "support/temp_work_dir.h"
 #include "support/two_program_work.h"
+#include "system/windows/windows_api.h"
 #include "tournament/tournament_panel.h"
 #include "windows/second_program.h"
 

@@ -5,7 +5,7 @@
 // (The POSIX tests fork instead; Windows has no fork.)
 #pragma once
 
-#include "common/windows_api.h"
+#include "system/windows/windows_api.h"
 
 #include <chrono>
 #include <optional>

@@ -20,9 +20,9 @@
 #include "app/win32/caption_fit.h"
 #include "app/win32/dialog_fit.h"
 #include "app/win32/dialog_template.h"
-#include "common/windows_api.h"
-#include "common/windows_text.h"
 #include "shell/dialog_layout.h"
+#include "system/windows/windows_api.h"
+#include "system/windows/windows_text.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,10 +1,10 @@
 // velmorandine-replay: runs the program's trainers on a simulated clock from
 // a script and prints every visible effect as JSON lines.
+#include "common/standard_streams.h"
+#include "common/utf8_text.h"
 #include "progress/local_time.h"
 #include "replay_runner.h"
 #include "replay_script.h"
-#include "standard_streams.h"
-#include "utf8_text.h"
 #include "velmo_names.h"
 #include "velmo_version.h"
 
@@ -59,7 +59,7 @@ int OutputFailed()
 
 int main(int argc, char** argv)
 {
-    const auto streams = velmo::replay::PrepareStandardStreams();
+    const auto streams = velmo::PrepareStandardStreams();
     if (!streams.outputOpen)
         return OutputFailed();
 
@@ -87,8 +87,7 @@ int main(int argc, char** argv)
             }
             const auto parsed = velmo::replay::ParseUnsigned(value);
             if (!parsed)
-                return BadUsage("--tick takes a number from 0 to 4294967295, not '" + velmo::replay::Excerpt(value) +
-                                "'");
+                return BadUsage("--tick takes a number from 0 to 4294967295, not '" + velmo::Excerpt(value) + "'");
             tick = *parsed;
         } else if (arg == "--log-time" || arg.rfind("--log-time=", 0) == 0) {
             std::string value;
@@ -102,9 +101,9 @@ int main(int argc, char** argv)
             logTime = velmo::ParseLocalTime(value);
             if (!logTime)
                 return BadUsage("--log-time takes a time such as 2026-12-09T14:03:27.412+01:00, not '" +
-                                velmo::replay::Excerpt(value) + "'");
+                                velmo::Excerpt(value) + "'");
         } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
-            return BadUsage("unknown option '" + velmo::replay::Excerpt(arg) + "'");
+            return BadUsage("unknown option '" + velmo::Excerpt(arg) + "'");
         } else if (scriptPath) {
             return BadUsage("only one script can be given");
         } else {

@@ -1,11 +1,11 @@
 #include "replay_runner.h"
 
+#include "common/json_text.h"
 #include "common/recording_platform.h"
-#include "json_text.h"
+#include "common/utf8_text.h"
 #include "replay_script.h"
 #include "shell/event_table.h"
 #include "shell/trainer_set.h"
-#include "utf8_text.h"
 
 #include <string>
 #include <string_view>

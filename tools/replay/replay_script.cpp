@@ -1,8 +1,8 @@
 #include "replay_script.h"
 
+#include "common/utf8_text.h"
 #include "shell/dialog_layout.h"
 #include "shell/event_table.h"
-#include "utf8_text.h"
 
 #include <charconv>
 

@@ -39,9 +39,9 @@ export function fittingScale(natural, room) {
 }
 
 // Whether the whole dialog is usable at its fitting scale: with a finger
-// (a coarse pointer) every target must be 44x44 CSS pixels, with a mouse
-// 24x24 and every caption 12 pixels.  Where it is not, the page shows one
-// panel at a time instead.
-export function wholeDialogUsable({ target, caption }, coarsePointer) {
-  return coarsePointer ? target >= 44 : target >= 24 && caption >= 12;
+// (a coarse pointer) every target must reach the program's coarse floor in
+// CSS pixels, with a mouse the fine one and every caption its floor.  Where
+// it is not, the page shows one panel at a time instead.
+export function wholeDialogUsable({ target, caption }, coarsePointer, floors) {
+  return coarsePointer ? target >= floors.coarseTarget : target >= floors.fineTarget && caption >= floors.fineCaption;
 }

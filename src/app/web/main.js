@@ -15,6 +15,10 @@ const showMessage = createMessageBox(document.getElementById('message'));
 // replay tool's terms, so that the two can be compared.
 const effects = globalThis.velmoEffects;
 let dialog = null;
+// The storage starts opening at once, while the program compiles; how long
+// it may keep the program waiting is the program's to say.
+let tellStorageWait;
+const storageWait = new Promise((resolve) => { tellStorageWait = resolve; });
 const program = await createProgram({
   page: {
     setBoxText(id, text) {
@@ -26,8 +30,10 @@ const program = await createProgram({
       return showMessage(text, caption);
     },
   },
-  storage: openStorage(),
+  storage: openStorage(storageWait),
 });
+const settings = JSON.parse(program.UTF8ToString(program._velmo_page_settings_json()));
+tellStorageWait(settings.storageWaitMs);
 
 const enqueue = createClickQueue((busy) => { document.body.dataset.busy = busy; });
 const call = (name, returns, types, args) => program.ccall(name, returns, types, args, { async: true });
@@ -60,7 +66,7 @@ function layOut() {
     .filter((element) => !element.hidden)
     .reduce((height, element) => height + element.getBoundingClientRect().height + 8, 0);
   const whole = dialog.measure({ width: document.documentElement.clientWidth - 16, height: window.innerHeight - besides - 16 });
-  if (wholeDialogUsable(whole, coarsePointer.matches)) {
+  if (wholeDialogUsable(whole, coarsePointer.matches, settings.wholeDialogFloors)) {
     dialog.fit(whole.scale * (devicePixelRatio / startRatio));
     return;
   }
@@ -86,6 +92,7 @@ wireScoresTransfer({
   saveButton: document.getElementById('save-scores'),
   loadButton: document.getElementById('load-scores'),
   fileInput: document.getElementById('score-file'),
+  settings,
   showMessage,
   storedScores: () =>
     enqueue(async () => {

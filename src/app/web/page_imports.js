@@ -1,13 +1,14 @@
-// What the program calls on the page (emscripten --js-library).  Each one
-// hands over to the objects the page gives the module: `page` (main.js) and
-// `storage` (storage.js).  Those that wait (a pause, a message box, the
-// storage, its locks and naps) suspend the program and resume it when their
-// promise settles.
+// What the program calls on the page (emscripten --js-library), as
+// src/system/web/page_imports.txt declares them.  Each one hands over to the
+// objects the page gives the module: `page` (main.js) and `storage`
+// (storage.js).  Those the list marks as waiting (a pause, a message box,
+// the storage, its locks and naps) suspend the program and resume it when
+// their promise settles; their dependency on Asyncify is generated from the
+// list.
 mergeInto(LibraryManager.library, {
   velmo_set_box_text: function (boxId, text, length) {
     Module['page'].setBoxText(boxId, UTF8ToString(text, length));
   },
-  velmo_show_message__deps: ['$Asyncify'],
   velmo_show_message: function (text, length, caption, captionLength) {
     return Asyncify.handleAsync(function () {
       return Module['page'].showMessage(UTF8ToString(text, length), UTF8ToString(caption, captionLength));
@@ -16,13 +17,11 @@ mergeInto(LibraryManager.library, {
   velmo_now_ms: function () {
     return performance.timeOrigin + performance.now();
   },
-  velmo_pause__deps: ['$Asyncify'],
   velmo_pause: function (ms) {
     return Asyncify.handleSleep(function (wakeUp) {
       setTimeout(wakeUp, ms >>> 0);
     });
   },
-  velmo_storage_read__deps: ['$Asyncify', 'malloc'],
   velmo_storage_read: function (name, lengthOut) {
     var key = UTF8ToString(name);
     return Asyncify.handleAsync(function () {
@@ -36,17 +35,16 @@ mergeInto(LibraryManager.library, {
       });
     });
   },
-  velmo_storage_write__deps: ['$Asyncify'],
   velmo_storage_write: function (name, content, length, replace) {
     var key = UTF8ToString(name);
     var text = UTF8ToString(content, length);
     return Asyncify.handleAsync(function () {
       return Module['storage'].write(key, text, replace !== 0).then(function (answer) {
-        return answer === 'done' ? 1 : answer === 'exists' ? 2 : 0;
+        // Numbered as the list orders them; anything else is its first.
+        return Math.max(0, velmo_write_answers.indexOf(answer));
       });
     });
   },
-  velmo_storage_try_lock__deps: ['$Asyncify'],
   velmo_storage_try_lock: function (name) {
     var key = UTF8ToString(name);
     return Asyncify.handleAsync(function () {
@@ -56,7 +54,6 @@ mergeInto(LibraryManager.library, {
   velmo_storage_unlock: function (name) {
     Module['storage'].unlock(UTF8ToString(name));
   },
-  velmo_storage_nap__deps: ['$Asyncify'],
   velmo_storage_nap: function () {
     return Asyncify.handleSleep(function (wakeUp) { setTimeout(wakeUp, 1); });
   },

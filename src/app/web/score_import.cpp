@@ -45,8 +45,8 @@ std::string SlotName(int slot)
 std::variant<HighscoreSlots, std::string> ParseScoreFile(std::string_view bytes)
 {
     if (bytes.size() > kMaxScoreFileBytes)
-        return std::string("This file is larger than 64 KiB, so it is not a highscore list.") +
-               std::string(kNothingChanged);
+        return "This file is larger than " + std::to_string(kMaxScoreFileBytes / 1024) +
+               " KiB, so it is not a highscore list." + std::string(kNothingChanged);
     if (bytes.starts_with("\xEF\xBB\xBF"))
         bytes.remove_prefix(3);
     if (!IsText(bytes))

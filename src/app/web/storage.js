@@ -8,10 +8,6 @@ import { leaseLocks, webLocks } from './storage_locks.js';
 
 const databaseName = 'velmorandine';
 const storeName = 'files';
-// As long as the program waits for a file's lock: a database that has not
-// opened by then is taken as refused until this long has passed again, so
-// that one click waits for it once, not once per read and write.
-export const giveUpMs = 2000;
 
 function settle(request) {
   return new Promise((resolve, reject) => {
@@ -38,22 +34,32 @@ async function openDatabase() {
 
 class OpenTimedOut extends Error {}
 
-// The database, or an OpenTimedOut rejection after `ms`; an open that answers
-// after that is closed again, so that it holds up no other tab's upgrade.
+// The database, or an OpenTimedOut rejection `ms` (a promise of it) after
+// the wait is known; an open that answers after that is closed again, so
+// that it holds up no other tab's upgrade.
 function openWithin(ms) {
   let gaveUp = false;
+  let settled = false;
+  let timer;
   const opened = openDatabase();
   opened.then((db) => { if (gaveUp) db.close(); }, () => {});
   return new Promise((resolve, reject) => {
-    const timer = setTimeout(() => {
-      gaveUp = true;
-      reject(new OpenTimedOut('the database did not open in time'));
-    }, ms);
-    opened.then(resolve, reject).finally(() => clearTimeout(timer));
+    ms.then((wait) => {
+      if (settled) return;
+      timer = setTimeout(() => {
+        gaveUp = true;
+        reject(new OpenTimedOut('the database did not open in time'));
+      }, wait);
+    });
+    opened.then(resolve, reject).finally(() => { settled = true; clearTimeout(timer); });
   });
 }
 
-export function openStorage() {
+// `giveUpMs` (a promise: the program says it once it has started) is as long
+// as the program waits for a file's lock: a database that has not opened by
+// then is taken as refused until this long has passed again, so that one
+// click waits for it once, not once per read and write.
+export function openStorage(giveUpMs) {
   let database = null; // a promise; null when it is to be opened (again)
   let refusedUntil = 0;
 
@@ -63,9 +69,9 @@ export function openStorage() {
       db.onversionchange = () => { db.close(); database = null; };
       return db;
     });
-    opened.catch((error) => {
+    opened.catch(async (error) => {
       if (database === opened) database = null; // tried again at the next use
-      if (error instanceof OpenTimedOut) refusedUntil = performance.now() + giveUpMs;
+      if (error instanceof OpenTimedOut) refusedUntil = performance.now() + (await giveUpMs);
     });
     database = opened;
     return opened;

@@ -2,13 +2,7 @@
 
 #include "shell/help_texts.h"
 
-#include <cstddef>
-
-extern "C" {
-// page_imports.js; velmo_show_message suspends the program until OK.
-void velmo_set_box_text(int boxId, const char* text, std::size_t length);
-void velmo_show_message(const char* text, std::size_t length, const char* caption, std::size_t captionLength);
-}
+#include "system/web/page_imports.h"
 
 namespace velmo {
 

@@ -1,6 +1,6 @@
 #include "app/win32/caption_fit.h"
 
-#include "common/windows_text.h"
+#include "system/windows/windows_text.h"
 
 #include <cstdlib>
 #include <cwchar>

@@ -6,8 +6,8 @@
 // CaptionFonts that made them, which must outlive the dialog's buttons.
 #pragma once
 
-#include "common/windows_api.h"
 #include "shell/dialog_layout.h"
+#include "system/windows/windows_api.h"
 
 #include <memory>
 #include <type_traits>

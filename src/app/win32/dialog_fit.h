@@ -6,8 +6,8 @@
 // and stays movable.
 #pragma once
 
-#include "common/windows_api.h"
 #include "shell/dialog_layout.h"
+#include "system/windows/windows_api.h"
 
 namespace velmo {
 

@@ -1,7 +1,7 @@
 #include "app/win32/dialog_template.h"
 
-#include "common/windows_text.h"
 #include "shell/dialog_layout.h"
+#include "system/windows/windows_text.h"
 
 namespace velmo {
 namespace {

@@ -3,8 +3,8 @@
 // in the form DialogBoxIndirectParamW takes.
 #pragma once
 
-#include "common/windows_api.h"
 #include "shell/dialog_layout.h"
+#include "system/windows/windows_api.h"
 #include "velmo_names.h"
 
 #include <vector>

@@ -12,7 +12,7 @@
 
 #include "app/win32/caption_fit.h"
 #include "app/win32/dialog_fit.h"
-#include "common/windows_api.h"
+#include "system/windows/windows_api.h"
 
 #include <string>
 #include <utility>

@@ -2,7 +2,7 @@
 
 #include "velmo_names.h"
 
-#include "common/windows_text.h"
+#include "system/windows/windows_text.h"
 
 namespace velmo {
 

@@ -5,7 +5,7 @@
 
 #include "common/clock.h"
 #include "common/platform.h"
-#include "common/windows_api.h"
+#include "system/windows/windows_api.h"
 
 #include <string>
 
