@@ -451,6 +451,9 @@ AppendOutcome CarefulFileSystem::Append(const std::string& path, const Addition&
     const auto target = Resolve(path);
     if (!target)
         return AppendOutcome::Failed;
+    // A log that is off costs one look, and no lock is taken for it.
+    if (store_->Look(*target).kind == Standing::Kind::Nothing)
+        return AppendOutcome::Missing;
     // The lock keeps the last byte read and the append together, so that
     // another program cannot append between them.
     LockResult lock = RetryWhileBusy(

@@ -1,5 +1,7 @@
 #include "common/json_text.h"
 #include "common/utf8_text.h"
+#include "progress/log_line.h"
+#include "progress/practice_log.h"
 #include "replay_runner.h"
 #include "replay_script.h"
 #include "support/temp_work_dir.h"
@@ -223,7 +225,8 @@ TEST_F(Replay, BinaryRejectsUnreadableScriptsAndBadOptions)
 {
     fs::create_directory("adir");
     for (const std::string args :
-         {"missing.txt", "adir", "--tick", "--tick -1", "--tick 4294967296", "--tick x", "--bogus", "a.txt b.txt"}) {
+         {"missing.txt", "adir", "--tick", "--tick -1", "--tick 4294967296", "--tick x", "--bogus", "a.txt b.txt",
+          "--log-time", "--log-time 2026-12-09T14:03:27+01:00", "--log-time=2026-02-30T00:00:00.000Z"}) {
         const RunResult run = RunBinary(args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_FALSE(run.err.empty()) << args;
@@ -254,12 +257,38 @@ TEST_F(Replay, BinaryHelpVersionAndTickRange)
 {
     const RunResult help = RunBinary("--help");
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("usage: velmorandine-replay [--tick N] [SCRIPT]"), std::string::npos);
+    EXPECT_NE(help.out.find("usage: velmorandine-replay [--tick N] [--log-time TIME] [SCRIPT]"), std::string::npos);
     const RunResult version = RunBinary("--version", "press 1030\n");
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "velmorandine-replay " VELMO_VERSION "\n") << "answers without running the script";
     EXPECT_EQ(RunBinary("--tick 0", "wait 1\n").status, 0);
     EXPECT_EQ(RunBinary("--tick 4294967295", "wait 1\n").status, 0);
+}
+
+// The practice log follows its file: off, nothing appears; on, the lines are
+// stamped from --log-time plus the simulated clock's moves (How to fold's
+// press pauses 166 ms, then the script waits 1200).
+TEST_F(Replay, BinaryLogsWhileTheLogsFileStandsAtTheTimeItIsGiven)
+{
+    const std::string script = "press 1024\nwait 1200\npress 1021\n";
+    EXPECT_EQ(RunBinary("--log-time 2026-12-09T14:03:27.412+01:00", script).status, 0);
+    EXPECT_FALSE(fs::exists(kPracticeLogFileName));
+
+    WriteFile(std::string(kPracticeLogFileName), "");
+    const RunResult run = RunBinary("--log-time=2026-12-09T14:03:27.412+01:00", script);
+    EXPECT_EQ(run.status, 0) << run.err;
+    LogRecord fold;
+    fold.panel = LogPanel::Fold;
+    fold.event = LogEvent::Press;
+    fold.time = {1796821407412 + 166, 60};
+    fold.points = 1;
+    fold.score = 1;
+    LogRecord callOpen = fold;
+    callOpen.time.unixMs += 1200;
+    callOpen.points = -4;
+    callOpen.score = -3;
+    EXPECT_EQ(ReadFile(std::string(kPracticeLogFileName)),
+              LogHeaderLine() + FormatLogLine(fold) + FormatLogLine(callOpen));
 }
 
 } // namespace
