@@ -456,12 +456,17 @@ AppendOutcome CarefulFileSystem::Append(const std::string& path, const Addition&
         return AppendOutcome::Missing;
     // The lock keeps the last byte read and the append together, so that
     // another program cannot append between them.
+    const auto deadline = Clock::now() + lockWait_;
     LockResult lock = RetryWhileBusy(
-        Clock::now() + lockWait_, [&] { return store_->TryLock(*target); },
+        deadline, [&] { return store_->TryLock(*target); },
         [](const LockResult& tried) { return tried.status == LockResult::Status::Busy ? Retry::AfterNap : Retry::No; });
     if (lock.status == LockResult::Status::Busy)
         return AppendOutcome::Failed;
-    OpenResult opened = store_->OpenForAppend(*target);
+    // Another program looking at the file (Windows opens it unshared for
+    // that) or a lease keeps it closed for a moment.
+    OpenResult opened = RetryWhileBusy(
+        deadline, [&] { return store_->OpenForAppend(*target); },
+        [](const OpenResult& tried) { return tried.status == OpenResult::Status::Busy ? Retry::AfterNap : Retry::No; });
     if (opened.status == OpenResult::Status::Missing)
         return AppendOutcome::Missing;
     if (opened.status != OpenResult::Status::Opened || opened.readOnly)

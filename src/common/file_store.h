@@ -156,8 +156,8 @@ public:
     // reading alone).  Never blocks on a FIFO.
     virtual OpenResult Open(const std::string& path, bool forWriting) = 0;
     // Opens the existing regular file `path` for reading and appending,
-    // never blocking on a FIFO: Opened, Missing, NotAFile or Failed (also
-    // where the store has no appends).
+    // never blocking on a FIFO: Opened, Missing, Busy, NotAFile or Failed
+    // (also where the store has no appends).
     virtual OpenResult OpenForAppend(const std::string& /*path*/) { return {OpenResult::Status::Failed, nullptr}; }
     // A new empty regular file under `path`, open for reading and writing,
     // only where nothing stands under the name (a link counts).  While it is

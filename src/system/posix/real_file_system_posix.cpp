@@ -140,6 +140,7 @@ public:
         OpenResult result;
         if (!fd.valid()) {
             result.status = errno == ENOENT                                       ? OpenResult::Status::Missing
+                            : errno == EWOULDBLOCK                                ? OpenResult::Status::Busy
                             : errno == ELOOP || errno == ENXIO || errno == EISDIR ? OpenResult::Status::NotAFile
                                                                                   : OpenResult::Status::Failed;
             return result;

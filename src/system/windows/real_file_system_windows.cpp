@@ -108,7 +108,9 @@ public:
         if (!file.valid()) {
             const DWORD error = ::GetLastError();
             result.status = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? OpenResult::Status::Missing
-                                                                                           : OpenResult::Status::Failed;
+                            : error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION
+                                ? OpenResult::Status::Busy
+                                : OpenResult::Status::Failed;
             return result;
         }
         const auto info = PlainFileInfo(file.get());
