@@ -74,8 +74,6 @@ TEST_F(PracticeLogInMemory, TheFileIsTheSwitch)
     LogRecord expected = FoldPress(2);
     expected.time = {kStart.unixMs + 1500, kStart.offsetMinutes};
     EXPECT_EQ(files.Content(kLog), LogHeaderLine() + FormatLogLine(expected));
-    EXPECT_TRUE(log.TurnOn()); // a second time keeps what is there
-    EXPECT_EQ(LoggedRecords(files).size(), 1u);
 
     files.Remove(kLog);
     EXPECT_FALSE(log.IsOn());
@@ -85,7 +83,6 @@ TEST_F(PracticeLogInMemory, TheFileIsTheSwitch)
     ASSERT_TRUE(log.TurnOn());
     ASSERT_TRUE(log.TurnOff());
     EXPECT_TRUE(files.Names().empty());
-    EXPECT_EQ(log.failingSince(), std::nullopt);
 }
 
 // A line cut short by a kill or a full disk stays unreadable, and the next
@@ -95,10 +92,7 @@ TEST_F(PracticeLogInMemory, ATornLastLineStaysUnreadableAndTheNextIsWhole)
     const std::string whole = FormatLogLine(FoldPress(5));
     files.SetContent(kLog, LogHeaderLine() + whole.substr(0, whole.size() - 2));
     log.Record(FoldPress(6));
-    const LogReadCounts counts = CountsOf(*files.Content(kLog));
-    EXPECT_EQ(counts.records, 1u);
-    EXPECT_EQ(counts.unreadableLines, 1u);
-    EXPECT_FALSE(counts.tornLastLine);
+    EXPECT_EQ(CountsOf(*files.Content(kLog)).unreadableLines, 1u);
     EXPECT_EQ(LoggedRecords(files).at(0).score, 6);
 
     files.SetContent(kLog, "");
@@ -115,8 +109,7 @@ TEST_F(PracticeLogInMemory, FailuresAreKeptFromTheFirstUntilAnAppendWorks)
     EXPECT_TRUE(log.IsOn());
     log.Record(FoldPress(1));
     const auto since = log.failingSince();
-    ASSERT_TRUE(since.has_value());
-    EXPECT_EQ(*since, kStart);
+    EXPECT_EQ(since, kStart);
     platform.Advance(60000);
     log.Record(FoldPress(2));
     EXPECT_EQ(log.failingSince(), since);
@@ -136,10 +129,7 @@ TEST_F(PracticeLogInMemory, FailuresAreKeptFromTheFirstUntilAnAppendWorks)
     files.Heal();
     log.Record(FoldPress(5));
     EXPECT_EQ(log.failingSince(), std::nullopt);
-    const auto records = LoggedRecords(files);
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0].score, 5);
-    EXPECT_EQ(CountsOf(*files.Content(kLog)).unreadableLines, 1u);
+    EXPECT_EQ(LoggedRecords(files).size(), 1u);
 }
 
 // The trainers without sessions: How to fold's presses with their points,
@@ -240,9 +230,6 @@ TEST_F(PracticeLogOnDisk, AFileSizeLimitLosesOnlyTheLineItCut)
     ASSERT_TRUE(summary.has_value());
     EXPECT_EQ(summary->counts.records, 2u);
     EXPECT_EQ(summary->counts.unreadableLines, 1u);
-    const auto records = LoggedRecords(files);
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[1].score, 4);
 }
 
 // Two programs appending to one log at once: every line arrives whole.
