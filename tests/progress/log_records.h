@@ -24,7 +24,10 @@ inline LogRecord Answer(LogPanel panel, std::int32_t number, bool correct, std::
                         const char* right = "Raise", std::int64_t at = kNow - kDay)
 {
     LogRecord record = Event(panel, LogEvent::Answer, at);
-    record.situation = "situation " + std::to_string(number);
+    // Appended rather than "situation " + ...: mingw's gcc 12 warns falsely
+    // (-Wrestrict) on that concatenation once inlined.
+    record.situation = "situation ";
+    record.situation += std::to_string(number);
     record.rightAnswer = right;
     record.givenAnswer = correct ? right : "Fold";
     record.correct = correct;
