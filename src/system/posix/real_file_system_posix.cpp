@@ -71,6 +71,33 @@ bool ReadOnly(const struct stat& st)
     return (st.st_mode & 0222) == 0;
 }
 
+// What an open() gave, `fd` (invalid with errno set where it failed): a
+// FIFO or folder in the file's place is not a file, and a file opened
+// without blocking blocks again for its reads and writes.
+OpenResult Opened(UniqueFd fd, bool writable)
+{
+    OpenResult result;
+    if (!fd.valid()) {
+        result.status = errno == ENOENT                                       ? OpenResult::Status::Missing
+                        : errno == EWOULDBLOCK                                ? OpenResult::Status::Busy
+                        : errno == ELOOP || errno == ENXIO || errno == EISDIR ? OpenResult::Status::NotAFile
+                                                                              : OpenResult::Status::Failed;
+        return result;
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        result.status = OpenResult::Status::NotAFile;
+        return result;
+    }
+    ClearNonBlocking(fd.get());
+    result.status = OpenResult::Status::Opened;
+    result.writable = writable;
+    result.readOnly = ReadOnly(st);
+    result.names = static_cast<std::uint32_t>(st.st_nlink);
+    result.file = std::make_unique<PosixFile>(std::move(fd));
+    return result;
+}
+
 // A file Look found, kept open (and under its flock when no one else had
 // it) until the answer is gone.
 struct SeenFd : Standing::Seen {
@@ -107,56 +134,16 @@ public:
         // Non-blocking, so that a FIFO in the file's place cannot hang the
         // window and a lease answers at once.
         const int common = O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC;
-        OpenResult result;
         UniqueFd fd(forWriting ? ::open(path.c_str(), O_RDWR | common) : -1);
-        result.writable = fd.valid();
+        const bool writable = fd.valid();
         if (!fd.valid() && (!forWriting || errno == EACCES || errno == EPERM || errno == EROFS || errno == ETXTBSY))
             fd = UniqueFd(::open(path.c_str(), O_RDONLY | common));
-        if (!fd.valid()) {
-            result.status = errno == ENOENT                    ? OpenResult::Status::Missing
-                            : errno == EWOULDBLOCK             ? OpenResult::Status::Busy
-                            : errno == ELOOP || errno == ENXIO ? OpenResult::Status::NotAFile
-                                                               : OpenResult::Status::Failed;
-            return result;
-        }
-        struct stat st {};
-        if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
-            result.status = OpenResult::Status::NotAFile;
-            return result;
-        }
-        ClearNonBlocking(fd.get());
-        result.status = OpenResult::Status::Opened;
-        result.readOnly = ReadOnly(st);
-        result.names = static_cast<std::uint32_t>(st.st_nlink);
-        result.file = std::make_unique<PosixFile>(std::move(fd));
-        return result;
+        return Opened(std::move(fd), writable);
     }
 
     OpenResult OpenForAppend(const std::string& path) override
     {
-        // Non-blocking for the same reason as Open: a FIFO opens at once and
-        // is then refused for what it is.
-        UniqueFd fd(::open(path.c_str(), O_RDWR | O_APPEND | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
-        OpenResult result;
-        if (!fd.valid()) {
-            result.status = errno == ENOENT                                       ? OpenResult::Status::Missing
-                            : errno == EWOULDBLOCK                                ? OpenResult::Status::Busy
-                            : errno == ELOOP || errno == ENXIO || errno == EISDIR ? OpenResult::Status::NotAFile
-                                                                                  : OpenResult::Status::Failed;
-            return result;
-        }
-        struct stat st {};
-        if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
-            result.status = OpenResult::Status::NotAFile;
-            return result;
-        }
-        ClearNonBlocking(fd.get());
-        result.status = OpenResult::Status::Opened;
-        result.writable = true;
-        result.readOnly = ReadOnly(st);
-        result.names = static_cast<std::uint32_t>(st.st_nlink);
-        result.file = std::make_unique<PosixFile>(std::move(fd));
-        return result;
+        return Opened(UniqueFd(::open(path.c_str(), O_RDWR | O_APPEND | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC)), true);
     }
 
     CreateResult CreateExclusive(const std::string& path) override

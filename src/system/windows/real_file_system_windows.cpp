@@ -40,6 +40,32 @@ private:
     UniqueHandle mutex_;
 };
 
+// What a CreateFileW gave, `file` (invalid with the last error set where it
+// failed): a folder or link in the file's place is not a file.
+OpenResult Opened(UniqueHandle file, bool writable)
+{
+    OpenResult result;
+    if (!file.valid()) {
+        const DWORD error = ::GetLastError();
+        result.status = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? OpenResult::Status::Missing
+                        : error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION
+                            ? OpenResult::Status::Busy
+                            : OpenResult::Status::Failed;
+        return result;
+    }
+    const auto info = PlainFileInfo(file.get());
+    if (!info) {
+        result.status = OpenResult::Status::NotAFile;
+        return result;
+    }
+    result.status = OpenResult::Status::Opened;
+    result.writable = writable;
+    result.readOnly = (info->dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    result.names = info->nNumberOfLinks;
+    result.file = std::make_unique<WindowsFile>(std::move(file), IdOf(*info));
+    return result;
+}
+
 // A file Look found, kept open without sharing until the answer is gone.
 struct SeenHandle : Standing::Seen {
     explicit SeenHandle(UniqueHandle seen) : handle(std::move(seen)) {}
@@ -70,60 +96,23 @@ public:
     {
         const std::wstring name = WidenUtf8(path);
         const DWORD flags = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT;
-        OpenResult result;
         UniqueHandle file(forWriting ? ::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
                                                      OPEN_EXISTING, flags, nullptr)
                                      : INVALID_HANDLE_VALUE);
-        result.writable = file.valid();
+        const bool writable = file.valid();
         if (!file.valid() && (!forWriting || ::GetLastError() == ERROR_ACCESS_DENIED)) // read-only, maybe
             file = UniqueHandle(
                 ::CreateFileW(name.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, flags, nullptr));
-        if (!file.valid()) {
-            const DWORD error = ::GetLastError();
-            result.status = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? OpenResult::Status::Missing
-                            : error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION
-                                ? OpenResult::Status::Busy
-                                : OpenResult::Status::Failed;
-            return result;
-        }
-        const auto info = PlainFileInfo(file.get());
-        if (!info) {
-            result.status = OpenResult::Status::NotAFile;
-            return result;
-        }
-        result.status = OpenResult::Status::Opened;
-        result.readOnly = (info->dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
-        result.names = info->nNumberOfLinks;
-        result.file = std::make_unique<WindowsFile>(std::move(file), IdOf(*info));
-        return result;
+        return Opened(std::move(file), writable);
     }
 
     OpenResult OpenForAppend(const std::string& path) override
     {
-        const std::wstring name = WidenUtf8(path);
-        OpenResult result;
-        UniqueHandle file(::CreateFileW(
-            name.c_str(), FILE_READ_DATA | FILE_READ_ATTRIBUTES | FILE_APPEND_DATA | SYNCHRONIZE, kShareAll, nullptr,
-            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-        if (!file.valid()) {
-            const DWORD error = ::GetLastError();
-            result.status = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? OpenResult::Status::Missing
-                            : error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION
-                                ? OpenResult::Status::Busy
-                                : OpenResult::Status::Failed;
-            return result;
-        }
-        const auto info = PlainFileInfo(file.get());
-        if (!info) {
-            result.status = OpenResult::Status::NotAFile;
-            return result;
-        }
-        result.status = OpenResult::Status::Opened;
-        result.writable = true;
-        result.readOnly = (info->dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
-        result.names = info->nNumberOfLinks;
-        result.file = std::make_unique<WindowsFile>(std::move(file), IdOf(*info));
-        return result;
+        return Opened(UniqueHandle(::CreateFileW(WidenUtf8(path).c_str(),
+                                                 FILE_READ_DATA | FILE_READ_ATTRIBUTES | FILE_APPEND_DATA | SYNCHRONIZE,
+                                                 kShareAll, nullptr, OPEN_EXISTING,
+                                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr)),
+                      true);
     }
 
     CreateResult CreateExclusive(const std::string& path) override
