@@ -1,4 +1,5 @@
 #include "common/clock.h"
+#include "system/posix/local_wall_time.h"
 
 #include <cerrno>
 #include <ctime>
@@ -29,6 +30,11 @@ std::uint32_t RealClock::Ticks()
 }
 
 LocalTime RealClock::WallTime()
+{
+    return LocalWallTime();
+}
+
+LocalTime LocalWallTime()
 {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
