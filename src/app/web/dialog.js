@@ -4,7 +4,10 @@
 // text boxes are named for screen readers by the table's box names.  The
 // same controls are either placed where the table puts them (fit) or, one
 // panel at a time, left to flow in the table's order (reflow: the touch
-// layout, style.css).
+// layout, style.css).  A static label is read just before the box it
+// labels: the two stand together in a field, which the whole dialog does
+// not see (its parts are placed one by one) and the touch layout keeps on
+// one line.
 import { baseUnits, controlRect, dialogPixels, fittingScale } from './layout.js';
 
 const fontSize = 13; // CSS pixels at the dialog's natural size
@@ -47,6 +50,21 @@ function buildControl(row, press) {
   return element;
 }
 
+// The box a static label names, from the rows' geometry: the nearest box of
+// its panel on the same line to its right, else the nearest one just below
+// it (RE/Odds puts "Score:" above its box).
+const isBox = (row) => row.kind === 'line' || row.kind === 'multiline';
+export function labelledBox(label, rows) {
+  const boxes = rows.filter((row) => isBox(row) && row.panel === label.panel);
+  const across = (a, b, start, size) => Math.min(a[start] + a[size], b[start] + b[size]) - Math.max(a[start], b[start]);
+  const nearest = (candidates, distance) =>
+    candidates.reduce((best, row) => (best && distance(best) <= distance(row) ? best : row), null);
+  return nearest(boxes.filter((box) => across(box, label, 'y', 'height') > 0 && box.x >= label.x + label.width / 2),
+    (box) => box.x - label.x - label.width)
+    ?? nearest(boxes.filter((box) => across(box, label, 'x', 'width') > 0 && box.y >= label.y + label.height / 2),
+      (box) => box.y - label.y - label.height);
+}
+
 export function buildDialog(container, layout, press) {
   const base = baseUnits(`${fontSize}px ${fontFamily}`);
   const natural = dialogPixels(base, layout.width, layout.height);
@@ -55,7 +73,26 @@ export function buildDialog(container, layout, press) {
     element.dataset.panel = row.panel;
     return { row, element };
   });
-  container.append(...placed.map(({ element }) => element));
+  // Each label goes into a field with its box, where the box stands in the
+  // table's order; the focusable controls keep that order.
+  const fields = new Map(); // a box's id -> its field
+  for (const { row, element } of placed) {
+    if (row.kind !== 'label') continue;
+    const box = labelledBox(row, layout.controls);
+    if (!box || fields.has(box.id)) continue;
+    const field = document.createElement('div');
+    field.className = 'field';
+    field.dataset.panel = row.panel;
+    field.append(element);
+    fields.set(box.id, field);
+  }
+  container.append(...placed.flatMap(({ row, element }) => {
+    if (row.kind === 'label') return element.parentNode ? [] : [element];
+    const field = fields.get(row.id);
+    if (!field) return [element];
+    field.append(element);
+    return [field];
+  }));
   const boxes = new Map(placed.filter(({ row }) => row.kind === 'line' || row.kind === 'multiline')
     .map(({ row, element }) => [row.id, element]));
 
@@ -81,6 +118,7 @@ export function buildDialog(container, layout, press) {
   function fit(scale) {
     container.classList.remove('reflowed');
     for (const { element } of placed) element.hidden = false;
+    for (const field of fields.values()) field.hidden = false;
     container.style.setProperty('--font-size', `${fontSize * scale}px`);
     // Edges shrink with the dialog too, down to one device pixel (style.css).
     container.style.setProperty('--edge-width', `${Math.max(1, Math.round(scale * devicePixelRatio)) / devicePixelRatio}px`);
@@ -115,6 +153,7 @@ export function buildDialog(container, layout, press) {
       element.removeAttribute('style');
       element.hidden = row.panel !== shown;
     }
+    for (const field of fields.values()) field.hidden = Number(field.dataset.panel) !== shown;
   }
 
   return {

@@ -31,6 +31,18 @@ const program = await createProgram({
     },
   },
   storage: openStorage(storageWait),
+  // The program as the page's head compiled it (index.html), else as
+  // fetched and compiled here.
+  instantiateWasm(imports, receive) {
+    const fetched = () => fetch(new URL('velmorandine.wasm', import.meta.url))
+      .then((response) => response.arrayBuffer())
+      .then((bytes) => WebAssembly.compile(bytes));
+    (globalThis.velmoEarly?.program ?? Promise.reject(new Error('not asked for')))
+      .catch(fetched)
+      .then((module) => WebAssembly.instantiate(module, imports))
+      .then((instance) => receive(instance), (error) => console.error(error));
+    return {};
+  },
 });
 const settings = JSON.parse(program.UTF8ToString(program._velmo_page_settings_json()));
 tellStorageWait(settings.storageWaitMs);
@@ -48,29 +60,32 @@ await Promise.resolve();
 
 // The whole dialog, scaled to the viewport, where it is usable at that size
 // with the pointer at hand; else one panel at a time with a bar to choose
-// it (style.css).  A pixel ratio other than the one the page started with
-// is the browser's zoom, which enlarges the whole dialog as it does any
-// page's text: the page then scrolls, until the dialog no longer fits at a
-// usable size and the touch layout takes over.
+// it, and Save/Load scores as the bar's last entry (style.css).  Both are
+// judged in CSS pixels, which the browser's zoom enlarges: a zoom that
+// leaves the dialog too small to use brings the touch layout, whose text
+// then grows with the zoom.  A screen of another pixel ratio changes
+// nothing but the edges' snapping.
 const coarsePointer = matchMedia('(pointer: coarse)');
-const startRatio = devicePixelRatio;
+const scoresPanel = dialog.panels.length;
 let shownPanel = 0;
-const panelBar = createPanelBar(document.getElementById('panel-bar'), dialog.panels, (index) => {
+const panelBar = createPanelBar(document.getElementById('panel-bar'), [...dialog.panels, 'Save/Load scores'], (index) => {
   shownPanel = index;
   layOut();
 });
+const transfer = document.getElementById('scores-transfer');
 const note = document.getElementById('insecure-note');
 function layOut() {
   document.body.classList.remove('touch');
-  const besides = [document.getElementById('scores-transfer'), note]
+  const besides = [transfer, note]
     .filter((element) => !element.hidden)
     .reduce((height, element) => height + element.getBoundingClientRect().height + 8, 0);
   const whole = dialog.measure({ width: document.documentElement.clientWidth - 16, height: window.innerHeight - besides - 16 });
   if (wholeDialogUsable(whole, coarsePointer.matches, settings.wholeDialogFloors)) {
-    dialog.fit(whole.scale * (devicePixelRatio / startRatio));
+    dialog.fit(whole.scale);
     return;
   }
   document.body.classList.add('touch');
+  document.body.classList.toggle('scores-shown', shownPanel === scoresPanel);
   dialog.reflow(shownPanel);
   panelBar.select(shownPanel);
 }
@@ -114,10 +129,13 @@ wireScoresTransfer({
 await started;
 dialog.focusFirst();
 document.body.dataset.ready = 'true';
-// The site is kept for offline use as soon as it has started, so that even
-// a short first visit leaves it working offline.  Asking for lasting
-// storage keeps the browser's storage busy for a while: it waits a second,
-// so that the player's first clicks, which read and write the scores, have
-// it to themselves.
-if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+// The site is kept for offline use as soon as it has started and the clicks
+// made by then are handled (the service worker's install fills the
+// browser's storage for a while), so that even a short first visit leaves
+// it working offline.  Asking for lasting storage keeps the browser's
+// storage busy too: it waits a second, so that the player's first clicks,
+// which read and write the scores, have it to themselves.
+setTimeout(() => enqueue(() => {
+  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+}));
 setTimeout(askToPersist, 1000);

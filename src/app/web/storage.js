@@ -6,6 +6,7 @@
 // a write 'refused', which the program announces as "Highscore list gone?".
 import { leaseLocks, webLocks } from './storage_locks.js';
 
+// As index.html names them too: its head asks for the first opening.
 const databaseName = 'velmorandine';
 const storeName = 'files';
 
@@ -17,7 +18,10 @@ function settle(request) {
 }
 
 // Opens the database at whatever version it has (a later build may have
-// raised it), creating the store where it is missing.
+// raised it), creating the store where it is missing.  The first time, the
+// opening the page's head asked for before this script arrived is taken
+// over: on a first visit the browser takes the longest of the whole start
+// to make the database.
 async function openDatabase() {
   const open = (version) => {
     const opening = indexedDB.open(databaseName, version);
@@ -26,7 +30,9 @@ async function openDatabase() {
     };
     return settle(opening);
   };
-  const db = await open();
+  const early = globalThis.velmoEarly?.database;
+  if (early) globalThis.velmoEarly.database = null;
+  const db = await (early ?? open());
   if (db.objectStoreNames.contains(storeName)) return db;
   db.close();
   return open(db.version + 1);
@@ -61,12 +67,18 @@ function openWithin(ms) {
 // click waits for it once, not once per read and write.
 export function openStorage(giveUpMs) {
   let database = null; // a promise; null when it is to be opened (again)
+  let connection = null; // the database while it is open
   let refusedUntil = 0;
 
   function connect() {
     if (performance.now() < refusedUntil) return Promise.reject(new Error('the database is not answering'));
     const opened = openWithin(giveUpMs).then((db) => {
-      db.onversionchange = () => { db.close(); database = null; };
+      db.onversionchange = () => {
+        db.close();
+        database = null;
+        connection = null;
+      };
+      connection = db;
       return db;
     });
     opened.catch(async (error) => {
@@ -81,9 +93,15 @@ export function openStorage(giveUpMs) {
   connect().catch(() => {});
 
   async function store(mode) {
-    const db = await (database ?? connect());
+    const db = connection ?? await (database ?? connect());
     return db.transaction(storeName, mode, { durability: 'strict' });
   }
+  // Runs `use` on a transaction: at once where the database is open, so that
+  // its requests go out before the caller's next step (the start's before
+  // the dialog is laid out), else once it has opened.
+  const inTransaction = (mode, use) => (connection
+    ? use(connection.transaction(storeName, mode, { durability: 'strict' }))
+    : store(mode).then(use));
   // Where the page is not a secure context there are no Web Locks: the lock
   // is then a lease kept in the database itself.
   const locks = navigator.locks ? webLocks(navigator.locks) : leaseLocks(store, storeName);
@@ -91,7 +109,7 @@ export function openStorage(giveUpMs) {
   return {
     async read(name) {
       try {
-        const text = await settle((await store('readonly')).objectStore(storeName).get(name));
+        const text = await inTransaction('readonly', (transaction) => settle(transaction.objectStore(storeName).get(name)));
         return typeof text === 'string' ? text : null;
       } catch {
         return null;
@@ -103,21 +121,22 @@ export function openStorage(giveUpMs) {
     async write(name, text, replace) {
       let exists = false;
       try {
-        const transaction = await store('readwrite');
-        const request = replace
-          ? transaction.objectStore(storeName).put(text, name)
-          : transaction.objectStore(storeName).add(text, name);
-        request.onerror = (event) => {
-          if (request.error && request.error.name === 'ConstraintError') {
-            exists = true;
-            event.preventDefault(); // the transaction is aborted regardless of this
-          }
-        };
-        await new Promise((resolve, reject) => {
-          transaction.oncomplete = resolve;
-          transaction.onerror = transaction.onabort = () => reject(transaction.error);
+        await inTransaction('readwrite', (transaction) => {
+          const request = replace
+            ? transaction.objectStore(storeName).put(text, name)
+            : transaction.objectStore(storeName).add(text, name);
+          request.onerror = (event) => {
+            if (request.error && request.error.name === 'ConstraintError') {
+              exists = true;
+              event.preventDefault(); // nothing was written: the transaction ends without an abort
+            }
+          };
+          return new Promise((resolve, reject) => {
+            transaction.oncomplete = resolve;
+            transaction.onerror = transaction.onabort = () => reject(transaction.error);
+          });
         });
-        return 'done';
+        return exists ? 'exists' : 'done';
       } catch {
         return exists ? 'exists' : 'refused';
       }

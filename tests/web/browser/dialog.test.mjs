@@ -112,10 +112,15 @@ test('an accessibility scan finds no violation, with and without a Help box up',
 });
 
 // The browser's zoom as Chromium applies it: fewer CSS pixels, each of
-// more device pixels.  On a large screen the whole dialog grows; at 200 %
-// on 1280x800 it no longer fits at a usable size and one panel shows.
-test('zoom enlarges the captions: the whole dialog at 125 % on 1920x1080, one panel at 200 % on 1280x800', async (t) => {
-  for (const [width, height, zoom, touch] of [[1920, 1080, 1.25, false], [1280, 800, 2, true]]) {
+// more device pixels.  On a large screen the whole dialog grows, as it was
+// held to twice its natural size and now fills the window's height; at
+// 200 % on 1280x800 it no longer fits at a usable size and one panel shows.
+// A screen of twice the pixel ratio, with as many CSS pixels, is no zoom:
+// the dialog keeps its size in CSS pixels.
+test('zoom enlarges the captions: the whole dialog at 125 % on 1920x1080, one panel at 200 % on 1280x800; ' +
+  'a 2x screen is no zoom', async (t) => {
+  const metrics = (width, height, ratio) => ({ width, height, deviceScaleFactor: ratio, mobile: false });
+  for (const [width, height, zoom, touch, growth] of [[1920, 1080, 1.25, false, 1.1], [1280, 800, 2, true, 1.2]]) {
     const browser = await launch({ viewport: { width, height } });
     t.after(() => browser.close());
     const page = await openPage(browser.context, server.url);
@@ -123,16 +128,30 @@ test('zoom enlarges the captions: the whole dialog at 125 % on 1920x1080, one pa
       parseFloat(getComputedStyle(document.getElementById('control1041')).fontSize) * devicePixelRatio);
     const unzoomed = await caption();
     const devtools = await browser.context.newCDPSession(page);
-    await devtools.send('Emulation.setDeviceMetricsOverride',
-      { width: width / zoom, height: height / zoom, deviceScaleFactor: zoom, mobile: false });
+    await devtools.send('Emulation.setDeviceMetricsOverride', metrics(width / zoom, height / zoom, zoom));
     await page.waitForFunction((expected) => document.body.classList.contains('touch') === expected &&
       devicePixelRatio > 1, touch);
     const zoomed = await caption();
-    assert.ok(zoomed >= unzoomed * 1.2, `${width}x${height} at ${zoom}: ${zoomed} px against ${unzoomed} px`);
+    assert.ok(zoomed >= unzoomed * growth, `${width}x${height} at ${zoom}: ${zoomed} px against ${unzoomed} px`);
     const left = await page.evaluate(() => document.getElementById('dialog').getBoundingClientRect().left);
     assert.ok(left >= 0, `${width}x${height} at ${zoom}: the dialog starts at ${left} px, out of scrolling's reach`);
     await browser.close();
   }
+  const browser = await launch({ viewport: { width: 1280, height: 800 } });
+  t.after(() => browser.close());
+  const page = await openPage(browser.context, server.url);
+  const size = () => page.locator('#dialog').boundingBox();
+  const before = await size();
+  const devtools = await browser.context.newCDPSession(page);
+  await devtools.send('Emulation.setDeviceMetricsOverride', metrics(1280, 800, 2));
+  await page.waitForFunction(() => devicePixelRatio === 2);
+  // The emulation changes the ratio without the media change that a move to
+  // another screen brings: the page is told as it would be by a resize.
+  await page.evaluate(() => window.dispatchEvent(new Event('resize')));
+  const after = await size();
+  assert.ok(Math.abs(after.width - before.width) <= 1 && Math.abs(after.height - before.height) <= 1,
+    `on a 2x screen the dialog is ${after.width}x${after.height}, not ${before.width}x${before.height}`);
+  await browser.close();
 });
 
 test('screenshots at 1x, 2x and in dark mode; the whole dialog in view', async (t) => {

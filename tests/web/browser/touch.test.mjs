@@ -35,13 +35,16 @@ async function tap(page, id) {
   await tapAt(page, `#control${id}`);
 }
 
-// The shown targets of the panel and of the bar, as the page lays them out.
+// The shown targets of the panel and of the bar, as the page lays them out;
+// each shown label with what follows it in reading order.
 const targetsOf = (page) => page.evaluate(() => {
-  const shown = (selector) => [...document.querySelectorAll(selector)].filter((e) => e.checkVisibility())
-    .map((e) => ({ id: e.id || e.textContent, box: e.getBoundingClientRect().toJSON(), font: parseFloat(getComputedStyle(e).fontSize) }));
+  const describe = (e) => ({ id: e.id || e.textContent, box: e.getBoundingClientRect().toJSON(), font: parseFloat(getComputedStyle(e).fontSize) });
+  const shown = (selector) => [...document.querySelectorAll(selector)].filter((e) => e.checkVisibility()).map(describe);
+  const read = [...document.querySelectorAll('#dialog *')].filter((e) => e.checkVisibility() && !e.children.length);
   return {
     panel: shown('#dialog button, #dialog input, #dialog textarea, #scores-transfer button'),
     bar: shown('#panel-bar button'),
+    labels: read.flatMap((e, i) => (e.matches('.label') ? [{ label: describe(e), next: read[i + 1] && { ...describe(read[i + 1]), tag: read[i + 1].tagName } }] : [])),
     sideways: document.documentElement.scrollWidth - document.documentElement.clientWidth,
   };
 });
@@ -56,13 +59,24 @@ test('at 390x844, 844x390 and 320x568 every panel has targets of 44x44, 8 px apa
       t.after(() => browser.close());
       const page = await openPage(browser.context, server.url);
       const captions = await page.locator('#panel-bar button').allTextContents();
-      assert.equal(captions.length, 8);
+      assert.equal(captions.length, 9);
+      assert.equal(captions.at(-1), 'Save/Load scores');
+      let labelled = 0;
       for (const caption of captions) {
         await page.tap(`#panel-bar button:text-is("${caption}")`);
-        const { panel, bar, sideways } = await targetsOf(page);
+        const { panel, bar, labels, sideways } = await targetsOf(page);
         const where = `${width}x${height} ${caption}`;
         assert.equal(sideways, 0, `${where}: no sideways scroll`);
-        assert.ok(panel.length >= 4, `${where}: the panel's controls are shown`);
+        if (caption === 'Save/Load scores') assert.deepEqual(panel.map((control) => control.id), ['save-scores', 'load-scores']);
+        else assert.ok(panel.length >= 4, `${where}: the panel's controls are shown`);
+        // A label is read just before its box and stands beside it.
+        labelled += labels.length;
+        for (const { label, next } of labels) {
+          assert.equal(next?.tag, 'INPUT', `${where}: "${label.id}" is followed by ${next?.id}`);
+          const besides = next.box.left - label.box.right;
+          assert.ok(besides >= 0 && besides <= 16 && Math.abs(next.box.top + next.box.height / 2 - label.box.top - label.box.height / 2) <= 2,
+            `${where}: "${label.id}" stands apart from its box`);
+        }
         for (const group of [panel, bar]) {
           for (const [i, a] of group.entries()) {
             assert.ok(a.box.width >= 44 && a.box.height >= 44, `${where}: ${a.id} is ${a.box.width}x${a.box.height}`);
@@ -71,6 +85,7 @@ test('at 390x844, 844x390 and 320x568 every panel has targets of 44x44, 8 px apa
         }
         for (const control of panel) assert.ok(control.font >= 16, `${where}: ${control.id} text ${control.font} px`);
       }
+      assert.equal(labelled, 4, 'the four "Score:" labels were seen');
       await browser.close();
     }
   });
@@ -93,12 +108,13 @@ test('a Preflop session by taps matches the replay; switching panels keeps a tra
     assert.deepEqual(await page.evaluate(async () => (await globalThis.axe.run(document)).violations.map((v) => v.id)), []);
   });
 
-test('screenshots in portrait and landscape, light and dark; a Help box fits a 320 px screen', async (t) => {
+test('screenshots in portrait and landscape, light and dark, and of Save/Load scores; a Help box fits a 320 px screen', async (t) => {
   const folder = process.env.VELMO_WEB_SCREENSHOTS;
   mkdirSync(folder, { recursive: true });
   for (const [name, width, height, colorScheme] of [['touch-portrait', 390, 844, 'light'],
     ['touch-landscape', 844, 390, 'light'], ['touch-portrait-dark', 390, 844, 'dark'],
-    ['touch-landscape-dark', 844, 390, 'dark'], ['touch-help-320', 320, 568, 'light']]) {
+    ['touch-landscape-dark', 844, 390, 'dark'], ['touch-help-320', 320, 568, 'light'],
+    ['touch-scores', 390, 844, 'light']]) {
     const browser = await launch(phone(width, height, { colorScheme }));
     t.after(() => browser.close());
     const page = await openPage(browser.context, server.url);
@@ -109,6 +125,7 @@ test('screenshots in portrait and landscape, light and dark; a Help box fits a 3
       const box = await page.locator('#message').boundingBox();
       assert.ok(box.x >= 0 && box.y >= 0 && box.x + box.width <= width && box.y + box.height <= height, 'the Help box fits');
     }
+    if (name === 'touch-scores') await tapAt(page, '#panel-bar button:text-is("Save/Load scores")');
     await page.screenshot({ path: `${folder}/${name}.png` });
     await browser.close();
   }
