@@ -1,0 +1,208 @@
+#include "app/qt/progress_panel_page.h"
+
+#include "app/qt/progress_chart.h"
+
+#include <QDateTime>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTimeZone>
+#include <QVBoxLayout>
+
+namespace velmo {
+namespace {
+
+QString PercentText(double share)
+{
+    return QString("%1 %").arg(std::lround(share * 100));
+}
+
+QString SecondsText(double ms)
+{
+    return QString("%1 s").arg(ms / 1000.0, 0, 'f', 1);
+}
+
+QTableWidget* NewTable(const QString& name, const QStringList& headers, QWidget* parent)
+{
+    auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+    table->setObjectName(name);
+    table->setAccessibleName(name);
+    table->setHorizontalHeaderLabels(headers);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setTabKeyNavigation(false); // Tab leaves the table, the arrows move within it
+    table->verticalHeader()->setVisible(false);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+void SetCell(QTableWidget* table, int row, int column, const QString& text,
+             Qt::Alignment align = Qt::AlignRight | Qt::AlignVCenter)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(align);
+    table->setItem(row, column, item);
+}
+
+QLabel* NewHeading(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+} // namespace
+
+QString LocalTimeText(const LocalTime& time)
+{
+    return QDateTime::fromMSecsSinceEpoch(time.unixMs, QTimeZone(time.offsetMinutes * 60)).toString("yyyy-MM-dd HH:mm");
+}
+
+bool ProgressPanelPage::IsTimedQuiz(LogPanel panel)
+{
+    return panel == LogPanel::Preflop || panel == LogPanel::Tournament || panel == LogPanel::Odds;
+}
+
+ProgressPanelPage::ProgressPanelPage(LogPanel panel, const QString& caption, QWidget* parent)
+    : QWidget(parent), panel_(panel)
+{
+    setAccessibleName(caption);
+    auto* page = new QVBoxLayout(this);
+    if (panel == LogPanel::Fold) {
+        // Its drill never ends, so the log holds its presses but no session
+        // with a score to chart.
+        auto* note = new QLabel(caption + " is an endless drill: the practice log keeps each press, but it has no "
+                                          "sessions with a score to show here.",
+                                this);
+        note->setWordWrap(true);
+        page->addWidget(note);
+        page->addStretch();
+        return;
+    }
+
+    const bool quiz = IsTimedQuiz(panel);
+    auto* charts = new QGridLayout;
+    scoreChart_ = new ProgressChart(caption + ": score per session", this);
+    charts->addWidget(scoreChart_, 0, 0);
+    QStringList headers{"Session end", "Score", "Best"};
+    if (quiz) {
+        headers << "Right answers"
+                << "Median response";
+        shareChart_ = new ProgressChart(caption + ": right answers per session", this);
+        shareChart_->SetValueText(PercentText);
+        medianChart_ = new ProgressChart(caption + ": median response time per session", this);
+        medianChart_->SetValueText([](double seconds) { return QString("%1 s").arg(seconds); });
+        charts->addWidget(shareChart_, 1, 0);
+        charts->addWidget(medianChart_, 2, 0);
+    }
+    sessions_ = NewTable(caption + " sessions", headers, this);
+    charts->addWidget(sessions_, 0, 1, quiz ? 3 : 1, 1);
+    charts->setColumnStretch(0, 3);
+    charts->setColumnStretch(1, 2);
+    page->addWidget(NewHeading("Sessions", this));
+    page->addLayout(charts, 1);
+    if (!quiz)
+        return;
+
+    page->addWidget(NewHeading("The last session's mistakes", this));
+    mistakesNote_ = new QLabel(this);
+    page->addWidget(mistakesNote_);
+    mistakes_ = NewTable(caption + " last session's mistakes",
+                         {"Situation", "Your answer", "Right answer", "Time taken"}, this);
+    mistakes_->setWordWrap(true);
+    mistakes_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    mistakes_->horizontalHeader()->setStretchLastSection(false);
+    page->addWidget(mistakes_, 1);
+    page->addWidget(NewHeading("The last 30 days' mistakes by the right answer", this));
+    groupsNote_ = new QLabel(this);
+    page->addWidget(groupsNote_);
+    groups_ = NewTable(caption + " mistakes by right answer", {"Right answer", "Mistakes"}, this);
+    page->addWidget(groups_, 1);
+}
+
+void ProgressPanelPage::Show(const ProgressSummary& summary, ProgressSpan span)
+{
+    if (!sessions_)
+        return;
+    ShowSessions(SessionsWithin(summary, panel_, span));
+    if (mistakes_)
+        ShowMistakes(summary.Of(panel_));
+}
+
+void ProgressPanelPage::ShowSessions(const ScoreSeries& series)
+{
+    std::vector<ChartPoint> scores, shares, medians;
+    std::optional<std::size_t> bestShare, bestMedian;
+    sessions_->setUpdatesEnabled(false);
+    sessions_->setRowCount(static_cast<int>(series.sessions.size()));
+    for (std::size_t i = 0; i < series.sessions.size(); ++i) {
+        const SessionPoint& s = series.sessions[i];
+        const int row = static_cast<int>(i);
+        scores.push_back({s.time.unixMs, s.time.offsetMinutes, static_cast<double>(s.score)});
+        SetCell(sessions_, row, 0, LocalTimeText(s.time), Qt::AlignLeft | Qt::AlignVCenter);
+        SetCell(sessions_, row, 1, QString::number(s.score));
+        SetCell(sessions_, row, 2, series.best == i ? QString("best") : QString(), Qt::AlignCenter);
+        if (!shareChart_)
+            continue;
+        SetCell(sessions_, row, 3, s.rightShare ? PercentText(*s.rightShare) : QString());
+        SetCell(sessions_, row, 4, s.medianResponseMs ? SecondsText(*s.medianResponseMs) : QString());
+        // The best share is the highest, the best response time the shortest.
+        if (s.rightShare) {
+            if (!bestShare || *s.rightShare > shares[*bestShare].value)
+                bestShare = shares.size();
+            shares.push_back({s.time.unixMs, s.time.offsetMinutes, *s.rightShare});
+        }
+        if (s.medianResponseMs) {
+            if (!bestMedian || *s.medianResponseMs / 1000.0 < medians[*bestMedian].value)
+                bestMedian = medians.size();
+            medians.push_back({s.time.unixMs, s.time.offsetMinutes, *s.medianResponseMs / 1000.0});
+        }
+    }
+    sessions_->setUpdatesEnabled(true);
+    // The newest session is the one a player looks for first.
+    if (!series.sessions.empty())
+        sessions_->scrollToBottom();
+    scoreChart_->SetPoints(std::move(scores), series.best);
+    if (shareChart_) {
+        shareChart_->SetPoints(std::move(shares), bestShare);
+        medianChart_->SetPoints(std::move(medians), bestMedian);
+    }
+}
+
+void ProgressPanelPage::ShowMistakes(const PanelProgress& progress)
+{
+    const std::vector<Mistake>& last = progress.lastSessionMistakes;
+    mistakesNote_->setText(progress.sessions.empty() ? QString("No finished session yet.")
+                           : last.empty()            ? QString("None: every answer of the last session was right.")
+                                                     : QString("%1 of the last session (ended %2):")
+                                                .arg(last.size())
+                                                .arg(LocalTimeText(progress.sessions.back().time)));
+    mistakes_->setVisible(!last.empty());
+    mistakes_->setRowCount(static_cast<int>(last.size()));
+    for (std::size_t i = 0; i < last.size(); ++i) {
+        const int row = static_cast<int>(i);
+        const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+        SetCell(mistakes_, row, 0, QString::fromStdString(last[i].situation), left);
+        SetCell(mistakes_, row, 1, QString::fromStdString(last[i].givenAnswer), left);
+        SetCell(mistakes_, row, 2, QString::fromStdString(last[i].rightAnswer), left);
+        SetCell(mistakes_, row, 3, last[i].responseMs ? SecondsText(static_cast<double>(*last[i].responseMs)) : "");
+    }
+    mistakes_->resizeRowsToContents();
+
+    const std::vector<MistakeGroup>& groups = progress.recentMistakes;
+    groupsNote_->setText(groups.empty() ? QString("No mistakes in the last 30 days.") : QString());
+    groupsNote_->setVisible(groups.empty());
+    groups_->setVisible(!groups.empty());
+    groups_->setRowCount(static_cast<int>(groups.size()));
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        const int row = static_cast<int>(i);
+        SetCell(groups_, row, 0, QString::fromStdString(groups[i].rightAnswer), Qt::AlignLeft | Qt::AlignVCenter);
+        SetCell(groups_, row, 1, QString::number(groups[i].count));
+    }
+}
+
+} // namespace velmo
