@@ -32,12 +32,18 @@ private Q_SLOTS:
 
 namespace {
 
-QStringList Row(const QTableWidget* table, int row)
+QStringList Row(const QTableView* table, int row)
 {
     QStringList cells;
-    for (int column = 0; column < table->columnCount(); ++column)
-        cells << (table->item(row, column) ? table->item(row, column)->text() : QString());
+    const QAbstractItemModel* model = table->model();
+    for (int column = 0; column < model->columnCount(); ++column)
+        cells << model->index(row, column).data().toString();
     return cells;
+}
+
+int Rows(const QTableView* table)
+{
+    return table->model()->rowCount();
 }
 
 // Preflop: a session of four answers three days ago (one wrong), one of five
@@ -111,32 +117,32 @@ void ProgressViewTest::tablesShowTheLogsNumbers()
     QCOMPARE(log.summaries, 1); // read once per opening, not once per span
 
     const ProgressPanelPage* preflop = view.Page(LogPanel::Preflop);
-    const QTableWidget* sessions = preflop->sessionsTable();
-    QCOMPARE(sessions->rowCount(), 2);
+    const QTableView* sessions = preflop->sessionsTable();
+    QCOMPARE(Rows(sessions), 2);
     QCOMPARE(Row(sessions, 0), (QStringList{"2026-12-06 14:03", "50", "best", "75 %", "0.5 s"}));
     QCOMPARE(Row(sessions, 1), (QStringList{"2026-12-08 14:03", "30", "", "60 %", "0.8 s"}));
 
-    const QTableWidget* mistakes = preflop->mistakesTable();
-    QCOMPARE(mistakes->rowCount(), 2);
+    const QTableView* mistakes = preflop->mistakesTable();
+    QCOMPARE(Rows(mistakes), 2);
     QCOMPARE(Row(mistakes, 0), (QStringList{"situation 2", "Fold", "Raise", "0.6 s"}));
     QCOMPARE(Row(mistakes, 1), (QStringList{"situation 4", "Fold", "Call", "1.0 s"}));
-    const QTableWidget* groups = preflop->groupsTable();
-    QCOMPARE(groups->rowCount(), 2);
+    const QTableView* groups = preflop->groupsTable();
+    QCOMPARE(Rows(groups), 2);
     QCOMPARE(Row(groups, 0), (QStringList{"Raise", "2"}));
     QCOMPARE(Row(groups, 1), (QStringList{"Call", "1"}));
 
     // The span picks sessions; the best is the best within it.
-    const QTableWidget* range = view.Page(LogPanel::Range)->sessionsTable();
-    QCOMPARE(range->rowCount(), 1);
+    const QTableView* range = view.Page(LogPanel::Range)->sessionsTable();
+    QCOMPARE(Rows(range), 1);
     view.spanBox()->setCurrentIndex(static_cast<int>(ProgressSpan::Everything));
-    QCOMPARE(range->rowCount(), 2);
+    QCOMPARE(Rows(range), 2);
     QCOMPARE(Row(range, 0), (QStringList{"2026-10-30 14:03", "12", ""}));
     QCOMPARE(Row(range, 1), (QStringList{"2026-12-07 14:03", "20", "best"}));
     view.spanBox()->setCurrentIndex(static_cast<int>(ProgressSpan::LastWeek));
-    QCOMPARE(sessions->rowCount(), 2);
-    QCOMPARE(range->rowCount(), 1);
+    QCOMPARE(Rows(sessions), 2);
+    QCOMPARE(Rows(range), 1);
     QCOMPARE(log.summaries, 1);
-    QCOMPARE(view.Page(LogPanel::Tournament)->sessionsTable()->rowCount(), 0);
+    QCOMPARE(Rows(view.Page(LogPanel::Tournament)->sessionsTable()), 0);
 }
 
 void ProgressViewTest::toggleTurnsTheLogOnAndOff()
@@ -156,7 +162,7 @@ void ProgressViewTest::toggleTurnsTheLogOnAndOff()
     QCOMPARE(log.turnOffs, 1);
     QVERIFY(view.stateLine()->text().startsWith("The practice log is off"));
     QCOMPARE(view.toggleButton()->accessibleName(), QString("Keep a practice log"));
-    QCOMPARE(view.Page(LogPanel::Preflop)->sessionsTable()->rowCount(), 0);
+    QCOMPARE(Rows(view.Page(LogPanel::Preflop)->sessionsTable()), 0);
 
     view.toggleButton()->click();
     QCOMPARE(log.turnOns, 1);
@@ -190,7 +196,7 @@ void ProgressViewTest::emptyOrOffLogShowsAnEmptyState()
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         QCOMPARE(view.stateLine()->text().startsWith("The practice log is off"), !on);
         for (LogPanel panel : {LogPanel::Preflop, LogPanel::Range, LogPanel::Patience})
-            QCOMPARE(view.Page(panel)->sessionsTable()->rowCount(), 0);
+            QCOMPARE(Rows(view.Page(panel)->sessionsTable()), 0);
         const ProgressPanelPage* odds = view.Page(LogPanel::Odds);
         QVERIFY(odds->mistakesTable()->isHidden());
         bool said = false;

@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <QPainter>
-#include <QPainterPath>
 #include <QTimeZone>
 
 #include <algorithm>
@@ -70,7 +69,7 @@ void ProgressChart::paintEvent(QPaintEvent*)
     const QPalette& pal = palette();
     const QColor text = pal.color(QPalette::WindowText);
     const QColor grid = pal.color(QPalette::Mid);
-    const QColor line = pal.color(QPalette::Highlight);
+    const QColor lineColor = pal.color(QPalette::Highlight);
     const qreal pen = std::max<qreal>(1.0, fm.height() / 12.0); // line width grows with the font
 
     painter.fillRect(rect(), pal.color(QPalette::Base));
@@ -124,21 +123,36 @@ void ProgressChart::paintEvent(QPaintEvent*)
     if (points_.size() > 1 && fm.horizontalAdvance("0000-00-00") * 2 + pad * 4 < dates.width())
         painter.drawText(dates, Qt::AlignRight | Qt::AlignVCenter, DayText(points_.back()));
 
-    QPainterPath path;
-    for (std::size_t i = 0; i < points_.size(); ++i) {
-        const QPointF at(x(points_[i]), y(points_[i].value));
-        if (i == 0)
-            path.moveTo(at);
-        else
-            path.lineTo(at);
+    // Years of sessions have more points than the chart has pixels: each
+    // pixel column then draws the range of its points, which looks the same
+    // and keeps painting quick.
+    QPolygonF line;
+    const bool dense = static_cast<double>(points_.size()) > area.width();
+    line.reserve(static_cast<qsizetype>(dense ? 4 * area.width() + 4 : static_cast<double>(points_.size())));
+    for (std::size_t i = 0; i < points_.size();) {
+        const qreal column = dense ? std::floor(x(points_[i])) : x(points_[i]);
+        double lowest = points_[i].value, highest = lowest;
+        const double firstValue = lowest;
+        std::size_t next = i + 1;
+        while (dense && next < points_.size() && std::floor(x(points_[next])) == column) {
+            lowest = std::min(lowest, points_[next].value);
+            highest = std::max(highest, points_[next].value);
+            ++next;
+        }
+        const double lastValue = points_[next - 1].value;
+        line << QPointF(column, y(firstValue));
+        if (next - i > 1)
+            line << QPointF(column, y(lowest)) << QPointF(column, y(highest)) << QPointF(column, y(lastValue));
+        i = next;
     }
-    painter.setPen(QPen(line, pen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(
+        QPen(lineColor, pen, Qt::SolidLine, dense ? Qt::FlatCap : Qt::RoundCap, dense ? Qt::BevelJoin : Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(path);
+    painter.drawPolyline(line);
     // Dots only where they stay apart; a long span is read as a line.
     const qreal dot = pen * 1.6;
     if (area.width() / static_cast<double>(points_.size()) > dot * 3) {
-        painter.setBrush(line);
+        painter.setBrush(lineColor);
         for (const ChartPoint& p : points_)
             painter.drawEllipse(QPointF(x(p), y(p.value)), dot, dot);
     }
@@ -150,7 +164,7 @@ void ProgressChart::paintEvent(QPaintEvent*)
         painter.setPen(QPen(text, pen));
         painter.setBrush(pal.color(QPalette::Base));
         painter.drawEllipse(at, ring, ring);
-        painter.setBrush(line);
+        painter.setBrush(lineColor);
         painter.drawEllipse(at, ring / 2, ring / 2);
         const QString label = "best " + valueText_(p.value);
         const int labelW = fm.horizontalAdvance(label);

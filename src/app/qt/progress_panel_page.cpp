@@ -1,6 +1,7 @@
 #include "app/qt/progress_panel_page.h"
 
 #include "app/qt/progress_chart.h"
+#include "app/qt/progress_sessions_model.h"
 
 #include <QDateTime>
 #include <QGridLayout>
@@ -13,28 +14,26 @@
 namespace velmo {
 namespace {
 
-QString PercentText(double share)
+void Configure(QTableView* table, const QString& name)
 {
-    return QString("%1 %").arg(std::lround(share * 100));
-}
-
-QString SecondsText(double ms)
-{
-    return QString("%1 s").arg(ms / 1000.0, 0, 'f', 1);
-}
-
-QTableWidget* NewTable(const QString& name, const QStringList& headers, QWidget* parent)
-{
-    auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
     table->setObjectName(name);
     table->setAccessibleName(name);
-    table->setHorizontalHeaderLabels(headers);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setTabKeyNavigation(false); // Tab leaves the table, the arrows move within it
     table->verticalHeader()->setVisible(false);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Measuring the rows in view is enough for cells of one kind each, and
+    // spares measuring thousands of sessions over everything.
+    table->horizontalHeader()->setResizeContentsPrecision(0);
     table->horizontalHeader()->setStretchLastSection(true);
+}
+
+QTableWidget* NewTable(const QString& name, const QStringList& headers, QWidget* parent)
+{
+    auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+    table->setHorizontalHeaderLabels(headers);
+    Configure(table, name);
     return table;
 }
 
@@ -88,10 +87,7 @@ ProgressPanelPage::ProgressPanelPage(LogPanel panel, const QString& caption, QWi
     auto* charts = new QGridLayout;
     scoreChart_ = new ProgressChart(caption + ": score per session", this);
     charts->addWidget(scoreChart_, 0, 0);
-    QStringList headers{"Session end", "Score", "Best"};
     if (quiz) {
-        headers << "Right answers"
-                << "Median response";
         shareChart_ = new ProgressChart(caption + ": right answers per session", this);
         shareChart_->SetValueText(PercentText);
         medianChart_ = new ProgressChart(caption + ": median response time per session", this);
@@ -99,7 +95,10 @@ ProgressPanelPage::ProgressPanelPage(LogPanel panel, const QString& caption, QWi
         charts->addWidget(shareChart_, 1, 0);
         charts->addWidget(medianChart_, 2, 0);
     }
-    sessions_ = NewTable(caption + " sessions", headers, this);
+    sessionsModel_ = new ProgressSessionsModel(quiz, this);
+    sessions_ = new QTableView(this);
+    sessions_->setModel(sessionsModel_);
+    Configure(sessions_, caption + " sessions");
     charts->addWidget(sessions_, 0, 1, quiz ? 3 : 1, 1);
     charts->setColumnStretch(0, 3);
     charts->setColumnStretch(1, 2);
@@ -133,23 +132,14 @@ void ProgressPanelPage::Show(const ProgressSummary& summary, ProgressSpan span)
         ShowMistakes(summary.Of(panel_));
 }
 
-void ProgressPanelPage::ShowSessions(const ScoreSeries& series)
+void ProgressPanelPage::ShowSessions(ScoreSeries series)
 {
     std::vector<ChartPoint> scores, shares, medians;
     std::optional<std::size_t> bestShare, bestMedian;
-    sessions_->setUpdatesEnabled(false);
-    sessions_->setRowCount(static_cast<int>(series.sessions.size()));
-    for (std::size_t i = 0; i < series.sessions.size(); ++i) {
-        const SessionPoint& s = series.sessions[i];
-        const int row = static_cast<int>(i);
+    for (const SessionPoint& s : series.sessions) {
         scores.push_back({s.time.unixMs, s.time.offsetMinutes, static_cast<double>(s.score)});
-        SetCell(sessions_, row, 0, LocalTimeText(s.time), Qt::AlignLeft | Qt::AlignVCenter);
-        SetCell(sessions_, row, 1, QString::number(s.score));
-        SetCell(sessions_, row, 2, series.best == i ? QString("best") : QString(), Qt::AlignCenter);
         if (!shareChart_)
             continue;
-        SetCell(sessions_, row, 3, s.rightShare ? PercentText(*s.rightShare) : QString());
-        SetCell(sessions_, row, 4, s.medianResponseMs ? SecondsText(*s.medianResponseMs) : QString());
         // The best share is the highest, the best response time the shortest.
         if (s.rightShare) {
             if (!bestShare || *s.rightShare > shares[*bestShare].value)
@@ -162,11 +152,13 @@ void ProgressPanelPage::ShowSessions(const ScoreSeries& series)
             medians.push_back({s.time.unixMs, s.time.offsetMinutes, *s.medianResponseMs / 1000.0});
         }
     }
-    sessions_->setUpdatesEnabled(true);
+    const bool any = !series.sessions.empty();
+    const std::optional<std::size_t> best = series.best;
+    sessionsModel_->SetSeries(std::move(series));
     // The newest session is the one a player looks for first.
-    if (!series.sessions.empty())
+    if (any)
         sessions_->scrollToBottom();
-    scoreChart_->SetPoints(std::move(scores), series.best);
+    scoreChart_->SetPoints(std::move(scores), best);
     if (shareChart_) {
         shareChart_->SetPoints(std::move(shares), bestShare);
         medianChart_->SetPoints(std::move(medians), bestMedian);

@@ -11,11 +11,13 @@
 #include <QWidget>
 
 class QLabel;
+class QTableView;
 class QTableWidget;
 
 namespace velmo {
 
 class ProgressChart;
+class ProgressSessionsModel;
 
 class ProgressPanelPage : public QWidget {
 public:
@@ -27,19 +29,20 @@ public:
     static bool IsTimedQuiz(LogPanel panel);
 
     // Where the tests and the screen reader find the numbers.
-    QTableWidget* sessionsTable() const { return sessions_; }
+    QTableView* sessionsTable() const { return sessions_; }
     QTableWidget* mistakesTable() const { return mistakes_; }
     QTableWidget* groupsTable() const { return groups_; }
 
 private:
-    void ShowSessions(const ScoreSeries& series);
+    void ShowSessions(ScoreSeries series);
     void ShowMistakes(const PanelProgress& progress);
 
     LogPanel panel_;
     ProgressChart* scoreChart_ = nullptr;
     ProgressChart* shareChart_ = nullptr;
     ProgressChart* medianChart_ = nullptr;
-    QTableWidget* sessions_ = nullptr;
+    ProgressSessionsModel* sessionsModel_ = nullptr;
+    QTableView* sessions_ = nullptr;
     QLabel* mistakesNote_ = nullptr;
     QTableWidget* mistakes_ = nullptr;
     QLabel* groupsNote_ = nullptr;
