@@ -16,12 +16,12 @@ QString DayText(const ChartPoint& point)
 }
 
 // A step of 1, 2 or 5 times a power of ten that splits the range into at most
-// four parts, so that the grid's labels are round numbers.
-double GridStep(double range)
+// `parts` parts, so that the grid's labels are round numbers.
+double GridStep(double range, int parts)
 {
     if (range <= 0)
         return 1;
-    const double raw = range / 4;
+    const double raw = range / std::max(1, parts);
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
     for (double factor : {1.0, 2.0, 5.0})
         if (factor * power >= raw)
@@ -58,7 +58,7 @@ QSize ProgressChart::sizeHint() const
 QSize ProgressChart::minimumSizeHint() const
 {
     const QFontMetrics fm = fontMetrics();
-    return {fm.averageCharWidth() * 30, fm.height() * 8};
+    return {fm.averageCharWidth() * 30, fm.height() * 7};
 }
 
 void ProgressChart::paintEvent(QPaintEvent*)
@@ -83,22 +83,23 @@ void ProgressChart::paintEvent(QPaintEvent*)
         return;
     }
 
+    // The plot's height first: it decides how many grid lines have room.
+    QRectF area(0, fm.height() * 1.6, 0, 0);
+    area.setBottom(height() - fm.height() * 1.6);
     double low = points_.front().value, high = low;
     for (const ChartPoint& p : points_) {
         low = std::min(low, p.value);
         high = std::max(high, p.value);
     }
-    const double step = GridStep(high - low);
+    const double step = GridStep(high - low, std::min(4, static_cast<int>(area.height() / (fm.height() * 1.5))));
     low = std::floor(low / step) * step;
     high = std::max(std::ceil(high / step) * step, low + step);
 
     int labelWidth = 0;
     for (double v = low; v <= high + step / 2; v += step)
         labelWidth = std::max(labelWidth, fm.horizontalAdvance(valueText_(v)));
-    const QRectF plot(pad + labelWidth + pad, fm.height() * 1.6, 0, 0);
-    QRectF area = plot;
+    area.setLeft(pad + labelWidth + pad);
     area.setRight(width() - pad * 2);
-    area.setBottom(height() - fm.height() * 1.6);
     if (area.width() < 4 || area.height() < 4)
         return;
 
@@ -166,15 +167,20 @@ void ProgressChart::paintEvent(QPaintEvent*)
         painter.drawEllipse(at, ring, ring);
         painter.setBrush(lineColor);
         painter.drawEllipse(at, ring / 2, ring / 2);
-        const QString label = "best " + valueText_(p.value);
+        const QString label = bestWord_ + " " + valueText_(p.value);
         const int labelW = fm.horizontalAdvance(label);
         // Beside the mark, inside the chart, above it unless that leaves the plot.
         qreal left = std::clamp<qreal>(at.x() - labelW / 2.0, area.left(), area.right() - labelW);
         qreal top = at.y() - ring - fm.height();
         if (top < area.top() - fm.height() * 0.5)
             top = at.y() + ring;
+        // On a patch of the background, so the line does not cross the text.
+        const QRectF labelRect(left, top, labelW, fm.height());
+        QColor patch = pal.color(QPalette::Base);
+        patch.setAlphaF(0.8);
+        painter.fillRect(labelRect.adjusted(-pad / 2.0, 0, pad / 2.0, 0), patch);
         painter.setPen(text);
-        painter.drawText(QRectF(left, top, labelW, fm.height()), Qt::AlignCenter, label);
+        painter.drawText(labelRect, Qt::AlignCenter, label);
     }
 }
 

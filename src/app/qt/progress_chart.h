@@ -27,6 +27,8 @@ public:
 
     // How an axis value reads (a score, a percentage, seconds).
     void SetValueText(std::function<QString(double)> valueText) { valueText_ = std::move(valueText); }
+    // What the best point's label calls it ("best", "fastest").
+    void SetBestWord(const QString& word) { bestWord_ = word; }
     // `best`: the point to mark, if any; points oldest first.
     void SetPoints(std::vector<ChartPoint> points, std::optional<std::size_t> best);
 
@@ -39,6 +41,7 @@ protected:
 private:
     QString title_;
     std::function<QString(double)> valueText_;
+    QString bestWord_ = "best";
     std::vector<ChartPoint> points_;
     std::optional<std::size_t> best_;
 };

@@ -4,11 +4,15 @@
 #include "app/qt/progress_sessions_model.h"
 
 #include <QDateTime>
+#include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTimeZone>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace velmo {
@@ -27,6 +31,21 @@ void Configure(QTableView* table, const QString& name)
     // spares measuring thousands of sessions over everything.
     table->horizontalHeader()->setResizeContentsPrecision(0);
     table->horizontalHeader()->setStretchLastSection(true);
+}
+
+// Room for the sessions' columns without a horizontal scroll bar: each
+// column's header, or its widest cell in the best session's bold letters.
+int TableWidth(const QTableView* table)
+{
+    QFont bold = table->font();
+    bold.setBold(true);
+    const QFontMetrics fm(bold);
+    static const char* const widest[] = {"2026-12-31 23:59", "-9999", "best", "100 %", "99.9 s"};
+    int width = 2 * table->frameWidth() + table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table);
+    for (int column = 0; column < table->model()->columnCount(); ++column)
+        width += std::max(table->horizontalHeader()->sectionSizeHint(column),
+                          fm.horizontalAdvance(widest[column]) + fm.averageCharWidth() * 2);
+    return width;
 }
 
 QTableWidget* NewTable(const QString& name, const QStringList& headers, QWidget* parent)
@@ -85,42 +104,74 @@ ProgressPanelPage::ProgressPanelPage(LogPanel panel, const QString& caption, QWi
 
     const bool quiz = IsTimedQuiz(panel);
     auto* charts = new QGridLayout;
-    scoreChart_ = new ProgressChart(caption + ": score per session", this);
+    scoreChart_ = new ProgressChart("Score per session", this);
     charts->addWidget(scoreChart_, 0, 0);
     if (quiz) {
-        shareChart_ = new ProgressChart(caption + ": right answers per session", this);
+        shareChart_ = new ProgressChart("Right answers", this);
         shareChart_->SetValueText(PercentText);
-        medianChart_ = new ProgressChart(caption + ": median response time per session", this);
-        medianChart_->SetValueText([](double seconds) { return QString("%1 s").arg(seconds); });
+        medianChart_ = new ProgressChart("Median response time", this);
+        medianChart_->SetValueText([](double seconds) { return QString("%1 s").arg(seconds, 0, 'g', 3); });
+        medianChart_->SetBestWord("fastest");
         charts->addWidget(shareChart_, 1, 0);
         charts->addWidget(medianChart_, 2, 0);
     }
+    // The tab names the panel on screen; a screen reader hears it too.
+    for (ProgressChart* chart : {scoreChart_, shareChart_, medianChart_})
+        if (chart)
+            chart->setAccessibleName(caption + ": " + chart->accessibleName());
     sessionsModel_ = new ProgressSessionsModel(quiz, this);
     sessions_ = new QTableView(this);
     sessions_->setModel(sessionsModel_);
     Configure(sessions_, caption + " sessions");
+    sessions_->setFixedWidth(TableWidth(sessions_));
+    sessions_->horizontalHeader()->setStretchLastSection(false);
     charts->addWidget(sessions_, 0, 1, quiz ? 3 : 1, 1);
     charts->setColumnStretch(0, 3);
-    charts->setColumnStretch(1, 2);
+    charts->setColumnStretch(1, 0); // the table as wide as its columns, the charts the rest
     page->addWidget(NewHeading("Sessions", this));
-    page->addLayout(charts, 1);
+    page->addLayout(charts, 3);
     if (!quiz)
         return;
 
-    page->addWidget(NewHeading("The last session's mistakes", this));
+    // The mistakes side by side below the sessions: the last session's
+    // wide enough for its situations, the groups beside them.
+    auto* mistakesColumn = new QVBoxLayout;
+    mistakesColumn->addWidget(NewHeading("The last session's mistakes", this));
     mistakesNote_ = new QLabel(this);
-    page->addWidget(mistakesNote_);
+    mistakesColumn->addWidget(mistakesNote_);
     mistakes_ = NewTable(caption + " last session's mistakes",
                          {"Situation", "Your answer", "Right answer", "Time taken"}, this);
     mistakes_->setWordWrap(true);
     mistakes_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     mistakes_->horizontalHeader()->setStretchLastSection(false);
-    page->addWidget(mistakes_, 1);
-    page->addWidget(NewHeading("The last 30 days' mistakes by the right answer", this));
+    mistakesColumn->addWidget(mistakes_, 1);
+    mistakesColumn->addStretch(0); // keeps the note at the top when there is no table
+    // Wrapped situations need their rows' heights again whenever the table's
+    // width changes (the window resized, the tab first shown).
+    mistakes_->viewport()->installEventFilter(this);
+    auto* groupsColumn = new QVBoxLayout;
+    groupsColumn->addWidget(NewHeading("Last 30 days' mistakes by right answer", this));
     groupsNote_ = new QLabel(this);
-    page->addWidget(groupsNote_);
+    groupsNote_->setWordWrap(true);
+    groupsColumn->addWidget(groupsNote_);
     groups_ = NewTable(caption + " mistakes by right answer", {"Right answer", "Mistakes"}, this);
-    page->addWidget(groups_, 1);
+    groupsColumn->addWidget(groups_, 1);
+    groupsColumn->addStretch(0);
+    for (QLabel* note : {mistakesNote_, groupsNote_})
+        note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* bottom = new QHBoxLayout;
+    bottom->setAlignment(Qt::AlignTop);
+    bottom->addLayout(mistakesColumn, 5);
+    bottom->addLayout(groupsColumn, 2);
+    page->addLayout(bottom, 2);
+}
+
+bool ProgressPanelPage::eventFilter(QObject* watched, QEvent* event)
+{
+    // After the header has laid its columns out for the new width.
+    if (mistakes_ && watched == mistakes_->viewport() && event->type() == QEvent::Resize)
+        QTimer::singleShot(0, mistakes_, [table = mistakes_] { table->resizeRowsToContents(); });
+    return QWidget::eventFilter(watched, event);
 }
 
 void ProgressPanelPage::Show(const ProgressSummary& summary, ProgressSpan span)

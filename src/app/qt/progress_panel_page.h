@@ -33,6 +33,9 @@ public:
     QTableWidget* mistakesTable() const { return mistakes_; }
     QTableWidget* groupsTable() const { return groups_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void ShowSessions(ScoreSeries series);
     void ShowMistakes(const PanelProgress& progress);

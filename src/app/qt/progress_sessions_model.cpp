@@ -2,6 +2,8 @@
 
 #include "app/qt/progress_panel_page.h"
 
+#include <QFont>
+
 #include <cmath>
 
 namespace velmo {
@@ -59,6 +61,11 @@ QVariant ProgressSessionsModel::data(const QModelIndex& index, int role) const
     const auto row = static_cast<std::size_t>(index.row());
     if (role == Qt::DisplayRole)
         return Text(series_.sessions[row], row, index.column());
+    if (role == Qt::FontRole && series_.best == row) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(index.column() == End    ? Qt::AlignLeft | Qt::AlignVCenter
                                    : index.column() == Best ? Qt::AlignCenter

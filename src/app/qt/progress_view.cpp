@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QTabWidget>
@@ -101,8 +103,14 @@ ProgressView::ProgressView(PracticeLog& log, QWidget* parent)
     tabs_->setAccessibleName("Panels");
     for (const ScoringPanel& scoring : kScoringPanels) {
         const QString caption = Caption(scoring.row());
-        auto* page = new ProgressPanelPage(scoring.panel, caption, tabs_);
-        tabs_->addTab(page, caption);
+        auto* page = new ProgressPanelPage(scoring.panel, caption);
+        // A small screen (or a large scale) gets scroll bars rather than a
+        // window taller than the screen.
+        auto* scroll = new QScrollArea(tabs_);
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidget(page);
+        tabs_->addTab(scroll, caption);
         pages_.emplace_back(scoring.panel, page);
     }
 
@@ -122,8 +130,19 @@ ProgressView::ProgressView(PracticeLog& log, QWidget* parent)
         QDesktopServices::openUrl(QUrl::fromLocalFile(file.absolutePath()));
     });
 
+    // As large as its pages want, within most of the screen it opens on.
     const QFontMetrics fm = fontMetrics();
-    resize(fm.averageCharWidth() * 130, fm.height() * 48);
+    QSize wanted(fm.averageCharWidth() * 150, fm.height() * 56);
+    if (const QScreen* screen = parent ? parent->screen() : this->screen()) {
+        const QRect area = screen->availableGeometry();
+        wanted = wanted.boundedTo(area.size() * 0.9);
+        resize(wanted);
+        // Centred on the screen rather than on the dialog, which would push
+        // a window this size past the screen's edge.
+        move(area.center() - rect().center());
+    } else {
+        resize(wanted);
+    }
 }
 
 ProgressPanelPage* ProgressView::Page(LogPanel panel) const
