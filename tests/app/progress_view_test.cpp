@@ -8,12 +8,15 @@
 #include "support/string_practice_log.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -28,6 +31,7 @@ private Q_SLOTS:
     void toggleTurnsTheLogOnAndOff();
     void stateLineTellsFailuresAndSkippedLines();
     void emptyOrOffLogShowsAnEmptyState();
+    void everyControlHasAnAccessibleName();
 };
 
 namespace {
@@ -205,6 +209,46 @@ void ProgressViewTest::emptyOrOffLogShowsAnEmptyState()
         QVERIFY(said);
         view.grab(); // every chart paints its empty state
     }
+}
+
+// What Tab reaches, a screen reader must be able to name: buttons, the span,
+// the state line, the tables, the tabs.
+void ProgressViewTest::everyControlHasAnAccessibleName()
+{
+    StringPracticeLog log(KnownLog(), kNow);
+    ProgressView view(log);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const auto namedControls = [&] {
+        int reached = 0;
+        for (QWidget* widget : view.findChildren<QWidget*>()) {
+            if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(&view) ||
+                qobject_cast<QScrollBar*>(widget))
+                continue;
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+            if (!iface || iface->text(QAccessible::Name).isEmpty()) {
+                qWarning() << "unnamed" << widget;
+                return -1;
+            }
+            ++reached;
+        }
+        return reached;
+    };
+    // Span, three buttons, the state line, the tab bar and the visible tables at least.
+    const int before = namedControls();
+    QVERIFY(before >= 8);
+
+    // Export shows where the file is, in words a screen reader reads too.
+    QPushButton* exportButton = nullptr;
+    for (QPushButton* button : view.findChildren<QPushButton*>())
+        if (button->accessibleName() == "Export")
+            exportButton = button;
+    QVERIFY(exportButton);
+    exportButton->click();
+    auto* location = view.findChild<QLabel*>("logLocation");
+    QVERIFY(location->isVisibleTo(&view));
+    QVERIFY(location->accessibleName().contains(QString::fromStdString(log.Location())));
+    QCOMPARE(namedControls(), before + 2); // the place and the button that opens its folder
 }
 
 } // namespace velmo::test

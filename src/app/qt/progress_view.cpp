@@ -110,6 +110,7 @@ ProgressView::ProgressView(PracticeLog& log, QWidget* parent)
         scroll->setWidgetResizable(true);
         scroll->setFrameShape(QFrame::NoFrame);
         scroll->setWidget(page);
+        scroll->setAccessibleName(caption);
         tabs_->addTab(scroll, caption);
         pages_.emplace_back(scoring.panel, page);
     }
@@ -125,6 +126,8 @@ ProgressView::ProgressView(PracticeLog& log, QWidget* parent)
     connect(export_, &QPushButton::clicked, this, &ProgressView::ShowExport);
     connect(refresh, &QPushButton::clicked, this, &ProgressView::Refresh);
     connect(new QShortcut(QKeySequence::Refresh, this), &QShortcut::activated, this, &ProgressView::Refresh);
+    // Closes as a dialog does; the trainers' window stays.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
     connect(openFolder, &QPushButton::clicked, this, [this] {
         const QFileInfo file(QString::fromStdString(log_.Location()));
         QDesktopServices::openUrl(QUrl::fromLocalFile(file.absolutePath()));
