@@ -33,19 +33,27 @@ void Configure(QTableView* table, const QString& name)
     table->horizontalHeader()->setStretchLastSection(true);
 }
 
-// Room for the sessions' columns without a horizontal scroll bar: each
-// column's header, or its widest cell in the best session's bold letters.
-int TableWidth(const QTableView* table)
+// The sessions' columns as wide as their headers or their widest cells in
+// the best session's bold letters, measured once rather than over the rows,
+// and the table just wide enough for them.
+void SizeSessionColumns(QTableView* table)
 {
     QFont bold = table->font();
     bold.setBold(true);
     const QFontMetrics fm(bold);
     static const char* const widest[] = {"2026-12-31 23:59", "-9999", "best", "100 %", "99.9 s"};
+    QHeaderView* header = table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setStretchLastSection(false);
+    table->setWordWrap(false);
     int width = 2 * table->frameWidth() + table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table);
-    for (int column = 0; column < table->model()->columnCount(); ++column)
-        width += std::max(table->horizontalHeader()->sectionSizeHint(column),
-                          fm.horizontalAdvance(widest[column]) + fm.averageCharWidth() * 2);
-    return width;
+    for (int column = 0; column < table->model()->columnCount(); ++column) {
+        const int columnWidth =
+            std::max(header->sectionSizeHint(column), fm.horizontalAdvance(widest[column]) + fm.averageCharWidth() * 2);
+        table->setColumnWidth(column, columnWidth);
+        width += columnWidth;
+    }
+    table->setFixedWidth(width);
 }
 
 QTableWidget* NewTable(const QString& name, const QStringList& headers, QWidget* parent)
@@ -123,8 +131,7 @@ ProgressPanelPage::ProgressPanelPage(LogPanel panel, const QString& caption, QWi
     sessions_ = new QTableView(this);
     sessions_->setModel(sessionsModel_);
     Configure(sessions_, caption + " sessions");
-    sessions_->setFixedWidth(TableWidth(sessions_));
-    sessions_->horizontalHeader()->setStretchLastSection(false);
+    SizeSessionColumns(sessions_);
     charts->addWidget(sessions_, 0, 1, quiz ? 3 : 1, 1);
     charts->setColumnStretch(0, 3);
     charts->setColumnStretch(1, 0); // the table as wide as its columns, the charts the rest
