@@ -4,17 +4,25 @@
 // the same places.  Both are built in the same iteration, one after the
 // other, so that the ratio of their medians comes from the same run.  Runs
 // under the offscreen platform unless QT_QPA_PLATFORM says otherwise.
+//
+// And the Progress view opened over a practice log of 100,000 lines: read
+// once, its pages filled for the last 30 days, shown and painted; then
+// switched to everything (about 2,400 sessions a panel) and painted again.
+#include "app/qt/progress_view.h"
 #include "app/qt/trainer_dlg.h"
 #include "app/qt/window_platform.h"
 #include "bench_support.h"
 #include "common/clock.h"
 #include "common/file_system.h"
+#include "generated_log.h"
 #include "shell/trainer_set.h"
+#include "support/string_practice_log.h"
 #include "support/temp_work_dir.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -172,6 +180,30 @@ void TrainerDlgAgainstPlainDialog(benchmark::State& state)
                                               [kind = kind](const PlainControl& c) { return c.kind == kind; }));
 }
 
+void ProgressViewOverALongLog(benchmark::State& state)
+{
+    test::StringPracticeLog log(GenerateLog(kLogLines), kNow);
+    std::vector<double> open, everything;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        auto view = std::make_unique<ProgressView>(log);
+        ShowAndPaint(*view);
+        const auto shown = Clock::now();
+        view->spanBox()->setCurrentIndex(static_cast<int>(ProgressSpan::Everything));
+        const QPixmap picture = view->grab();
+        benchmark::DoNotOptimize(picture.cacheKey());
+        const auto end = Clock::now();
+        view.reset();
+        QApplication::processEvents();
+        open.push_back(MicrosecondsBetween(start, shown));
+        everything.push_back(MicrosecondsBetween(shown, end));
+        state.SetIterationTime(open.back() / 1e6);
+    }
+    ReportSpread(state, open, "open_");
+    ReportSpread(state, everything, "everything_");
+    state.counters["lines"] = static_cast<double>(kLogLines);
+}
+
 } // namespace
 } // namespace velmo::bench
 
@@ -185,6 +217,10 @@ int main(int argc, char** argv)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond)
         ->Iterations(60);
+    benchmark::RegisterBenchmark("Window/ProgressViewOverALongLog", velmo::bench::ProgressViewOverALongLog)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(20);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

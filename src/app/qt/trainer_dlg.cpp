@@ -2,12 +2,14 @@
 
 #include "app/qt/dialog_group_box.h"
 #include "app/qt/program_icon.h"
+#include "app/qt/progress_view.h"
 #include "app/qt/window_platform.h"
 #include "selfcheck/range_panel.h"
 #include "shell/event_table.h"
 #include "shell/trainer_set.h"
 #include "velmo_names.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,9 +73,46 @@ CTrainerDlg::CTrainerDlg(TrainerSet& trainers, WindowPlatform& platform, QWidget
     BuildControls();
     FitToScreen(screen());
 
+    // Outside the layout table: the dialog's own controls stay as they are.
+    progressAction_ = new QAction("&Progress...", this);
+    progressAction_->setObjectName("progressAction");
+    progressAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    progressAction_->setShortcutVisibleInContextMenu(true);
+    progressAction_->setEnabled(false);
+    connect(progressAction_, &QAction::triggered, this, &CTrainerDlg::ShowProgress);
+    addAction(progressAction_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
     platform_.SetMessageParent(this);
     if (QWidget* first = Control(ids::kRangeCardBox))
         first->setFocus(Qt::OtherFocusReason);
+}
+
+void CTrainerDlg::SetPracticeLog(PracticeLog* log)
+{
+    if (progressView_)
+        delete progressView_;
+    practiceLog_ = log;
+    progressAction_->setEnabled(log != nullptr);
+}
+
+ProgressView* CTrainerDlg::progressView() const
+{
+    return progressView_;
+}
+
+void CTrainerDlg::ShowProgress()
+{
+    if (!practiceLog_)
+        return;
+    // A child window, so that the running modal dialog does not block it.
+    if (!progressView_)
+        progressView_ = new ProgressView(*practiceLog_, this);
+    if (progressView_->isVisible())
+        progressView_->Refresh();
+    progressView_->show();
+    progressView_->raise();
+    progressView_->activateWindow();
 }
 
 QRect CTrainerDlg::ToPixels(const ControlSpec& row) const

@@ -10,12 +10,16 @@
 #include <QDialog>
 #include <QHash>
 #include <QList>
+#include <QPointer>
 #include <QTimer>
 
+class QAction;
 class QScreen;
 
 namespace velmo {
 
+class PracticeLog;
+class ProgressView;
 struct TrainerSet;
 class WindowPlatform;
 
@@ -40,6 +44,15 @@ public:
     // another screen.
     void FitToScreen(QScreen* screen);
 
+    // The practice log the Progress view shows (Ctrl+P, or "Progress..." in
+    // the context menu of the dialog's background).  Until the application
+    // hands one over, the view cannot open and the menu entry is greyed out.
+    void SetPracticeLog(PracticeLog* log);
+    // Opens the one Progress view, or raises it when it is open already.
+    void ShowProgress();
+    QAction* progressAction() const { return progressAction_; }
+    ProgressView* progressView() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -60,6 +73,9 @@ private:
     bool screenWatched_ = false;
     QTimer frameWatch_;
     int frameChecks_ = 0;
+    PracticeLog* practiceLog_ = nullptr;
+    QAction* progressAction_ = nullptr;
+    QPointer<ProgressView> progressView_;
     QHash<int, QWidget*> controls_;
     QList<QWidget*> widgets_;
 };

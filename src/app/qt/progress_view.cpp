@@ -1,0 +1,235 @@
+#include "app/qt/progress_view.h"
+
+#include "app/qt/program_icon.h"
+#include "app/qt/progress_panel_page.h"
+#include "odds/fold_panel.h"
+#include "odds/odds_panel.h"
+#include "preflop/preflop_panel.h"
+#include "selfcheck/patience_panel.h"
+#include "selfcheck/range_panel.h"
+#include "tournament/tournament_panel.h"
+#include "velmo_names.h"
+
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace velmo {
+namespace {
+
+// The caption of the panel's group box, as the dialog shows it.
+QString Caption(const PanelRow& row)
+{
+    for (const ControlSpec& control : row.controls)
+        if (control.kind == ControlKind::GroupBox)
+            return QString::fromUtf8(control.caption.data(), static_cast<qsizetype>(control.caption.size()));
+    return {};
+}
+
+struct ScoringPanel {
+    LogPanel panel;
+    const PanelRow& (*row)();
+};
+
+// The scoring panels, the timed quizzes first.
+constexpr ScoringPanel kScoringPanels[] = {
+    {LogPanel::Preflop, PreflopPanel}, {LogPanel::Tournament, TournamentPanel}, {LogPanel::Odds, OddsPanel},
+    {LogPanel::Fold, FoldPanel},       {LogPanel::Range, RangePanel},           {LogPanel::Patience, PatiencePanel},
+};
+
+} // namespace
+
+ProgressView::ProgressView(PracticeLog& log, QWidget* parent)
+    : QWidget(parent, Qt::Window), log_(log), confirm_([this](const QString& question) {
+          return QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
+      })
+{
+    setObjectName("ProgressView");
+    setWindowTitle(QString::fromUtf8(kProgramName.data(), static_cast<qsizetype>(kProgramName.size())) + " Progress");
+    setWindowIcon(ProgramIcon());
+
+    auto* top = new QHBoxLayout;
+    auto* spanLabel = new QLabel("&Show:", this);
+    span_ = new QComboBox(this);
+    span_->setAccessibleName("Span");
+    span_->addItems({"Last 7 days", "Last 30 days", "Everything"});
+    span_->setCurrentIndex(1);
+    spanLabel->setBuddy(span_);
+    toggle_ = new QPushButton(this);
+    export_ = new QPushButton("&Export...", this);
+    export_->setAccessibleName("Export");
+    auto* refresh = new QPushButton("&Refresh", this);
+    refresh->setAccessibleName("Refresh");
+    refresh->setToolTip("Read the practice log again (F5)");
+    top->addWidget(spanLabel);
+    top->addWidget(span_);
+    top->addStretch();
+    top->addWidget(toggle_);
+    top->addWidget(export_);
+    top->addWidget(refresh);
+
+    state_ = new QLabel(this);
+    state_->setObjectName("stateLine");
+    state_->setWordWrap(true);
+    state_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    state_->setFocusPolicy(Qt::TabFocus); // a screen reader reaches the state with Tab
+
+    exportRow_ = new QWidget(this);
+    auto* exportLayout = new QHBoxLayout(exportRow_);
+    exportLayout->setContentsMargins(0, 0, 0, 0);
+    location_ = new QLabel(exportRow_);
+    location_->setObjectName("logLocation");
+    location_->setWordWrap(true);
+    location_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    location_->setFocusPolicy(Qt::TabFocus);
+    auto* openFolder = new QPushButton("&Open its folder", exportRow_);
+    openFolder->setAccessibleName("Open the practice log's folder");
+    exportLayout->addWidget(location_, 1);
+    exportLayout->addWidget(openFolder);
+    exportRow_->hide();
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setAccessibleName("Panels");
+    for (const ScoringPanel& scoring : kScoringPanels) {
+        const QString caption = Caption(scoring.row());
+        auto* page = new ProgressPanelPage(scoring.panel, caption);
+        // A small screen (or a large scale) gets scroll bars rather than a
+        // window taller than the screen.
+        auto* scroll = new QScrollArea(tabs_);
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidget(page);
+        scroll->setAccessibleName(caption);
+        tabs_->addTab(scroll, caption);
+        pages_.emplace_back(scoring.panel, page);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(state_);
+    layout->addWidget(exportRow_);
+    layout->addWidget(tabs_, 1);
+
+    connect(span_, &QComboBox::currentIndexChanged, this, &ProgressView::ShowSpan);
+    connect(toggle_, &QPushButton::clicked, this, &ProgressView::Toggle);
+    connect(export_, &QPushButton::clicked, this, &ProgressView::ShowExport);
+    connect(refresh, &QPushButton::clicked, this, &ProgressView::Refresh);
+    connect(new QShortcut(QKeySequence::Refresh, this), &QShortcut::activated, this, &ProgressView::Refresh);
+    // Closes as a dialog does; the trainers' window stays.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
+    connect(openFolder, &QPushButton::clicked, this, [this] {
+        const QFileInfo file(QString::fromStdString(log_.Location()));
+        QDesktopServices::openUrl(QUrl::fromLocalFile(file.absolutePath()));
+    });
+
+    // As large as its pages want, within most of the screen it opens on.
+    const QFontMetrics fm = fontMetrics();
+    QSize wanted(fm.averageCharWidth() * 150, fm.height() * 56);
+    if (const QScreen* screen = parent ? parent->screen() : this->screen()) {
+        const QRect area = screen->availableGeometry();
+        wanted = wanted.boundedTo(area.size() * 0.9);
+        resize(wanted);
+        // Centred on the screen rather than on the dialog, which would push
+        // a window this size past the screen's edge.
+        move(area.center() - rect().center());
+    } else {
+        resize(wanted);
+    }
+}
+
+ProgressPanelPage* ProgressView::Page(LogPanel panel) const
+{
+    for (const auto& [which, page] : pages_)
+        if (which == panel)
+            return page;
+    return nullptr;
+}
+
+void ProgressView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        Refresh();
+}
+
+void ProgressView::Refresh()
+{
+    summary_ = log_.Summarise();
+    ShowState();
+    ShowSpan();
+}
+
+void ProgressView::ShowSpan()
+{
+    // Without a readable log every page shows its empty state.
+    const ProgressSummary empty{};
+    const ProgressSummary& summary = summary_ ? *summary_ : empty;
+    const auto span = static_cast<ProgressSpan>(std::max(0, span_->currentIndex()));
+    for (const auto& [panel, page] : pages_)
+        page->Show(summary, span);
+}
+
+void ProgressView::ShowState()
+{
+    const bool on = log_.IsOn();
+    toggle_->setText(on ? "Stop the practice &log..." : "Keep a practice &log");
+    toggle_->setAccessibleName(on ? "Stop the practice log" : "Keep a practice log");
+    QString state;
+    if (!on)
+        state = "The practice log is off: nothing is recorded. \"Keep a practice log\" starts one.";
+    else if (const std::optional<LocalTime> since = log_.failingSince())
+        state = "The practice log is on, but could not be written since " + LocalTimeText(*since) +
+                ": answers since then are missing from it. Your scores are kept as always.";
+    else if (!summary_)
+        state = "The practice log is on, but could not be read.";
+    else
+        state = "The practice log is on and written.";
+    if (summary_) {
+        const LogReadCounts& counts = summary_->counts;
+        if (counts.unreadableLines > 0)
+            state += QString(" %1 unreadable line%2 skipped.")
+                         .arg(counts.unreadableLines)
+                         .arg(counts.unreadableLines == 1 ? " was" : "s were");
+        if (counts.newerFormatLines > 0)
+            state += QString(" %1 line%2 of a newer version of the program skipped.")
+                         .arg(counts.newerFormatLines)
+                         .arg(counts.newerFormatLines == 1 ? "" : "s");
+    }
+    state_->setText(state);
+    state_->setAccessibleName(state);
+}
+
+void ProgressView::Toggle()
+{
+    if (log_.IsOn()) {
+        if (confirm_("Stopping the practice log deletes it, and with it the history shown here. Stop it?"))
+            log_.TurnOff();
+    } else {
+        log_.TurnOn();
+    }
+    Refresh();
+}
+
+void ProgressView::ShowExport()
+{
+    const QString path = QString::fromStdString(log_.Location());
+    location_->setText(QString("The practice log is the file %1%2. It opens in any spreadsheet.")
+                           .arg(path)
+                           .arg(log_.IsOn() ? "" : " (it is created when the log is turned on)"));
+    location_->setAccessibleName(location_->text());
+    exportRow_->show();
+    location_->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace velmo
