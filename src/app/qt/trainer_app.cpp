@@ -12,7 +12,6 @@ int CTrainerApp::InitInstance()
 {
     StartUp(trainers_); // before the window, which shows nothing of it
     CTrainerDlg dialog(trainers_, platform_);
-    dialog.SetPracticeLog(practiceLog_);
     dialog.exec(); // the dialog's result is of no interest: closing it ends the program
     return 0;
 }

@@ -10,14 +10,9 @@
 
 namespace velmo {
 
-class PracticeLog;
-
 class CTrainerApp {
 public:
     CTrainerApp();
-    // The practice log the Progress view shows; call before InitInstance.
-    // Without one the view cannot be opened.
-    void SetPracticeLog(PracticeLog& log) { practiceLog_ = &log; }
     // Shows the dialog and returns when it has closed.
     int InitInstance();
 
@@ -26,7 +21,6 @@ private:
     RealClock clock_;
     WindowPlatform platform_;
     TrainerSet trainers_;
-    PracticeLog* practiceLog_ = nullptr;
 };
 
 // True when Qt can open a window here (a display, a Wayland socket, or a

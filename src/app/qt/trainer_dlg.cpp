@@ -78,9 +78,9 @@ CTrainerDlg::CTrainerDlg(TrainerSet& trainers, WindowPlatform& platform, QWidget
     progressAction_->setObjectName("progressAction");
     progressAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     progressAction_->setShortcutVisibleInContextMenu(true);
-    progressAction_->setEnabled(false);
     connect(progressAction_, &QAction::triggered, this, &CTrainerDlg::ShowProgress);
     addAction(progressAction_);
+    SetPracticeLog(&trainers.log);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     platform_.SetMessageParent(this);

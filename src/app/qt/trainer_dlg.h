@@ -45,8 +45,8 @@ public:
     void FitToScreen(QScreen* screen);
 
     // The practice log the Progress view shows (Ctrl+P, or "Progress..." in
-    // the context menu of the dialog's background).  Until the application
-    // hands one over, the view cannot open and the menu entry is greyed out.
+    // the context menu of the dialog's background): the trainers' own, unless
+    // a test hands over another; without one the entry is greyed out.
     void SetPracticeLog(PracticeLog* log);
     // Opens the one Progress view, or raises it when it is open already.
     void ShowProgress();
