@@ -7,7 +7,7 @@
 // the shell's list.
 #pragma once
 
-#include "panel/control_spec.h"
+#include "panel/dialog_control.h"
 
 #include <memory>
 #include <optional>

@@ -6,7 +6,7 @@
 // read from its row, never kept in a list beside it.
 #pragma once
 
-#include "panel/control_spec.h"
+#include "panel/dialog_control.h"
 
 #include <span>
 #include <string>

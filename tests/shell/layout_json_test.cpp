@@ -20,11 +20,11 @@ TEST(LayoutJson, ListsEveryRowInTabOrderWithItsPanel)
     std::size_t row = 0;
     for (auto it = std::sregex_iterator(json.begin(), json.end(), object); it != std::sregex_iterator(); ++it, ++row) {
         ASSERT_LT(row, DialogControls().size());
-        const ControlSpec& spec = DialogControls()[row];
-        EXPECT_EQ(std::stoi((*it)[1]), spec.id) << row;
+        const ControlSpec& control = DialogControls()[row];
+        EXPECT_EQ(std::stoi((*it)[1]), control.id) << row;
         const std::string panel = (*it)[3];
-        EXPECT_EQ(panel == "-1" ? nullptr : &Panels()[std::stoul(panel)], PanelOf(spec)) << row;
-        EXPECT_EQ((*it)[2] == "button", spec.kind == ControlKind::Button) << row;
+        EXPECT_EQ(panel == "-1" ? nullptr : &Panels()[std::stoul(panel)], PanelOf(control)) << row;
+        EXPECT_EQ((*it)[2] == "button", control.kind == ControlKind::Button) << row;
     }
     EXPECT_EQ(row, DialogControls().size()) << "a row missing or malformed";
     EXPECT_NE(json.find(R"("name":"Fold, Tournaments")"), std::string::npos);
