@@ -68,9 +68,6 @@ constexpr std::string_view kGroup3Descriptions[] = {
     "Blinds 5000/10000, you have 6276800, 585 p from bubble, with: ",
     "Blinds 2000/4000, you have 908250, 1365 p from bubble, with: ",
 };
-constexpr std::string_view kGroup3Hands[] = {
-    "AcKc", "AhKh", "AhAd", "KdKc", "QsQc", "AcAd", "AsAd", "KsKh", "AdAs", "QhQs", "AdAc", "KsAs", "KcKs", "AdKd",
-};
 
 // Group 4 (Push): deep stacks just before the bubble; aces only.
 constexpr std::string_view kGroup4Descriptions[] = {
@@ -171,7 +168,7 @@ static_assert(std::size(kGroup1Descriptions) == kTournamentDescriptionCount &&
 constexpr std::array<TournamentGroup, kTournamentGroupCount> kGroups{{
     {1, kGroup1Descriptions, kGroup1Hands, 10, 26, TournamentAnswer::Push},
     {2, kGroup2Descriptions, kGroup2Hands, 10, 26, TournamentAnswer::Push},
-    {3, kGroup3Descriptions, kGroup3Hands, 10, 26, TournamentAnswer::Push},
+    {3, kGroup3Descriptions, kGroup2Hands, 10, 26, TournamentAnswer::Push},
     {4, kGroup4Descriptions, kGroup4Hands, 4, 26, TournamentAnswer::Push},
     {5, kGroup5Descriptions, kGroup5Hands, 4, 26, TournamentAnswer::Fold},
     {6, kGroup6Descriptions, kGroup6Hands, 10, 26, TournamentAnswer::Fold},
