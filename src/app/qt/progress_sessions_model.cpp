@@ -23,7 +23,10 @@ QString SecondsText(double ms)
     return QString("%1 s").arg(ms / 1000.0, 0, 'f', 1);
 }
 
-ProgressSessionsModel::ProgressSessionsModel(bool quiz, QObject* parent) : QAbstractTableModel(parent), quiz_(quiz) {}
+ProgressSessionsModel::ProgressSessionsModel(int columns, QObject* parent)
+    : QAbstractTableModel(parent), columns_(columns)
+{
+}
 
 void ProgressSessionsModel::SetSeries(ScoreSeries series)
 {
@@ -39,7 +42,7 @@ int ProgressSessionsModel::rowCount(const QModelIndex& parent) const
 
 int ProgressSessionsModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : (quiz_ ? 5 : 3);
+    return parent.isValid() ? 0 : columns_;
 }
 
 QString ProgressSessionsModel::Text(const SessionPoint& session, std::size_t row, int column) const
