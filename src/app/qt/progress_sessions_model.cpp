@@ -81,6 +81,8 @@ QVariant ProgressSessionsModel::headerData(int section, Qt::Orientation orientat
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const char* const headers[] = {"Session end", "Score", "Best", "Right answers", "Median response"};
+    if (section == Share && columns_ == Share + 1)
+        return QString("Folds"); // How to fold's runs: its right answer is the fold
     return section >= 0 && section < columnCount() ? QVariant(headers[section]) : QVariant();
 }
 
