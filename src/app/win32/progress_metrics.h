@@ -2,10 +2,12 @@
 // dialog font at the DPI the window was made at, a bold one beside it, and
 // the dialog units of that font.  The window makes them when it is made (and
 // again when its DPI changes), so that every part follows the dialog's
-// scaling.
+// scaling.  And the measures of texts in those fonts that the layout takes.
 #pragma once
 
 #include "system/windows/windows_api.h"
+
+#include <string_view>
 
 namespace velmo {
 
@@ -30,5 +32,10 @@ struct ProgressMetrics {
     HFONT bold = nullptr; // the same, bold
     DialogUnits units;
 };
+
+// The width of `text` in `font`, in pixels, on one line.
+int TextWidth(HWND window, HFONT font, std::wstring_view text);
+// The height of `text` in `font` wrapped at `width` pixels, at least one line.
+int TextHeight(HWND window, HFONT font, std::wstring_view text, int width);
 
 } // namespace velmo

@@ -31,7 +31,7 @@ void RegisterPageClass(WNDPROC procedure)
 constexpr int kMarginX = 6, kMarginY = 4, kGapX = 6, kGapY = 4;
 constexpr int kHeadingHeight = 11, kNoteHeight = 10;
 constexpr int kChartMinWidth = 120, kChartMinHeight = 56; // 30 letters, 7 lines
-constexpr int kTableMinHeight = 44;                       // its header and three rows
+constexpr int kTableMinWidth = 100, kTableMinHeight = 44; // two columns; its header and three rows
 
 // The rows a table of the last session's mistakes shows.
 std::vector<std::vector<std::string>> MistakeRows(const std::vector<Mistake>& mistakes)
@@ -42,6 +42,13 @@ std::vector<std::vector<std::string>> MistakeRows(const std::vector<Mistake>& mi
         rows.emplace_back(cells.begin(), cells.end());
     }
     return rows;
+}
+
+std::wstring TextOf(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 } // namespace
@@ -83,14 +90,15 @@ void ProgressPanelPage::Create(HWND parent, int id, const ProgressMetrics& metri
     }
     if (!IsTimedQuiz(panel_))
         return;
-    mistakesHeading_ = Child(kText, -1, kLastMistakesHeading, metrics.bold);
+    // The notes before the headings, so that each table is named by its heading.
     mistakesNote_ = Child(kText, progress_ids::kMistakesNote, "", metrics.font);
+    mistakesHeading_ = Child(kText, -1, kLastMistakesHeading, metrics.bold);
     std::vector<TableColumn> columns;
     for (std::size_t i = 0; i < kMistakeHeaders.size(); ++i)
         columns.push_back({kMistakeHeaders[i], i + 1 < kMistakeHeaders.size() ? LVCFMT_LEFT : LVCFMT_RIGHT});
     mistakes_ = CreateTable(window_, progress_ids::kMistakesTable, columns, metrics);
-    groupsHeading_ = Child(kText, -1, kRecentMistakesHeading, metrics.bold);
     groupsNote_ = Child(kText, progress_ids::kGroupsNote, "", metrics.font);
+    groupsHeading_ = Child(kText, -1, kRecentMistakesHeading, metrics.bold);
     const TableColumn groupColumns[] = {{kMistakeGroupHeaders[0], LVCFMT_LEFT},
                                         {kMistakeGroupHeaders[1], LVCFMT_RIGHT}};
     groups_ = CreateTable(window_, progress_ids::kGroupsTable, groupColumns, metrics);
@@ -182,7 +190,7 @@ SIZE ProgressPanelPage::MinimumSize() const
     int height = 2 * kMarginY + kHeadingHeight + charts * kChartMinHeight + (charts - 1) * kGapY;
     if (mistakes_)
         height += 2 * kGapY + kHeadingHeight + kNoteHeight + kTableMinHeight;
-    return {u.X(2 * kMarginX + kChartMinWidth + kGapX) + sessions_.width(), u.Y(height)};
+    return {u.X(2 * kMarginX + kChartMinWidth + kGapX) + std::min(sessions_.width(), u.X(kTableMinWidth)), u.Y(height)};
 }
 
 // Every child at its place for the page's size and scroll position; where
@@ -239,27 +247,36 @@ void ProgressPanelPage::Layout()
         const int chartsExtra = mistakes_ ? extra * 3 / 5 : extra;
         const auto charts = static_cast<int>(charts_.size());
         const int chartsHeight = charts * u.Y(kChartMinHeight) + (charts - 1) * u.Y(kGapY) + chartsExtra;
-        const int chartWidth = inner - u.X(kGapX) - sessions_.width();
+        // Where the page is narrow, the table gives up room first (it scrolls
+        // its columns itself), down to its least.
+        const int tableWidth = std::max(std::min(sessions_.width(), inner - u.X(kGapX + kChartMinWidth)),
+                                        std::min(sessions_.width(), u.X(kTableMinWidth)));
+        const int chartWidth = inner - u.X(kGapX) - tableWidth;
         place(sessionsHeading_, left, top, inner, u.Y(kHeadingHeight));
         const int chartsTop = top + u.Y(kHeadingHeight);
         const int chartHeight = (chartsHeight - (charts - 1) * u.Y(kGapY)) / charts;
         for (int i = 0; i < charts; ++i)
             place(charts_[static_cast<std::size_t>(i)], left, chartsTop + i * (chartHeight + u.Y(kGapY)), chartWidth,
                   chartHeight);
-        place(sessions_.hwnd(), left + chartWidth + u.X(kGapX), chartsTop, sessions_.width(), chartsHeight);
+        place(sessions_.hwnd(), left + chartWidth + u.X(kGapX), chartsTop, tableWidth, chartsHeight);
         if (mistakes_) {
             const int bottomTop = chartsTop + chartsHeight + 2 * u.Y(kGapY);
             const int bottomHeight = top + height - 2 * u.Y(kMarginY) - bottomTop;
             const int leftWidth = (inner - u.X(kGapX)) * 5 / 7;
             const int rightLeft = left + leftWidth + u.X(kGapX), rightWidth = inner - leftWidth - u.X(kGapX);
-            const int below = bottomTop + u.Y(kHeadingHeight);
-            place(mistakesHeading_, left, bottomTop, leftWidth, u.Y(kHeadingHeight));
-            place(mistakesNote_, left, below, leftWidth, u.Y(kNoteHeight));
-            place(mistakes_, left, below + u.Y(kNoteHeight), leftWidth,
-                  bottomHeight - u.Y(kHeadingHeight) - u.Y(kNoteHeight));
-            place(groupsHeading_, rightLeft, bottomTop, rightWidth, u.Y(kHeadingHeight));
-            place(groupsNote_, rightLeft, below, rightWidth, bottomHeight - u.Y(kHeadingHeight));
-            place(groups_, rightLeft, below, rightWidth, bottomHeight - u.Y(kHeadingHeight));
+            // A heading or note that wraps in a narrow column takes the lines it needs.
+            const int headingHeight = std::max(
+                {u.Y(kHeadingHeight), TextHeight(window_, metrics_.bold, WidenUtf8(kLastMistakesHeading), leftWidth),
+                 TextHeight(window_, metrics_.bold, WidenUtf8(kRecentMistakesHeading), rightWidth)});
+            const int noteHeight =
+                std::max(u.Y(kNoteHeight), TextHeight(window_, metrics_.font, TextOf(mistakesNote_), leftWidth));
+            const int below = bottomTop + headingHeight;
+            place(mistakesHeading_, left, bottomTop, leftWidth, headingHeight);
+            place(mistakesNote_, left, below, leftWidth, noteHeight);
+            place(mistakes_, left, below + noteHeight, leftWidth, bottomHeight - headingHeight - noteHeight);
+            place(groupsHeading_, rightLeft, bottomTop, rightWidth, headingHeight);
+            place(groupsNote_, rightLeft, below, rightWidth, bottomHeight - headingHeight);
+            place(groups_, rightLeft, below, rightWidth, bottomHeight - headingHeight);
         }
     }
     if (moves)

@@ -81,17 +81,6 @@ std::wstring CellText(HWND table, int row, int column)
     return text;
 }
 
-int TextWidth(HWND window, HFONT font, std::wstring_view text)
-{
-    const HDC dc = ::GetDC(window);
-    const HGDIOBJ old = ::SelectObject(dc, font);
-    SIZE size{};
-    ::GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(window, dc);
-    return size.cx;
-}
-
 void FitColumns(HWND table, std::span<const int> otherWidths, int firstAtLeast)
 {
     int first = InsideWidth(table);

@@ -32,8 +32,6 @@ HWND CreateTable(HWND parent, int id, std::span<const TableColumn> columns, cons
 void FillTable(HWND table, const std::vector<std::vector<std::string>>& rows);
 // A cell's text, as the list view hands it to a screen reader.
 std::wstring CellText(HWND table, int row, int column);
-// The width of `text` in `font`, in pixels.
-int TextWidth(HWND window, HFONT font, std::wstring_view text);
 // Sets the column widths in pixels, the first taking what the others leave
 // of the table's inside (its border and vertical scroll bar left out), at
 // least `firstAtLeast`.

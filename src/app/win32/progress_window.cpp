@@ -35,28 +35,7 @@ int ButtonWidth(HWND window, const ProgressMetrics& metrics, std::string_view ca
 {
     std::wstring text = Wide(caption);
     std::erase(text, L'&');
-    const HDC dc = ::GetDC(window);
-    const HGDIOBJ old = ::SelectObject(dc, metrics.font);
-    SIZE size{};
-    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(window, dc);
-    return std::max<int>(size.cx + metrics.units.X(16), metrics.units.X(50));
-}
-
-// The height `text` takes wrapped at `width` in the window's font, at least one line.
-int WrappedHeight(HWND window, HFONT font, std::wstring_view text, int width)
-{
-    const HDC dc = ::GetDC(window);
-    const HGDIOBJ old = ::SelectObject(dc, font);
-    RECT rect{0, 0, std::max(1, width), 0};
-    ::DrawTextW(dc, text.data(), static_cast<int>(text.size()), &rect,
-                DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
-    TEXTMETRICW metrics{};
-    ::GetTextMetricsW(dc, &metrics);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(window, dc);
-    return std::max<int>(rect.bottom, metrics.tmHeight);
+    return std::max(TextWidth(window, metrics.font, text) + metrics.units.X(16), metrics.units.X(50));
 }
 
 std::wstring TextOf(HWND window)
@@ -321,14 +300,14 @@ void ProgressWindow::Layout()
     }
     top += buttonHeight + u.Y(kGapY);
 
-    const int stateHeight = WrappedHeight(window_, metrics_.font, TextOf(::GetDlgItem(window_, kState)), right - left);
+    const int stateHeight = TextHeight(window_, metrics_.font, TextOf(::GetDlgItem(window_, kState)), right - left);
     place(kState, left, top, right - left, stateHeight);
     top += stateHeight + u.Y(kGapY);
     if (exportShown_) {
         const int openWidth = ButtonWidth(window_, metrics_, "&Open its folder");
         const int textWidth = right - left - openWidth - u.X(kGapX);
         const int height = std::max(
-            buttonHeight, WrappedHeight(window_, metrics_.font, TextOf(::GetDlgItem(window_, kLocation)), textWidth));
+            buttonHeight, TextHeight(window_, metrics_.font, TextOf(::GetDlgItem(window_, kLocation)), textWidth));
         place(kLocation, left, top, textWidth, height);
         place(kOpenFolder, right - openWidth, top, openWidth, buttonHeight);
         top += height + u.Y(kGapY);
