@@ -3,12 +3,14 @@
 #include "app/win32/dialog_fit.h"
 #include "app/win32/dialog_template.h"
 #include "app/win32/progress_tables.h"
+#include "app/win32/trainer_dlg.h"
 #include "progress/progress_texts.h"
 #include "shell/progress_panels.h"
 #include "system/windows/windows_text.h"
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include <commctrl.h>
@@ -110,8 +112,12 @@ void ProgressWindow::Create(HWND beside, const RECT* place)
         ::SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
                        work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    if (const HICON icon = ::LoadIconW(instance_, MAKEINTRESOURCEW(129))) // the program icon, where there is one
-        ::SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    // The program's icon, where the program has one (a test program has none).
+    for (const auto& [which, width, height] :
+         {std::tuple{ICON_BIG, SM_CXICON, SM_CYICON}, std::tuple{ICON_SMALL, SM_CXSMICON, SM_CYSMICON}})
+        if (const HANDLE icon = ::LoadImageW(instance_, MAKEINTRESOURCEW(kProgramIconResource), IMAGE_ICON,
+                                             ::GetSystemMetrics(width), ::GetSystemMetrics(height), LR_SHARED))
+            ::SendMessageW(window_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
     BuildControls();
     Layout();
     ::ShowWindow(window_, SW_SHOW);
@@ -220,14 +226,14 @@ INT_PTR ProgressWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         limits.ptMinTrackSize = {metrics_.units.X(240), metrics_.units.Y(160)};
         return TRUE;
     }
-    case WM_DPICHANGED:
+    case WM_DPICHANGED: {
         // Made again at the new DPI, where the system suggests.
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        ::SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                       suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
         ::PostMessageW(window_, kRecreateMessage, 0, 0);
-        ::SetWindowPos(window_, nullptr, reinterpret_cast<RECT*>(lParam)->left, reinterpret_cast<RECT*>(lParam)->top,
-                       reinterpret_cast<RECT*>(lParam)->right - reinterpret_cast<RECT*>(lParam)->left,
-                       reinterpret_cast<RECT*>(lParam)->bottom - reinterpret_cast<RECT*>(lParam)->top,
-                       SWP_NOZORDER | SWP_NOACTIVATE);
         return TRUE;
+    }
     case kRecreateMessage: {
         RECT place{};
         ::GetWindowRect(window_, &place);
