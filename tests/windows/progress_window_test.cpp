@@ -186,6 +186,28 @@ TEST_F(ProgressWindowTest, TabGoesThroughTheControlsAndThePage)
     }
 }
 
+// The keys the dialog manager does not know, as the message loop hands them
+// over: F5 reads the log again, Ctrl+Tab turns to the next page.
+TEST_F(ProgressWindowTest, F5RefreshesAndCtrlTabTurnsThePage)
+{
+    window.Open(nullptr);
+    MSG f5{Control(progress_ids::kSpan), WM_KEYDOWN, VK_F5, 0, 0, {0, 0}};
+    EXPECT_TRUE(window.TranslateKeys(f5));
+    EXPECT_EQ(log.summaries, 2);
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(keys);
+    MSG ctrlTab{Control(progress_ids::kSpan), WM_KEYDOWN, VK_TAB, 0, 0, {0, 0}};
+    EXPECT_TRUE(window.TranslateKeys(ctrlTab));
+    keys[VK_CONTROL] = 0;
+    ::SetKeyboardState(keys);
+    EXPECT_TRUE(::IsWindowVisible(window.Page(LogPanel::Tournament)->hwnd()));
+    EXPECT_FALSE(::IsWindowVisible(window.Page(LogPanel::Preflop)->hwnd()));
+    MSG elsewhere{nullptr, WM_KEYDOWN, VK_F5, 0, 0, {0, 0}}; // not the window's
+    EXPECT_FALSE(window.TranslateKeys(elsewhere));
+}
+
 INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM)
 {
     return FALSE;
