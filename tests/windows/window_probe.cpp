@@ -15,7 +15,8 @@
 //                 and the screen position of its OK button
 //   metric icon|small-icon   the large or small icon's width in pixels
 //   system-menu   opens the dialog's system menu, as Alt+Space does where no
-//                 window manager takes that key (posts SC_KEYMENU)
+//                 window manager takes that key (posts SC_KEYMENU), and
+//                 waits until it shows
 //   progress-command   posts the system menu's "Progress..." command
 //   progress      the Progress window: its title, its state line and, for
 //                 the page shown, its caption and every visible table's
@@ -262,6 +263,20 @@ std::vector<std::string> TableRows(HWND table)
     return rows;
 }
 
+int SystemMenu(HWND dialog)
+{
+    if (!::PostMessageW(dialog, WM_SYSCOMMAND, SC_KEYMENU, ' '))
+        return 1;
+    const DWORD thread = ::GetWindowThreadProcessId(dialog, nullptr);
+    for (int wait = 0; wait < 100; ++wait) {
+        for (HWND menu = nullptr; (menu = ::FindWindowExW(nullptr, menu, L"#32768", nullptr)) != nullptr;)
+            if (::IsWindowVisible(menu) && ::GetWindowThreadProcessId(menu, nullptr) == thread)
+                return 0;
+        ::Sleep(50);
+    }
+    return 1;
+}
+
 int Progress()
 {
     const HWND window = ::FindWindowExW(nullptr, nullptr, L"#32770", velmo::kProgressWindowTitle);
@@ -301,7 +316,7 @@ int main(int argc, char** argv)
     if (command == "message")
         return Message(dialog);
     if (command == "system-menu")
-        return ::PostMessageW(dialog, WM_SYSCOMMAND, SC_KEYMENU, ' ') ? 0 : 1;
+        return SystemMenu(dialog);
     if (command == "progress-command")
         return ::PostMessageW(dialog, WM_SYSCOMMAND, velmo::kProgressCommand, 0) ? 0 : 1;
     if (command == "progress")

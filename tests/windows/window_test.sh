@@ -127,6 +127,7 @@ check_progress() {
     progress=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velmorandine Progress$' 2>/dev/null | head -1)
     if [ -z "$progress" ]; then
         fail "$1 opened no Progress window"
+        command -v import >/dev/null && import -window root no-progress.png
         return
     fi
     sleep 1
@@ -142,10 +143,13 @@ check_progress() {
     xdotool windowactivate --sync "$progress" 2>/dev/null || true
     xdotool key Escape
     for _ in $(seq 1 20); do
-        [ -z "$(progress_windows)" ] && return
+        [ -z "$(progress_windows)" ] && break
         sleep 0.25
     done
-    fail "$1: Escape left the Progress window open"
+    [ -z "$(progress_windows)" ] || fail "$1: Escape left the Progress window open"
+    # The dialog active again, as the clicks that follow expect it.
+    xdotool windowactivate --sync "$window" 2>/dev/null || true
+    sleep 0.5
 }
 xdotool windowactivate --sync "$window" 2>/dev/null || true
 xdotool key ctrl+p
@@ -183,8 +187,7 @@ if [ "$clicks" = --clicks ]; then
     # "Progress..." in the system menu (Wine's own: openbox takes Alt+Space),
     # chosen by its mnemonic.
     xdotool windowactivate --sync "$window" 2>/dev/null || true
-    probe system-menu
-    sleep 1
+    probe system-menu || fail "the system menu did not open"
     xdotool key p
     check_progress "the system menu"
 fi

@@ -7,19 +7,6 @@
 #include <algorithm>
 
 namespace velmo {
-namespace {
-
-QString Text(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 ProgressChart::ProgressChart(const QString& title, QWidget* parent) : QWidget(parent)
 {
@@ -34,7 +21,7 @@ void ProgressChart::SetSeries(ChartSeries series)
     series_ = std::move(series);
     if (series_.best && *series_.best >= series_.points.size())
         series_.best.reset();
-    setAccessibleDescription(series_.points.empty() ? Text(kNoSessionsText)
+    setAccessibleDescription(series_.points.empty() ? QString::fromUtf8(kNoSessionsText)
                                                     : QString("%1 sessions").arg(series_.points.size()));
     update();
 }
@@ -66,12 +53,12 @@ void ProgressChart::paintEvent(QPaintEvent*)
     painter.setPen(text);
     const int pad = fm.averageCharWidth();
     painter.drawText(QRect(pad, 0, width() - 2 * pad, fm.height() + pad / 2), Qt::AlignLeft | Qt::AlignVCenter,
-                     Text(series_.title));
+                     QString::fromUtf8(series_.title));
 
     const std::vector<ChartPoint>& points = series_.points;
     if (points.empty()) {
         painter.setPen(pal.color(QPalette::PlaceholderText));
-        painter.drawText(rect(), Qt::AlignCenter, Text(kNoSessionsText));
+        painter.drawText(rect(), Qt::AlignCenter, QString::fromUtf8(kNoSessionsText));
         return;
     }
 
@@ -81,7 +68,7 @@ void ProgressChart::paintEvent(QPaintEvent*)
     const std::vector<double> ticks = axis.Ticks();
     int labelWidth = 0;
     for (double v : ticks)
-        labelWidth = std::max(labelWidth, fm.horizontalAdvance(Text(ValueText(series_.value, v))));
+        labelWidth = std::max(labelWidth, fm.horizontalAdvance(QString::fromUtf8(ValueText(series_.value, v))));
     const ChartPlot plot(points, axis, pad + labelWidth + pad, top, width() - pad * 2, bottom);
     if (plot.right() - plot.left() < 4 || plot.bottom() - plot.top() < 4)
         return;
@@ -91,15 +78,15 @@ void ProgressChart::paintEvent(QPaintEvent*)
         painter.drawLine(QPointF(plot.left(), plot.Y(v)), QPointF(plot.right(), plot.Y(v)));
         painter.setPen(text);
         painter.drawText(QRectF(pad, plot.Y(v) - fm.height() / 2.0, labelWidth, fm.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, Text(ValueText(series_.value, v)));
+                         Qt::AlignRight | Qt::AlignVCenter, QString::fromUtf8(ValueText(series_.value, v)));
     }
     painter.setPen(text);
     const QRectF dates(plot.left(), plot.bottom() + fm.height() * 0.3, plot.right() - plot.left(), fm.height());
     painter.drawText(dates, Qt::AlignLeft | Qt::AlignVCenter,
-                     Text(DayText({points.front().unixMs, points.front().offsetMinutes})));
+                     QString::fromUtf8(DayText({points.front().unixMs, points.front().offsetMinutes})));
     if (points.size() > 1 && fm.horizontalAdvance("0000-00-00") * 2 + pad * 4 < dates.width())
         painter.drawText(dates, Qt::AlignRight | Qt::AlignVCenter,
-                         Text(DayText({points.back().unixMs, points.back().offsetMinutes})));
+                         QString::fromUtf8(DayText({points.back().unixMs, points.back().offsetMinutes})));
 
     const ChartPlot::Line line = plot.LineThrough();
     QPolygonF polyline;
@@ -126,7 +113,8 @@ void ProgressChart::paintEvent(QPaintEvent*)
         painter.drawEllipse(at, ring, ring);
         painter.setBrush(lineColor);
         painter.drawEllipse(at, ring / 2, ring / 2);
-        const QString label = Text(series_.bestWord) + " " + Text(ValueText(series_.value, p.value));
+        const QString label =
+            QString::fromUtf8(series_.bestWord) + " " + QString::fromUtf8(ValueText(series_.value, p.value));
         const int labelW = fm.horizontalAdvance(label);
         const PlotPoint place = plot.LabelPlace({at.x(), at.y()}, ring, labelW, fm.height());
         // On a patch of the background, so the line does not cross the text.

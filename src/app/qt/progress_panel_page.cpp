@@ -18,16 +18,11 @@
 namespace velmo {
 namespace {
 
-QString Text(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 template <std::size_t N> QStringList Headers(const std::array<std::string_view, N>& headers)
 {
     QStringList list;
     for (std::string_view header : headers)
-        list << Text(header);
+        list << QString::fromUtf8(header);
     return list;
 }
 
@@ -62,7 +57,7 @@ void SizeSessionColumns(QTableView* table)
     for (int column = 0; column < table->model()->columnCount(); ++column) {
         const int columnWidth =
             std::max(header->sectionSizeHint(column),
-                     fm.horizontalAdvance(Text(kSessionWidestCells[static_cast<std::size_t>(column)])) +
+                     fm.horizontalAdvance(QString::fromUtf8(kSessionWidestCells[static_cast<std::size_t>(column)])) +
                          fm.averageCharWidth() * 2);
         table->setColumnWidth(column, columnWidth);
         width += columnWidth;
@@ -116,7 +111,7 @@ ProgressPanelPage::ProgressPanelPage(LogPanel panel, const QString& caption, QWi
     auto* charts = new QGridLayout;
     // The charts of an empty span name the series this panel draws.
     for (const ChartSeries& series : ChartsOf({}, panel)) {
-        auto* chart = new ProgressChart(Text(series.title), this);
+        auto* chart = new ProgressChart(QString::fromUtf8(series.title), this);
         // The tab names the panel on screen; a screen reader hears it too.
         chart->setAccessibleName(caption + ": " + chart->accessibleName());
         charts->addWidget(chart, static_cast<int>(charts_.size()), 0);
@@ -130,7 +125,7 @@ ProgressPanelPage::ProgressPanelPage(LogPanel panel, const QString& caption, QWi
     charts->addWidget(sessions_, 0, 1, static_cast<int>(charts_.size()), 1);
     charts->setColumnStretch(0, 3);
     charts->setColumnStretch(1, 0); // the table as wide as its columns, the charts the rest
-    page->addWidget(NewHeading(Text(kSessionsHeading), this));
+    page->addWidget(NewHeading(QString::fromUtf8(kSessionsHeading), this));
     page->addLayout(charts, 3);
     if (!quiz)
         return;
@@ -138,7 +133,7 @@ ProgressPanelPage::ProgressPanelPage(LogPanel panel, const QString& caption, QWi
     // The mistakes side by side below the sessions: the last session's
     // wide enough for its situations, the groups beside them.
     auto* mistakesColumn = new QVBoxLayout;
-    mistakesColumn->addWidget(NewHeading(Text(kLastMistakesHeading), this));
+    mistakesColumn->addWidget(NewHeading(QString::fromUtf8(kLastMistakesHeading), this));
     mistakesNote_ = new QLabel(this);
     mistakesColumn->addWidget(mistakesNote_);
     mistakes_ = NewTable(caption + " last session's mistakes", Headers(kMistakeHeaders), this);
@@ -151,7 +146,7 @@ ProgressPanelPage::ProgressPanelPage(LogPanel panel, const QString& caption, QWi
     // width changes (the window resized, the tab first shown).
     mistakes_->viewport()->installEventFilter(this);
     auto* groupsColumn = new QVBoxLayout;
-    groupsColumn->addWidget(NewHeading(Text(kRecentMistakesHeading), this));
+    groupsColumn->addWidget(NewHeading(QString::fromUtf8(kRecentMistakesHeading), this));
     groupsNote_ = new QLabel(this);
     groupsNote_->setWordWrap(true);
     groupsColumn->addWidget(groupsNote_);
@@ -213,7 +208,7 @@ void ProgressPanelPage::ShowMistakes(const PanelProgress& progress)
     mistakes_->resizeRowsToContents();
 
     const std::vector<MistakeGroup>& groups = progress.recentMistakes;
-    groupsNote_->setText(Text(RecentMistakesNote(progress)));
+    groupsNote_->setText(QString::fromUtf8(RecentMistakesNote(progress)));
     groupsNote_->setVisible(groups.empty());
     groups_->setVisible(!groups.empty());
     groups_->setRowCount(static_cast<int>(groups.size()));

@@ -54,8 +54,7 @@ QVariant ProgressSessionsModel::headerData(int section, Qt::Orientation orientat
         return QAbstractTableModel::headerData(section, orientation, role);
     if (section < 0 || section >= columnCount())
         return {};
-    const std::string_view header = kSessionHeaders[static_cast<std::size_t>(section)];
-    return QString::fromUtf8(header.data(), static_cast<qsizetype>(header.size()));
+    return QString::fromUtf8(kSessionHeaders[static_cast<std::size_t>(section)]);
 }
 
 } // namespace velmo

@@ -22,14 +22,6 @@
 #include <QVBoxLayout>
 
 namespace velmo {
-namespace {
-
-QString Text(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 ProgressView::ProgressView(PracticeLog& log, QWidget* parent)
     : QWidget(parent, Qt::Window), log_(log), confirm_([this](const QString& question) {
@@ -37,7 +29,7 @@ ProgressView::ProgressView(PracticeLog& log, QWidget* parent)
       })
 {
     setObjectName("ProgressView");
-    setWindowTitle(QString::fromUtf8(kProgramName.data(), static_cast<qsizetype>(kProgramName.size())) + " Progress");
+    setWindowTitle(QString::fromUtf8(kProgramName) + " Progress");
     setWindowIcon(ProgramIcon());
 
     auto* top = new QHBoxLayout;
@@ -45,7 +37,7 @@ ProgressView::ProgressView(PracticeLog& log, QWidget* parent)
     span_ = new QComboBox(this);
     span_->setAccessibleName("Span");
     for (std::string_view name : kSpanNames)
-        span_->addItem(Text(name));
+        span_->addItem(QString::fromUtf8(name));
     span_->setCurrentIndex(1);
     spanLabel->setBuddy(span_);
     toggle_ = new QPushButton(this);
@@ -84,7 +76,7 @@ ProgressView::ProgressView(PracticeLog& log, QWidget* parent)
     tabs_ = new QTabWidget(this);
     tabs_->setAccessibleName("Panels");
     for (const ProgressPanel& scoring : ProgressPanels()) {
-        const QString caption = Text(scoring.caption());
+        const QString caption = QString::fromUtf8(scoring.caption());
         auto* page = new ProgressPanelPage(scoring.panel, caption);
         // A small screen (or a large scale) gets scroll bars rather than a
         // window taller than the screen.
@@ -165,8 +157,8 @@ void ProgressView::ShowSpan()
 void ProgressView::ShowState()
 {
     const bool on = log_.IsOn();
-    toggle_->setText(Text(ToggleCaption(on)));
-    toggle_->setAccessibleName(Text(ToggleName(on)));
+    toggle_->setText(QString::fromUtf8(ToggleCaption(on)));
+    toggle_->setAccessibleName(QString::fromUtf8(ToggleName(on)));
     const QString state = QString::fromStdString(LogStateText(on, log_.failingSince(), summary_));
     state_->setText(state);
     state_->setAccessibleName(state);
@@ -175,7 +167,7 @@ void ProgressView::ShowState()
 void ProgressView::Toggle()
 {
     if (log_.IsOn()) {
-        if (confirm_(Text(kStopLogQuestion)))
+        if (confirm_(QString::fromUtf8(kStopLogQuestion)))
             log_.TurnOff();
     } else {
         log_.TurnOn();
