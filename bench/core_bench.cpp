@@ -66,7 +66,7 @@ struct Recipe {
 
 std::string ButtonName(int id)
 {
-    for (const ControlSpec& row : DialogControls())
+    for (const DialogControl& row : DialogControls())
         if (row.id == id) {
             std::string name = AccessibleName(row);
             for (char& c : name)

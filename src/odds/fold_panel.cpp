@@ -8,7 +8,7 @@ namespace {
 using namespace ids;
 using K = ControlKind;
 
-constexpr ControlSpec kFoldControls[] = {
+constexpr DialogControl kFoldControls[] = {
     {0, K::GroupBox, "How to fold", 253, 7, 69, 128},
     {kFoldTextBox, K::MultiLineEdit, "", 256, 18, 63, 52, "How to fold text box"},
     {kFoldHelp, K::Button, "Help", 253, 108, 23, 10},

@@ -8,7 +8,7 @@ namespace {
 using namespace ids;
 using K = ControlKind;
 
-constexpr ControlSpec kOddsControls[] = {
+constexpr DialogControl kOddsControls[] = {
     {0, K::GroupBox, "RE/Odds", 97, 7, 154, 68},
     {kOddsTextBox, K::MultiLineEdit, "", 101, 17, 114, 28, "RE/Odds text box"},
     {kOddsHelp, K::Button, "Help", 225, 13, 22, 10},

@@ -9,7 +9,7 @@ namespace velmo {
 
 enum class ControlKind { GroupBox, Button, LineEdit, MultiLineEdit, Label };
 
-struct ControlSpec {
+struct DialogControl {
     int id; // the control id (in its panel's header); 0 for the group boxes and the "Score:" labels
     ControlKind kind;
     std::string_view caption;

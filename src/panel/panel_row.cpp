@@ -7,7 +7,7 @@ BuiltTrainer::~BuiltTrainer() = default;
 
 std::string_view CaptionOf(const PanelRow& row, int controlId)
 {
-    for (const ControlSpec& control : row.controls)
+    for (const DialogControl& control : row.controls)
         if (control.id == controlId)
             return control.caption;
     return {};

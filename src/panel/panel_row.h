@@ -71,7 +71,7 @@ std::unique_ptr<BuiltTrainer> Build(Platform& platform, SituationStartTick& situ
 struct PanelRow {
     // Its controls in template (tab) order, the group box first: the group
     // box's caption is the panel's caption.
-    std::span<const ControlSpec> controls;
+    std::span<const DialogControl> controls;
     int helpButton;
     std::string_view helpText;
     std::optional<int> scoreSlot;         // the highscore slot its offering button may raise

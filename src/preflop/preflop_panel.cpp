@@ -13,7 +13,7 @@ template <PreflopAnswer Answer> void AnswerPreflop(BuiltTrainer& built)
     TrainerIn<PreflopTrainer>(built).Answer(Answer);
 }
 
-constexpr ControlSpec kPreflopControls[] = {
+constexpr DialogControl kPreflopControls[] = {
     {0, K::GroupBox, "Preflop Situation Trainer", 7, 79, 149, 114},
     {kPreflopReset, K::Button, "Reset", 130, 183, 25, 10},
     {kPreflopScoreBox, K::LineEdit, "", 128, 87, 26, 14, "Preflop score box"},

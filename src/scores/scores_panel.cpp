@@ -8,7 +8,7 @@ namespace {
 using namespace ids;
 using K = ControlKind;
 
-constexpr ControlSpec kScoresControls[] = {
+constexpr DialogControl kScoresControls[] = {
     {0, K::GroupBox, "SCORES", 337, 7, 51, 78},
     {kScoresHighscores, K::Button, "Highscores", 343, 18, 40, 10},
     {kScoresTotalBox, K::LineEdit, "", 346, 32, 35, 13, "SCORES total box"},

@@ -8,7 +8,7 @@ namespace {
 using namespace ids;
 using K = ControlKind;
 
-constexpr ControlSpec kPatienceControls[] = {
+constexpr DialogControl kPatienceControls[] = {
     {0, K::GroupBox, "Patience", 252, 135, 70, 58},
     {kPatiencePointsBox, K::LineEdit, "", 255, 146, 55, 13, "Patience points box"},
     {kPatienceHelp, K::Button, "Help", 296, 163, 22, 10},

@@ -8,7 +8,7 @@ namespace {
 using namespace ids;
 using K = ControlKind;
 
-constexpr ControlSpec kRangeControls[] = {
+constexpr DialogControl kRangeControls[] = {
     {0, K::GroupBox, "Manual Range Practice", 7, 7, 85, 69, {}, true},
     {kRangeCardBox, K::LineEdit, "", 9, 16, 26, 14, "Manual Range card box"},
     {kRangeHelp, K::Button, "Help", 37, 17, 22, 10},

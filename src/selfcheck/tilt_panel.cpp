@@ -8,7 +8,7 @@ namespace {
 using namespace ids;
 using K = ControlKind;
 
-constexpr ControlSpec kTiltControls[] = {
+constexpr DialogControl kTiltControls[] = {
     {0, K::GroupBox, "Tilt Sensor", 326, 90, 76, 103},
     {kTiltHelp, K::Button, "Help", 352, 100, 22, 10},
     {kTiltStart, K::Button, "Start/Next", 341, 113, 44, 12},

@@ -8,9 +8,9 @@
 namespace velmo {
 namespace {
 
-std::vector<ControlSpec> JoinPanels()
+std::vector<DialogControl> JoinPanels()
 {
-    std::vector<ControlSpec> rows;
+    std::vector<DialogControl> rows;
     for (const PanelRow& panel : Panels())
         rows.insert(rows.end(), panel.controls.begin(), panel.controls.end());
     return rows;
@@ -23,7 +23,7 @@ struct Extent {
 Extent Measure()
 {
     int left = DialogControls().front().x, top = DialogControls().front().y, right = 0, bottom = 0;
-    for (const ControlSpec& row : DialogControls()) {
+    for (const DialogControl& row : DialogControls()) {
         left = std::min(left, row.x);
         top = std::min(top, row.y);
         right = std::max(right, row.x + row.width);
@@ -50,15 +50,15 @@ int DialogHeightDu()
     return DialogExtent().height;
 }
 
-std::span<const ControlSpec> DialogControls()
+std::span<const DialogControl> DialogControls()
 {
-    static const std::vector<ControlSpec> rows = JoinPanels();
+    static const std::vector<DialogControl> rows = JoinPanels();
     return rows;
 }
 
-const ControlSpec* FindControl(int id)
+const DialogControl* FindControl(int id)
 {
-    for (const ControlSpec& row : DialogControls())
+    for (const DialogControl& row : DialogControls())
         if (row.id != 0 && row.id == id)
             return &row;
     return nullptr;
@@ -66,11 +66,11 @@ const ControlSpec* FindControl(int id)
 
 bool IsTextBox(int id)
 {
-    const ControlSpec* row = FindControl(id);
+    const DialogControl* row = FindControl(id);
     return row && (row->kind == ControlKind::LineEdit || row->kind == ControlKind::MultiLineEdit);
 }
 
-std::string AccessibleName(const ControlSpec& row)
+std::string AccessibleName(const DialogControl& row)
 {
     switch (row.kind) {
     case ControlKind::Button: {

@@ -24,10 +24,10 @@ int DialogHeightDu();
 // dialog fits its screen: still readable on any screen.
 inline constexpr int kSmallestDialogPoints = 6;
 
-std::span<const ControlSpec> DialogControls();
+std::span<const DialogControl> DialogControls();
 
 // The row of control `id`, or nullptr when no control has that id.
-const ControlSpec* FindControl(int id);
+const DialogControl* FindControl(int id);
 
 // True for the ids of the one-line and multi-line text boxes.
 bool IsTextBox(int id);
@@ -35,6 +35,6 @@ bool IsTextBox(int id);
 // The name by which users and screen readers know a control: a text box by
 // its own name ("Preflop text box"), a button by its caption and panel
 // ("Fold, Tournaments"), a group box or label by its caption.
-std::string AccessibleName(const ControlSpec& row);
+std::string AccessibleName(const DialogControl& row);
 
 } // namespace velmo

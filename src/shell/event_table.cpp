@@ -14,7 +14,7 @@ std::vector<EventRow> JoinButtons()
 {
     std::vector<EventRow> rows;
     for (const PanelRow& panel : Panels())
-        for (const ControlSpec& control : panel.controls) {
+        for (const DialogControl& control : panel.controls) {
             if (control.kind != ControlKind::Button)
                 continue;
             if (control.id == panel.helpButton)

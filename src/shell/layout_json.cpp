@@ -23,7 +23,7 @@ const char* KindName(ControlKind kind)
 }
 
 // The touch layout shows one panel at a time, by its place among the panels.
-std::ptrdiff_t PanelIndex(const ControlSpec& row)
+std::ptrdiff_t PanelIndex(const DialogControl& row)
 {
     const PanelRow* panel = PanelOf(row);
     return panel ? panel - Panels().data() : -1;
@@ -36,7 +36,7 @@ std::string LayoutJson()
     std::ostringstream json;
     json << "{\"width\":" << DialogWidthDu() << ",\"height\":" << DialogHeightDu() << ",\"controls\":[";
     const char* separator = "";
-    for (const ControlSpec& row : DialogControls()) {
+    for (const DialogControl& row : DialogControls()) {
         json << separator << "{\"id\":" << row.id << ",\"kind\":\"" << KindName(row.kind)
              << "\",\"caption\":" << JsonString(row.caption) << ",\"x\":" << row.x << ",\"y\":" << row.y
              << ",\"width\":" << row.width << ",\"height\":" << row.height << ",\"panel\":" << PanelIndex(row)

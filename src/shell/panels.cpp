@@ -35,17 +35,17 @@ const PanelRow* PanelOf(int id)
     if (id == 0)
         return nullptr;
     for (const PanelRow& panel : Panels())
-        for (const ControlSpec& control : panel.controls)
+        for (const DialogControl& control : panel.controls)
             if (control.id == id)
                 return &panel;
     return nullptr;
 }
 
-const PanelRow* PanelOf(const ControlSpec& row)
+const PanelRow* PanelOf(const DialogControl& row)
 {
-    const std::span<const ControlSpec> all = DialogControls();
+    const std::span<const DialogControl> all = DialogControls();
     // std::less orders any two pointers, so a row from elsewhere is told apart.
-    const std::less<const ControlSpec*> before;
+    const std::less<const DialogControl*> before;
     if (before(&row, all.data()) || !before(&row, all.data() + all.size()))
         return nullptr;
     auto index = static_cast<std::size_t>(&row - all.data());

@@ -18,6 +18,6 @@ const PanelRow* PanelOf(int id);
 
 // The panel of a row of DialogControls() (group boxes and labels included,
 // which have no id of their own), or nullptr for a row from elsewhere.
-const PanelRow* PanelOf(const ControlSpec& row);
+const PanelRow* PanelOf(const DialogControl& row);
 
 } // namespace velmo

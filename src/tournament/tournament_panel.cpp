@@ -13,7 +13,7 @@ template <TournamentAnswer Answer> void AnswerTournament(BuiltTrainer& built)
     TrainerIn<TournamentTrainer>(built).Answer(Answer);
 }
 
-constexpr ControlSpec kTournamentControls[] = {
+constexpr DialogControl kTournamentControls[] = {
     {0, K::GroupBox, "Tournaments", 159, 78, 91, 115},
     {kTournamentStart, K::Button, "Start/Next", 166, 89, 44, 12},
     {kTournamentHelp, K::Button, "Help", 225, 86, 22, 10},

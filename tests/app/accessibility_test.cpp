@@ -44,7 +44,7 @@ void AccessibilityTest::everyControlHasAUniqueNameAndItsRole()
 
     QSet<QString> names;
     int controls = 0;
-    for (const ControlSpec& row : DialogControls()) {
+    for (const DialogControl& row : DialogControls()) {
         if (row.id == 0)
             continue;
         QAccessibleInterface* iface = byWidget.value(w.dialog->Control(row.id));
@@ -58,7 +58,7 @@ void AccessibilityTest::everyControlHasAUniqueNameAndItsRole()
         QCOMPARE(iface->role(), role);
         ++controls;
     }
-    QCOMPARE(controls, CountRows([](const ControlSpec& row) { return row.id != 0; }));
+    QCOMPARE(controls, CountRows([](const DialogControl& row) { return row.id != 0; }));
 
     int groups = 0;
     for (QGroupBox* box : w.dialog->findChildren<QGroupBox*>()) {
@@ -68,7 +68,7 @@ void AccessibilityTest::everyControlHasAUniqueNameAndItsRole()
         QCOMPARE(iface->text(QAccessible::Name), box->title());
         ++groups;
     }
-    QCOMPARE(groups, CountRows([](const ControlSpec& row) { return row.kind == ControlKind::GroupBox; }));
+    QCOMPARE(groups, CountRows([](const DialogControl& row) { return row.kind == ControlKind::GroupBox; }));
 }
 
 void AccessibilityTest::buttonNamesTellTwinsApart()

@@ -52,11 +52,11 @@ inline void CheckCaptionsFit(const CTrainerDlg& dialog)
 inline void CheckNoOverlap(const CTrainerDlg& dialog)
 {
     struct Placed {
-        const ControlSpec* row;
+        const DialogControl* row;
         QRect rect;
     };
     QList<Placed> controls, groups;
-    for (const ControlSpec& row : DialogControls()) {
+    for (const DialogControl& row : DialogControls()) {
         QRect rect = dialog.ToPixels(row);
         if (row.kind == ControlKind::Label) // labels may widen to their caption
             for (QLabel* label : dialog.findChildren<QLabel*>())

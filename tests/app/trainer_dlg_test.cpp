@@ -43,7 +43,7 @@ void TrainerDlgTest::everyControlFromTheTableAtItsPlace()
     Window w;
     int ids = 0, groups = 0, labels = 0;
     QList<QLabel*> labelsLeft = w.dialog->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
-    for (const ControlSpec& row : DialogControls()) {
+    for (const DialogControl& row : DialogControls()) {
         const QString caption = QString::fromUtf8(row.caption);
         // Each edge from dialog units on its own, rounded as a dialog template rounds it.
         const auto px = [](int units, int base, int divisor) { return (units * base + divisor / 2) / divisor; };
@@ -88,11 +88,11 @@ void TrainerDlgTest::everyControlFromTheTableAtItsPlace()
             QCOMPARE(label->text(), QString("Score:"));
         }
     }
-    QCOMPARE(ids, CountRows([](const ControlSpec& row) { return row.id != 0; }));
-    QCOMPARE(groups, CountRows([](const ControlSpec& row) { return row.kind == ControlKind::GroupBox; }));
-    QCOMPARE(labels, CountRows([](const ControlSpec& row) { return row.kind == ControlKind::Label; }));
+    QCOMPARE(ids, CountRows([](const DialogControl& row) { return row.id != 0; }));
+    QCOMPARE(groups, CountRows([](const DialogControl& row) { return row.kind == ControlKind::GroupBox; }));
+    QCOMPARE(labels, CountRows([](const DialogControl& row) { return row.kind == ControlKind::Label; }));
     QCOMPARE(w.dialog->findChildren<QPushButton*>().size(),
-             CountRows([](const ControlSpec& row) { return row.kind == ControlKind::Button; }));
+             CountRows([](const DialogControl& row) { return row.kind == ControlKind::Button; }));
     for (QPushButton* button : w.dialog->findChildren<QPushButton*>()) {
         QVERIFY(!button->isDefault());
         QVERIFY(!button->autoDefault());
@@ -130,8 +130,8 @@ void TrainerDlgTest::dialogUnitsBecomePixelsRoundedHalfUp()
         QApplication::setFont(QFont("DejaVu Sans", points));
         Window w;
         int meetings = 0;
-        for (const ControlSpec& upper : DialogControls())
-            for (const ControlSpec& lower : DialogControls())
+        for (const DialogControl& upper : DialogControls())
+            for (const DialogControl& lower : DialogControls())
                 if (&upper != &lower && upper.y + upper.height == lower.y && upper.x < lower.x + lower.width &&
                     lower.x < upper.x + upper.width) {
                     ++meetings;
@@ -147,7 +147,7 @@ void TrainerDlgTest::dialogUnitsBecomePixelsRoundedHalfUp()
 QList<int> TableTabOrder()
 {
     QList<int> order;
-    for (const ControlSpec& row : DialogControls())
+    for (const DialogControl& row : DialogControls())
         if (row.id != 0)
             order.append(row.id);
     return order;

@@ -27,7 +27,7 @@ namespace velmo::test {
 template <typename Predicate> int CountRows(Predicate keep)
 {
     int n = 0;
-    for (const ControlSpec& row : DialogControls())
+    for (const DialogControl& row : DialogControls())
         n += keep(row) ? 1 : 0;
     return n;
 }

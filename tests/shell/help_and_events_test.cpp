@@ -30,7 +30,7 @@ TEST(EventTable, MapsEveryButtonOnceAndNoBox)
         EXPECT_FALSE(IsTextBox(row.controlId)) << row.controlId;
     }
     std::set<int> buttons;
-    for (const ControlSpec& row : DialogControls())
+    for (const DialogControl& row : DialogControls())
         if (row.kind == ControlKind::Button)
             buttons.insert(row.id);
     EXPECT_EQ(ids, buttons) << "each push button of the layout has exactly one operation";
@@ -51,9 +51,9 @@ TEST(Panels, EachRowHoldsTogether)
     for (const PanelRow& panel : Panels()) {
         ASSERT_FALSE(panel.controls.empty());
         EXPECT_EQ(panel.controls.front().kind, ControlKind::GroupBox) << panel.caption();
-        for (const ControlSpec& row : panel.controls.subspan(1))
+        for (const DialogControl& row : panel.controls.subspan(1))
             EXPECT_NE(row.kind, ControlKind::GroupBox) << panel.caption() << ": a second group box";
-        for (const ControlSpec& row : panel.controls) {
+        for (const DialogControl& row : panel.controls) {
             EXPECT_TRUE(row.id == 0 || idsTaken.insert(row.id).second) << row.id << " stands in two places";
             if (IsTextBox(row.id))
                 EXPECT_TRUE(!row.boxName.empty() && boxNames.insert(row.boxName).second) << row.id;
@@ -83,7 +83,7 @@ TEST(Panels, EachRowHoldsTogether)
 TEST(DialogLayout, TakesItsSizeFromTheRows)
 {
     int right = 0, bottom = 0;
-    for (const ControlSpec& row : DialogControls()) {
+    for (const DialogControl& row : DialogControls()) {
         EXPECT_TRUE(row.x >= 7 && row.y >= 7) << AccessibleName(row);
         right = std::max(right, row.x + row.width);
         bottom = std::max(bottom, row.y + row.height);
@@ -103,7 +103,7 @@ TEST(DialogLayout, KeepsTheTabOrder)
                                        1027, 1022, 1028, 1029, 1030, 1031, 1032, 1033, 1034, 1035, 1036, 1037, 1038,
                                        1039, 1040, 1041, 1042, 1043, 1044, 1045, 1046, 1048, 1050, 1051, 1052};
     std::vector<int> order;
-    for (const ControlSpec& row : DialogControls())
+    for (const DialogControl& row : DialogControls())
         if (row.id >= 1000 && row.id <= 1052)
             order.push_back(row.id);
     EXPECT_EQ(order, expected);

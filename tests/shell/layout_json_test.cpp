@@ -20,7 +20,7 @@ TEST(LayoutJson, ListsEveryRowInTabOrderWithItsPanel)
     std::size_t row = 0;
     for (auto it = std::sregex_iterator(json.begin(), json.end(), object); it != std::sregex_iterator(); ++it, ++row) {
         ASSERT_LT(row, DialogControls().size());
-        const ControlSpec& control = DialogControls()[row];
+        const DialogControl& control = DialogControls()[row];
         EXPECT_EQ(std::stoi((*it)[1]), control.id) << row;
         const std::string panel = (*it)[3];
         EXPECT_EQ(panel == "-1" ? nullptr : &Panels()[std::stoul(panel)], PanelOf(control)) << row;

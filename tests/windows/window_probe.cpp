@@ -78,7 +78,7 @@ std::wstring ClassNameOf(HWND window)
 // The same template, created hidden in this process, maps dialog units to
 // pixels exactly as the program's dialog does.  The dialog manager converts
 // position and size each on their own, so the size is mapped as a size.
-RECT PixelsOf(HWND reference, const velmo::ControlSpec& row)
+RECT PixelsOf(HWND reference, const velmo::DialogControl& row)
 {
     RECT units{row.x, row.y, row.width, row.height};
     ::MapDialogRect(reference, &units);
@@ -135,7 +135,7 @@ int Layout(HWND dialog)
     // fitted and measured on the reference dialog, as the program fits its own.
     const auto overflowing = [&reference] {
         std::string names;
-        for (const velmo::ControlSpec* row : velmo::OverflowingButtons(reference))
+        for (const velmo::DialogControl* row : velmo::OverflowingButtons(reference))
             names += " \"" + std::string(row->caption) + "\"";
         return names;
     };
@@ -145,7 +145,7 @@ int Layout(HWND dialog)
     if (const std::string still = overflowing(); !still.empty())
         fault("captions wider than their buttons' borders:" + still);
     HWND child = ::GetWindow(dialog, GW_CHILD);
-    for (const velmo::ControlSpec& row : velmo::DialogControls()) {
+    for (const velmo::DialogControl& row : velmo::DialogControls()) {
         const std::string name = "control " + std::to_string(row.id) + " \"" + std::string(row.caption) + "\": ";
         if (!child) {
             fault(name + "missing");

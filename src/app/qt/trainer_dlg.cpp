@@ -115,7 +115,7 @@ void CTrainerDlg::ShowProgress()
     progressView_->activateWindow();
 }
 
-QRect CTrainerDlg::ToPixels(const ControlSpec& row) const
+QRect CTrainerDlg::ToPixels(const DialogControl& row) const
 {
     // Each edge is rounded on its own, so that controls which meet in dialog
     // units (FOLD above CALL/OPEN, a Reset on its panel's bottom edge) also
@@ -128,7 +128,7 @@ QRect CTrainerDlg::ToPixels(const ControlSpec& row) const
 void CTrainerDlg::BuildControls()
 {
     QWidget* previousStop = nullptr;
-    for (const ControlSpec& row : DialogControls()) {
+    for (const DialogControl& row : DialogControls()) {
         QWidget* widget = BuildControl(row);
         widgets_.append(widget);
         if (row.id != 0)
@@ -148,7 +148,7 @@ void CTrainerDlg::LayOut(const QFont& font)
     const auto rows = DialogControls();
     for (qsizetype i = 0; i < widgets_.size(); ++i) {
         QWidget* widget = widgets_[i];
-        const ControlSpec& row = rows[static_cast<std::size_t>(i)];
+        const DialogControl& row = rows[static_cast<std::size_t>(i)];
         QRect geometry = ToPixels(row);
         if (row.kind == ControlKind::Label) {
             // A wider desktop font may need a few more pixels than the
@@ -236,7 +236,7 @@ void CTrainerDlg::showEvent(QShowEvent* event)
     frameWatch_.start();
 }
 
-QWidget* CTrainerDlg::BuildControl(const ControlSpec& row)
+QWidget* CTrainerDlg::BuildControl(const DialogControl& row)
 {
     const QString caption = QString::fromUtf8(row.caption);
     QWidget* widget = nullptr;

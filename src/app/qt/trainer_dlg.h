@@ -33,7 +33,7 @@ public:
     const QList<QWidget*>& Widgets() const { return widgets_; }
 
     // Dialog units to pixels with this dialog's base units.
-    QRect ToPixels(const ControlSpec& row) const;
+    QRect ToPixels(const DialogControl& row) const;
     int baseX() const { return base_.x; }
     int baseY() const { return base_.y; }
 
@@ -59,7 +59,7 @@ protected:
 
 private:
     void BuildControls();
-    QWidget* BuildControl(const ControlSpec& row);
+    QWidget* BuildControl(const DialogControl& row);
     // Sets the font and places every control in pixels of its base units.
     void LayOut(const QFont& font);
     // The window manager's frame around the window, or an estimate of it.

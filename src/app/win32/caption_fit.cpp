@@ -52,10 +52,10 @@ bool Overflows(HWND button, const std::wstring& caption, HFONT font)
 
 } // namespace
 
-std::vector<const ControlSpec*> OverflowingButtons(HWND dialog)
+std::vector<const DialogControl*> OverflowingButtons(HWND dialog)
 {
-    std::vector<const ControlSpec*> overflowing;
-    for (const ControlSpec& row : DialogControls()) {
+    std::vector<const DialogControl*> overflowing;
+    for (const DialogControl& row : DialogControls()) {
         const HWND button = row.kind == ControlKind::Button ? ::GetDlgItem(dialog, row.id) : nullptr;
         if (button && Overflows(button, WidenUtf8(row.caption), FontOf(button)))
             overflowing.push_back(&row);
@@ -65,7 +65,7 @@ std::vector<const ControlSpec*> OverflowingButtons(HWND dialog)
 
 void CaptionFonts::Fit(HWND dialog)
 {
-    for (const ControlSpec* row : OverflowingButtons(dialog)) {
+    for (const DialogControl* row : OverflowingButtons(dialog)) {
         const HWND button = ::GetDlgItem(dialog, row->id);
         const std::wstring caption = WidenUtf8(row->caption);
         LOGFONTW shape{};

@@ -17,7 +17,7 @@ namespace velmo {
 
 // The push buttons of `dialog` whose captions, in the font each has now, are
 // wider than the room inside their border and focus rectangle.
-std::vector<const ControlSpec*> OverflowingButtons(HWND dialog);
+std::vector<const DialogControl*> OverflowingButtons(HWND dialog);
 
 class CaptionFonts {
 public:

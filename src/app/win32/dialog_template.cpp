@@ -42,7 +42,7 @@ private:
 
 } // namespace
 
-ControlClass ClassOf(const ControlSpec& row)
+ControlClass ClassOf(const DialogControl& row)
 {
     switch (row.kind) {
     case ControlKind::GroupBox:
@@ -73,7 +73,7 @@ DialogTemplate::DialogTemplate(DWORD style, WORD fontPoints)
     out.Text(kDialogFont);
 
     // Template order is tab order.
-    for (const ControlSpec& row : controls) {
+    for (const DialogControl& row : controls) {
         const ControlClass cls = ClassOf(row);
         out.AlignToDword();
         out.Dword(cls.style);

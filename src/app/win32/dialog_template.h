@@ -50,6 +50,6 @@ struct ControlClass {
     WORD atom; // 0x0080 button, 0x0081 edit, 0x0082 static
     DWORD style;
 };
-ControlClass ClassOf(const ControlSpec& row);
+ControlClass ClassOf(const DialogControl& row);
 
 } // namespace velmo

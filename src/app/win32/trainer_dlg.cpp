@@ -158,7 +158,7 @@ void CTrainerDlg::CheckFit()
 void CTrainerDlg::KeepState()
 {
     texts_.clear();
-    for (const ControlSpec& row : DialogControls()) {
+    for (const DialogControl& row : DialogControls()) {
         if (!IsTextBox(row.id))
             continue;
         const HWND box = ::GetDlgItem(window_, row.id);
