@@ -1,0 +1,126 @@
+#include "shell/progress_json.h"
+
+#include "common/json_text.h"
+#include "odds/fold_panel.h"
+#include "odds/odds_panel.h"
+#include "preflop/preflop_panel.h"
+#include "selfcheck/patience_panel.h"
+#include "selfcheck/range_panel.h"
+#include "tournament/tournament_panel.h"
+
+#include <algorithm>
+#include <sstream>
+
+namespace velmo {
+namespace {
+
+struct ScoringPanel {
+    LogPanel panel;
+    const PanelRow& (*row)();
+};
+
+// The scoring panels, the timed quizzes first, as the Qt view shows them.
+constexpr ScoringPanel kScoringPanels[] = {
+    {LogPanel::Preflop, PreflopPanel}, {LogPanel::Tournament, TournamentPanel}, {LogPanel::Odds, OddsPanel},
+    {LogPanel::Fold, FoldPanel},       {LogPanel::Range, RangePanel},           {LogPanel::Patience, PatiencePanel},
+};
+
+bool IsTimedQuiz(LogPanel panel)
+{
+    return panel == LogPanel::Preflop || panel == LogPanel::Tournament || panel == LogPanel::Odds;
+}
+
+std::string_view Caption(const PanelRow& row)
+{
+    for (const ControlSpec& control : row.controls)
+        if (control.kind == ControlKind::GroupBox)
+            return control.caption;
+    return {};
+}
+
+template <class T> void Optional(std::ostream& json, const std::optional<T>& value)
+{
+    if (value)
+        json << *value;
+    else
+        json << "null";
+}
+
+void Index(std::ostream& json, const char* name, std::optional<std::size_t> index)
+{
+    json << ",\"" << name << "\":";
+    Optional(json, index);
+}
+
+void Sessions(std::ostream& json, const ScoreSeries& series)
+{
+    json << "\"sessions\":[";
+    std::optional<std::size_t> fastest;
+    for (std::size_t i = 0; i < series.sessions.size(); ++i) {
+        const SessionPoint& point = series.sessions[i];
+        json << (i ? "," : "") << "{\"time\":" << JsonString(FormatLocalTime(point.time)) << ",\"score\":" << point.score
+             << ",\"highscore\":" << (point.highscore ? "true" : "false") << ",\"answers\":" << point.answers
+             << ",\"rightShare\":";
+        Optional(json, point.rightShare);
+        json << ",\"medianMs\":";
+        Optional(json, point.medianResponseMs);
+        json << '}';
+        if (point.medianResponseMs &&
+            (!fastest || *point.medianResponseMs < *series.sessions[*fastest].medianResponseMs))
+            fastest = i;
+    }
+    json << ']';
+    Index(json, "best", series.best);
+    Index(json, "fastest", fastest);
+}
+
+void Mistakes(std::ostream& json, const PanelProgress& progress)
+{
+    json << ",\"lastMistakes\":[";
+    const char* separator = "";
+    for (const Mistake& mistake : progress.lastSessionMistakes) {
+        json << separator << "{\"time\":" << JsonString(FormatLocalTime(mistake.time))
+             << ",\"situation\":" << JsonString(mistake.situation) << ",\"given\":" << JsonString(mistake.givenAnswer)
+             << ",\"right\":" << JsonString(mistake.rightAnswer) << ",\"ms\":";
+        Optional(json, mistake.responseMs);
+        json << '}';
+        separator = ",";
+    }
+    json << "],\"recentMistakes\":[";
+    separator = "";
+    for (const MistakeGroup& group : progress.recentMistakes) {
+        json << separator << "{\"right\":" << JsonString(group.rightAnswer) << ",\"count\":" << group.count << '}';
+        separator = ",";
+    }
+    json << ']';
+}
+
+} // namespace
+
+std::string ProgressJson(PracticeLog& log, ProgressSpan span)
+{
+    std::ostringstream json;
+    const bool on = log.IsOn();
+    const std::optional<ProgressSummary> summary = on ? log.Summarise() : std::nullopt;
+    const std::optional<LocalTime> failing = log.failingSince();
+    json << "{\"on\":" << (on ? "true" : "false") << ",\"readable\":" << (summary ? "true" : "false")
+         << ",\"failingSince\":" << (failing ? JsonString(FormatLocalTime(*failing)) : "null")
+         << ",\"unreadableLines\":" << (summary ? summary->counts.unreadableLines : 0)
+         << ",\"newerFormatLines\":" << (summary ? summary->counts.newerFormatLines : 0) << ",\"panels\":[";
+    const char* separator = "";
+    for (const ScoringPanel& scoring : kScoringPanels) {
+        json << separator << "{\"word\":" << JsonString(PanelWord(scoring.panel))
+             << ",\"caption\":" << JsonString(Caption(scoring.row()))
+             << ",\"timed\":" << (IsTimedQuiz(scoring.panel) ? "true" : "false")
+             << ",\"endless\":" << (scoring.panel == LogPanel::Fold ? "true" : "false") << ',';
+        Sessions(json, summary ? SessionsWithin(*summary, scoring.panel, span) : ScoreSeries{});
+        if (IsTimedQuiz(scoring.panel) && summary)
+            Mistakes(json, summary->Of(scoring.panel));
+        json << '}';
+        separator = ",";
+    }
+    json << "]}";
+    return json.str();
+}
+
+} // namespace velmo

@@ -1,0 +1,147 @@
+// The practice log and the Progress view on the page: the log the page keeps
+// for a Preflop session by clicks is the replay tool's, line for line and
+// time for time; the view shows the sessions and the last session's
+// mistakes; Export downloads the log as kept; Load log merges without
+// duplicates and refuses what is not a log; Stop the log asks first; and
+// the view on a phone, from the bar.  Screenshots at 1280x800, light and
+// dark, and on a phone at 3x.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { after, before, test } from 'node:test';
+import { launch, openPage, openRecordedPage, pageAndReplay, replayScript, settle, startServer, ticksOf } from './harness.mjs';
+
+const shots = process.env.VELMO_WEB_SCREENSHOTS;
+let server;
+before(async () => {
+  server = await startServer();
+  mkdirSync(shots, { recursive: true });
+});
+after(() => server.stop());
+
+// The page's wall clock as the log writes it, e.g. 2030-01-01T00:01:00.000+00:00.
+const logTimeOf = (page) => page.evaluate(() => {
+  const now = new Date();
+  const offset = -now.getTimezoneOffset();
+  const local = new Date(now.getTime() + offset * 60000).toISOString().slice(0, 23);
+  const hours = String(Math.floor(Math.abs(offset) / 60)).padStart(2, '0');
+  return `${local}${offset < 0 ? '-' : '+'}${hours}:${String(Math.abs(offset) % 60).padStart(2, '0')}`;
+});
+
+// The log the Linux replay keeps for `lines` from `tick` and `time`.
+function replayLog(lines, tick, time) {
+  const folder = mkdtempSync(join(tmpdir(), 'velmo-replay-'));
+  try {
+    writeFileSync(join(folder, 'Practice-log.csv'), '');
+    execFileSync(process.env.VELMO_LINUX_REPLAY, ['--tick', String(tick), '--log-time', time], { cwd: folder, input: lines.join('\n') + '\n' });
+    return readFileSync(join(folder, 'Practice-log.csv'), 'utf8');
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
+}
+
+async function openView(page) {
+  await page.click('#progress');
+  await page.waitForSelector('dialog.progress[open] .progress-state:not(:empty)');
+  await settle(page);
+}
+
+async function exported(page) {
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click('dialog.progress button:text-is("Export")')]);
+  assert.equal(download.suggestedFilename(), 'Practice-log.csv');
+  return readFileSync(await download.path(), 'utf8');
+}
+
+const rowsOf = (page, caption) => page.locator(`dialog.progress table:has(caption:text-is("${caption}")) tbody tr`);
+
+test('the page logs a Preflop session as the replay does; the view shows it; Export gives the same lines', async (t) => {
+  const browser = await launch();
+  t.after(() => browser.close());
+  const page = await openRecordedPage(browser.context, server.url);
+  await openView(page);
+  assert.match(await page.textContent('.progress-state'), /off/);
+  await page.click('dialog.progress button:text-is("Keep a practice log")');
+  await page.waitForSelector('dialog.progress button:text-is("Stop the log")');
+  await page.keyboard.press('Escape');
+  assert.equal(await page.locator('dialog.progress').isVisible(), false, 'Escape closes the view');
+
+  const lines = replayScript('preflop');
+  const [tick, time] = [await ticksOf(page), await logTimeOf(page)];
+  const { web, replay } = await pageAndReplay(page, lines);
+  assert.deepEqual(web, replay, 'the log changes nothing the player sees');
+  await openView(page);
+  const log = await exported(page);
+  assert.equal(log, replayLog(lines, tick, time));
+
+  // Two sessions, each with its score; the last one's wrong answers.
+  const records = log.trim().split('\n').slice(1);
+  const ends = records.filter((line) => line.includes(',preflop,session-end,'));
+  assert.equal(ends.length, 2);
+  assert.equal(await rowsOf(page, 'Preflop Situation Trainer sessions').count(), 2);
+  const lastSession = records.slice(records.indexOf(ends[0]) + 1);
+  const wrong = lastSession.filter((line) => /,preflop,answer,/.test(line) && /,no,\d+,/.test(line));
+  const mistakes = rowsOf(page, 'Preflop Situation Trainer: the last session\'s mistakes');
+  assert.equal(await mistakes.count(), wrong.length);
+  assert.ok(wrong.length > 0, 'the script answers wrong at least once');
+  assert.ok(log.includes(await mistakes.first().locator('td').first().textContent()), 'the situation as shown');
+
+  await page.screenshot({ path: `${shots}/progress-1280x800.png` });
+  await page.emulateMedia({ colorScheme: 'dark' });
+  await page.screenshot({ path: `${shots}/progress-1280x800-dark.png` });
+});
+
+test('Load log merges without duplicates and refuses another file; Stop the log asks, then deletes it', async (t) => {
+  const browser = await launch();
+  t.after(() => browser.close());
+  const page = await openPage(browser.context, server.url);
+  await openView(page);
+  await page.click('dialog.progress button:text-is("Keep a practice log")');
+  await page.waitForSelector('dialog.progress button:text-is("Stop the log")');
+  const header = await exported(page);
+  const line = (day, score) => `1,2026-12-0${day}T10:00:00.000+01:00,range,done,,,,,,,,${score},no,\n`;
+  const load = async (name, text) => {
+    await page.setInputFiles('dialog.progress input[type=file]', { name, mimeType: 'text/csv', buffer: Buffer.from(text) });
+    await page.waitForSelector('#message[open]');
+    const said = await page.textContent('#message-text');
+    await page.click('#message-ok');
+    return said;
+  };
+  assert.equal(await load('a.csv', header + line(1, 10) + line(2, 20)), 'Added 2 lines to the practice log; 0 were already in it.');
+  assert.equal(await load('b.csv', header + line(2, 20) + line(3, 30)), 'Added 1 line to the practice log; 1 was already in it.');
+  assert.equal(await exported(page), header + line(1, 10) + line(2, 20) + line(3, 30));
+  assert.match(await load('Highscores.txt', '[Highscores]\n1=20\n'), /not a practice log/);
+  assert.equal(await exported(page), header + line(1, 10) + line(2, 20) + line(3, 30));
+
+  await page.click('dialog.progress button:text-is("Stop the log")');
+  await page.click('dialog.progress button:text-is("Keep it")');
+  assert.equal((await exported(page)).length > header.length, true, 'kept when the player says so');
+  await page.click('dialog.progress button:text-is("Stop the log")');
+  await page.click('dialog.progress button:text-is("Delete the log")');
+  await page.waitForSelector('dialog.progress button:text-is("Keep a practice log")');
+  assert.equal(await page.evaluate(() => new Promise((resolve) => {
+    const opening = indexedDB.open('velmorandine-log');
+    opening.onsuccess = () => {
+      const count = opening.result.transaction('lines').objectStore('lines').count();
+      count.onsuccess = () => { opening.result.close(); resolve(count.result); };
+    };
+  })), 0);
+});
+
+test('on a phone the bar opens the view: targets of 44x44 and no sideways scroll', async (t) => {
+  const browser = await launch({ viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+  t.after(() => browser.close());
+  const page = await openPage(browser.context, server.url);
+  await page.tap('#panel-bar button:text-is("Progress")');
+  await page.waitForSelector('dialog.progress[open] .progress-state:not(:empty)');
+  await page.tap('dialog.progress button:text-is("Keep a practice log")');
+  await page.waitForSelector('dialog.progress section');
+  const layout = await page.evaluate(() => ({
+    small: [...document.querySelectorAll('dialog.progress :is(button, select)')].filter((e) => e.checkVisibility())
+      .map((e) => e.getBoundingClientRect()).filter((box) => box.width < 44 || box.height < 44).length,
+    sideways: document.querySelector('dialog.progress').scrollWidth - document.querySelector('dialog.progress').clientWidth,
+  }));
+  assert.deepEqual(layout, { small: 0, sideways: 0 });
+  await page.screenshot({ path: `${shots}/progress-phone-390x844@3x.png` });
+});
