@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace velmo::test {
 namespace {
@@ -23,12 +24,12 @@ TEST(ProgressJson, SaysWhatTheSummarySays)
     StringPracticeLog kept(LogHeaderLine(), kNow);
     // Two Preflop sessions, 20 days and 1 day ago; the older one scored higher
     // and answered slower; the newer one's second answer was wrong.
-    for (std::int64_t at : {kNow - 20 * kDay, kNow - kDay})
+    for (const auto& [at, score] : {std::pair{kNow - 20 * kDay, 90}, std::pair{kNow - kDay, 30}}) {
+        const bool newer = at > kNow - 2 * kDay;
         for (std::int32_t number = 1; number <= 2; ++number)
-            kept.Record(Answer(LogPanel::Preflop, number, at > kNow - 2 * kDay ? number == 1 : true,
-                              at > kNow - 2 * kDay ? 300 : 900, "Raise", at));
-    kept.Record(End(LogPanel::Preflop, 90, kNow - 20 * kDay));
-    kept.Record(End(LogPanel::Preflop, 30, kNow - kDay));
+            kept.Record(Answer(LogPanel::Preflop, number, !newer || number == 1, newer ? 300 : 900, "Raise", at));
+        kept.Record(End(LogPanel::Preflop, score, at));
+    }
     const std::string month = ProgressJson(kept, ProgressSpan::LastMonth);
     EXPECT_TRUE(Has(month, R"("on":true,"readable":true,"failingSince":null,"unreadableLines":0)")) << month;
     EXPECT_TRUE(Has(month, R"("word":"preflop","caption":"Preflop Situation Trainer","timed":true,"endless":false,)"))

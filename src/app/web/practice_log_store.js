@@ -99,10 +99,10 @@ export function openPracticeLog(fileName) {
   // Runs `write` on a read-write transaction over both stores where the
   // switch is there; false where the log is off.
   async function whileOn(write) {
+    const name = await fileName;
     const db = await database(false);
     if (!db) return false;
     const transaction = db.transaction([switchStore, linesStore], 'readwrite', { durability: 'relaxed' });
-    const name = await fileName;
     let on = false;
     transaction.objectStore(switchStore).get(name).onsuccess = (event) => {
       on = event.target.result !== undefined;
@@ -121,9 +121,10 @@ export function openPracticeLog(fileName) {
 
   async function state() {
     try {
+      const name = await fileName;
       const db = await database(false);
       if (!db) return 'off';
-      const value = await settle(db.transaction(switchStore, 'readonly').objectStore(switchStore).get(await fileName));
+      const value = await settle(db.transaction(switchStore, 'readonly').objectStore(switchStore).get(name));
       known = value === undefined ? 'off' : 'on';
       return known;
     } catch {
@@ -141,10 +142,10 @@ export function openPracticeLog(fileName) {
     state: () => later(state),
     turnOn: (header) => later(async () => {
       try {
+        const name = await fileName;
         const db = await database(true);
         const transaction = db.transaction(switchStore, 'readwrite');
         const store = transaction.objectStore(switchStore);
-        const name = await fileName;
         store.get(name).onsuccess = (event) => { if (event.target.result === undefined) store.put(header, name); };
         await finished(transaction);
         failingSince = null;
@@ -156,10 +157,11 @@ export function openPracticeLog(fileName) {
     }),
     turnOff: () => later(async () => {
       try {
+        const name = await fileName;
         const db = await database(false);
         if (db) {
           const transaction = db.transaction([switchStore, linesStore], 'readwrite');
-          transaction.objectStore(switchStore).delete(await fileName);
+          transaction.objectStore(switchStore).delete(name);
           transaction.objectStore(linesStore).clear();
           await finished(transaction);
         }
@@ -205,9 +207,10 @@ export function openPracticeLog(fileName) {
     // a Blob; null where it is off or cannot be read.
     exportParts: () => later(async () => {
       try {
+        const name = await fileName;
         const db = await database(false);
         if (!db) return null;
-        const header = await settle(db.transaction(switchStore, 'readonly').objectStore(switchStore).get(await fileName));
+        const header = await settle(db.transaction(switchStore, 'readonly').objectStore(switchStore).get(name));
         if (header === undefined) return null;
         const parts = [header];
         for (let batch = { last: 0, end: false }; !batch.end;) {
