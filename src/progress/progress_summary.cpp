@@ -53,9 +53,36 @@ void ProgressBuilder::Add(const LogRecord& record)
         }
         open = OpenSession{};
         break;
-    case LogEvent::Press:
+    case LogEvent::Press: AddPress(record); break;
     case LogEvent::Verdict: break;
     }
+}
+
+void ProgressBuilder::AddPress(const LogRecord& record)
+{
+    if (record.panel != LogPanel::Fold || !record.score || !record.points)
+        return;
+    const std::int64_t before = static_cast<std::int64_t>(*record.score) - *record.points;
+    if (run_ && before != run_->score)
+        CloseRun();
+    if (!run_)
+        run_.emplace();
+    run_->time = record.time;
+    run_->score = *record.score;
+    ++run_->presses;
+    // FOLD gains, CALL/OPEN loses: the drill's right answer is the fold.
+    if (*record.points > 0)
+        ++run_->folds;
+}
+
+void ProgressBuilder::CloseRun()
+{
+    if (!run_)
+        return;
+    panels_[static_cast<std::size_t>(LogPanel::Fold)].sessions.push_back(
+        {run_->time, run_->score, false, run_->presses,
+         static_cast<double>(run_->folds) / run_->presses, std::nullopt});
+    run_.reset();
 }
 
 void ProgressBuilder::AddAnswer(const LogRecord& record, OpenSession& open)
@@ -82,6 +109,7 @@ void ProgressBuilder::AddAnswer(const LogRecord& record, OpenSession& open)
 
 ProgressSummary ProgressBuilder::Finish(LogReadCounts counts) &&
 {
+    CloseRun(); // the run still going counts as it stands
     for (std::size_t i = 0; i < kLogPanelCount; ++i) {
         // Logs merged from two devices may interleave; the charts run by time.
         std::stable_sort(panels_[i].sessions.begin(), panels_[i].sessions.end(),

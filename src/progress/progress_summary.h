@@ -11,6 +11,11 @@
 // end closes it with the score.  A session left without its end has no
 // score, so it shows in no chart; its wrong answers still count among the
 // last 30 days' mistakes.
+//
+// How to fold never ends, so its sessions are the program's runs: a press
+// whose score before it (its score less its points) is not the score the
+// last press left starts a new run (the program started afresh at 0).  A
+// run's point is its last press, with the share of presses that folded.
 #pragma once
 
 #include "progress/log_reader.h"
@@ -31,9 +36,10 @@ struct SessionPoint {
     std::int32_t score = 0;
     bool highscore = false; // as the log says: the best at the time
     // The timed quizzes' judged answers of the session (fewer than ten where
-    // the log was turned on during it; none for the other panels).
+    // the log was turned on during it), How to fold's presses of the run;
+    // none for the other panels.
     std::int32_t answers = 0;
-    std::optional<double> rightShare; // 0 to 1
+    std::optional<double> rightShare; // 0 to 1; How to fold's: the folds'
     std::optional<double> medianResponseMs;
 };
 
@@ -87,12 +93,23 @@ private:
         std::vector<Mistake> mistakes;
     };
 
+    // How to fold's run so far.
+    struct OpenRun {
+        LocalTime time; // of its last press
+        std::int32_t score = 0;
+        std::int32_t presses = 0;
+        std::int32_t folds = 0;
+    };
+
     void AddAnswer(const LogRecord& record, OpenSession& open);
+    void AddPress(const LogRecord& record);
+    void CloseRun();
 
     std::int64_t nowUnixMs_;
     std::array<PanelProgress, kLogPanelCount> panels_;
     std::array<OpenSession, kLogPanelCount> open_;
     std::array<std::map<std::string, std::int32_t>, kLogPanelCount> recentMistakes_;
+    std::optional<OpenRun> run_;
 };
 
 // Reads the whole log of `in` (log_reader.h) into its summary.

@@ -51,7 +51,8 @@ int Rows(const QTableView* table)
 }
 
 // Preflop: a session of four answers three days ago (one wrong), one of five
-// yesterday (two wrong); Range: one Done 40 days ago and one 2 days ago.
+// yesterday (two wrong); Range: one Done 40 days ago and one 2 days ago;
+// How to fold: a run of a fold and a call now.
 std::string KnownLog()
 {
     std::string log = LogHeaderLine();
@@ -67,6 +68,12 @@ std::string KnownLog()
     log += "not a line of the log\n";
     log += FormatLogLine(End(LogPanel::Range, 12, kNow - 40 * kDay));
     log += FormatLogLine(End(LogPanel::Range, 20, kNow - 2 * kDay));
+    for (const auto& [points, score] : {std::pair(1, 1), std::pair(-4, -3)}) {
+        LogRecord press = Event(LogPanel::Fold, LogEvent::Press);
+        press.points = points;
+        press.score = score;
+        log += FormatLogLine(press);
+    }
     return log;
 }
 
@@ -149,6 +156,8 @@ void ProgressViewTest::tablesShowTheLogsNumbers()
     QCOMPARE(Rows(range), 1);
     QCOMPARE(log.summaries, 1);
     QCOMPARE(Rows(view.Page(LogPanel::Tournament)->sessionsTable()), 0);
+    // How to fold's run: its last press's score, and how many presses folded.
+    QCOMPARE(Row(view.Page(LogPanel::Fold)->sessionsTable(), 0), (QStringList{"2026-12-09 14:03", "-3", "best", "50 %"}));
 }
 
 void ProgressViewTest::toggleTurnsTheLogOnAndOff()

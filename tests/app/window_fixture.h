@@ -17,6 +17,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace velmo::test {
@@ -38,8 +39,13 @@ struct ShownMessage {
 
 class Window {
 public:
-    Window() : previousDir_(QDir::currentPath()), platform_(files_, clock_)
+    // `wallTime`: the practice log's clock at the start, as the replay
+    // tool's --log-time sets it.
+    explicit Window(std::optional<LocalTime> wallTime = std::nullopt)
+        : previousDir_(QDir::currentPath()), platform_(files_, clock_)
     {
+        if (wallTime)
+            clock_.SetWallTime(*wallTime);
         QDir::setCurrent(dir_.path());
         platform_.SetPresenter([this](const QString& text, const QString& caption) {
             messages.push_back({text, caption});

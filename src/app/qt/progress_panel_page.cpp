@@ -98,41 +98,33 @@ ProgressPanelPage::ProgressPanelPage(LogPanel panel, const QString& caption, QWi
 {
     setAccessibleName(caption);
     auto* page = new QVBoxLayout(this);
-    if (panel == LogPanel::Fold) {
-        // Its drill never ends, so the log holds its presses but no session
-        // with a score to chart.
-        auto* note = new QLabel(caption + " is an endless drill: the practice log keeps each press, but it has no "
-                                          "sessions with a score to show here.",
-                                this);
-        note->setWordWrap(true);
-        page->addWidget(note);
-        page->addStretch();
-        return;
-    }
-
     const bool quiz = IsTimedQuiz(panel);
+    // How to fold's runs have a share of folds but no response times.
+    const bool fold = panel == LogPanel::Fold;
     auto* charts = new QGridLayout;
-    scoreChart_ = new ProgressChart("Score per session", this);
+    scoreChart_ = new ProgressChart(fold ? "Score per run" : "Score per session", this);
     charts->addWidget(scoreChart_, 0, 0);
-    if (quiz) {
-        shareChart_ = new ProgressChart("Right answers", this);
+    if (quiz || fold) {
+        shareChart_ = new ProgressChart(fold ? "Folds" : "Right answers", this);
         shareChart_->SetValueText(PercentText);
+        charts->addWidget(shareChart_, 1, 0);
+    }
+    if (quiz) {
         medianChart_ = new ProgressChart("Median response time", this);
         medianChart_->SetValueText([](double seconds) { return QString("%1 s").arg(seconds, 0, 'g', 3); });
         medianChart_->SetBestWord("fastest");
-        charts->addWidget(shareChart_, 1, 0);
         charts->addWidget(medianChart_, 2, 0);
     }
     // The tab names the panel on screen; a screen reader hears it too.
     for (ProgressChart* chart : {scoreChart_, shareChart_, medianChart_})
         if (chart)
             chart->setAccessibleName(caption + ": " + chart->accessibleName());
-    sessionsModel_ = new ProgressSessionsModel(quiz, this);
+    sessionsModel_ = new ProgressSessionsModel(quiz ? 5 : fold ? 4 : 3, this);
     sessions_ = new QTableView(this);
     sessions_->setModel(sessionsModel_);
     Configure(sessions_, caption + " sessions");
     SizeSessionColumns(sessions_);
-    charts->addWidget(sessions_, 0, 1, quiz ? 3 : 1, 1);
+    charts->addWidget(sessions_, 0, 1, quiz ? 3 : fold ? 2 : 1, 1);
     charts->setColumnStretch(0, 3);
     charts->setColumnStretch(1, 0); // the table as wide as its columns, the charts the rest
     page->addWidget(NewHeading("Sessions", this));
@@ -217,10 +209,10 @@ void ProgressPanelPage::ShowSessions(ScoreSeries series)
     if (any)
         sessions_->scrollToBottom();
     scoreChart_->SetPoints(std::move(scores), best);
-    if (shareChart_) {
+    if (shareChart_)
         shareChart_->SetPoints(std::move(shares), bestShare);
+    if (medianChart_)
         medianChart_->SetPoints(std::move(medians), bestMedian);
-    }
 }
 
 void ProgressPanelPage::ShowMistakes(const PanelProgress& progress)

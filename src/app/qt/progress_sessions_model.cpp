@@ -23,7 +23,10 @@ QString SecondsText(double ms)
     return QString("%1 s").arg(ms / 1000.0, 0, 'f', 1);
 }
 
-ProgressSessionsModel::ProgressSessionsModel(bool quiz, QObject* parent) : QAbstractTableModel(parent), quiz_(quiz) {}
+ProgressSessionsModel::ProgressSessionsModel(int columns, QObject* parent)
+    : QAbstractTableModel(parent), columns_(columns)
+{
+}
 
 void ProgressSessionsModel::SetSeries(ScoreSeries series)
 {
@@ -39,7 +42,7 @@ int ProgressSessionsModel::rowCount(const QModelIndex& parent) const
 
 int ProgressSessionsModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : (quiz_ ? 5 : 3);
+    return parent.isValid() ? 0 : columns_;
 }
 
 QString ProgressSessionsModel::Text(const SessionPoint& session, std::size_t row, int column) const
@@ -78,6 +81,8 @@ QVariant ProgressSessionsModel::headerData(int section, Qt::Orientation orientat
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const char* const headers[] = {"Session end", "Score", "Best", "Right answers", "Median response"};
+    if (section == Share && columns_ == Share + 1)
+        return QString("Folds"); // How to fold's runs: its right answer is the fold
     return section >= 0 && section < columnCount() ? QVariant(headers[section]) : QVariant();
 }
 

@@ -12,8 +12,10 @@ namespace velmo {
 
 class ProgressSessionsModel : public QAbstractTableModel {
 public:
-    // `quiz`: the timed quizzes' columns too (right answers, median response).
-    ProgressSessionsModel(bool quiz, QObject* parent = nullptr);
+    // `columns`: 3 for the session's end, score and best; 4 with the share
+    // of right answers (How to fold's folds); 5 with the median response
+    // time too (the timed quizzes).
+    ProgressSessionsModel(int columns, QObject* parent = nullptr);
 
     void SetSeries(ScoreSeries series);
 
@@ -25,7 +27,7 @@ public:
 private:
     QString Text(const SessionPoint& session, std::size_t row, int column) const;
 
-    bool quiz_;
+    int columns_;
     ScoreSeries series_;
 };
 
