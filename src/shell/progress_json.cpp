@@ -30,6 +30,15 @@ bool IsTimedQuiz(LogPanel panel)
     return panel == LogPanel::Preflop || panel == LogPanel::Tournament || panel == LogPanel::Odds;
 }
 
+// What a session's share counts, as its column is headed: the timed
+// quizzes' right answers, How to fold's folds; null where there is none.
+const char* ShareName(LogPanel panel)
+{
+    if (IsTimedQuiz(panel))
+        return "\"Right answers\"";
+    return panel == LogPanel::Fold ? "\"Folds\"" : "null";
+}
+
 std::string_view Caption(const PanelRow& row)
 {
     for (const ControlSpec& control : row.controls)
@@ -112,7 +121,7 @@ std::string ProgressJson(PracticeLog& log, ProgressSpan span)
         json << separator << "{\"word\":" << JsonString(PanelWord(scoring.panel))
              << ",\"caption\":" << JsonString(Caption(scoring.row()))
              << ",\"timed\":" << (IsTimedQuiz(scoring.panel) ? "true" : "false")
-             << ",\"endless\":" << (scoring.panel == LogPanel::Fold ? "true" : "false") << ',';
+             << ",\"share\":" << ShareName(scoring.panel) << ',';
         Sessions(json, summary ? SessionsWithin(*summary, scoring.panel, span) : ScoreSeries{});
         if (IsTimedQuiz(scoring.panel) && summary)
             Mistakes(json, summary->Of(scoring.panel));

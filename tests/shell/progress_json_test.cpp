@@ -32,13 +32,13 @@ TEST(ProgressJson, SaysWhatTheSummarySays)
     }
     const std::string month = ProgressJson(kept, ProgressSpan::LastMonth);
     EXPECT_TRUE(Has(month, R"("on":true,"readable":true,"failingSince":null,"unreadableLines":0)")) << month;
-    EXPECT_TRUE(Has(month, R"("word":"preflop","caption":"Preflop Situation Trainer","timed":true,"endless":false,)"))
+    EXPECT_TRUE(Has(month, R"("word":"preflop","caption":"Preflop Situation Trainer","timed":true,"share":"Right answers",)"))
         << month;
     EXPECT_TRUE(Has(month, R"("score":90,)")) << month;
     EXPECT_TRUE(Has(month, R"(],"best":0,"fastest":1,"lastMistakes":[{)")) << month;
     EXPECT_TRUE(Has(month, R"("situation":"situation 2","given":"Fold","right":"Raise","ms":300})")) << month;
     EXPECT_TRUE(Has(month, R"("recentMistakes":[{"right":"Raise","count":1}])")) << month;
-    EXPECT_TRUE(Has(month, R"("word":"fold","caption":"How to fold","timed":false,"endless":true,"sessions":[])"))
+    EXPECT_TRUE(Has(month, R"("word":"fold","caption":"How to fold","timed":false,"share":"Folds","sessions":[])"))
         << month;
 
     const std::string week = ProgressJson(kept, ProgressSpan::LastWeek);

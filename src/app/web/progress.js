@@ -20,8 +20,8 @@ const dateText = (time) => `${time.slice(0, 10)} ${time.slice(11, 16)}`;
 const percent = (share) => `${Math.round(share * 100)} %`;
 const seconds = (ms) => `${(ms / 1000).toFixed(1)} s`;
 
-function table(caption, headings, rows, strong = -1) {
-  return element('table', {},
+function table(caption, headings, rows, strong = -1, className = '') {
+  return element('table', { className },
     element('caption', { textContent: caption }),
     element('thead', {}, element('tr', {}, ...headings.map((heading) => element('th', { scope: 'col', textContent: heading })))),
     element('tbody', {}, ...rows.map((cells, index) => {
@@ -33,30 +33,32 @@ function table(caption, headings, rows, strong = -1) {
 
 function sessionsPart(panel) {
   const { sessions } = panel;
-  if (panel.endless) return [element('p', { textContent: `${panel.caption} is an endless drill: the practice log keeps each press, but there are no sessions to chart.` })];
   if (!sessions.length) return [element('p', { textContent: 'No finished session in this span.' })];
   const labels = sessions.map((session) => session.time.slice(5, 10));
   const charts = [lineChart({ title: `${panel.caption}: score per session`, values: sessions.map((s) => s.score), labels, format: String, marked: panel.best, markName: 'best' })];
   const headings = ['Session ended', 'Score'];
+  if (panel.share) {
+    charts.push(lineChart({ title: `${panel.caption}: ${panel.share.toLowerCase()} per session`, values: sessions.map((s) => s.rightShare ?? 0), labels, format: percent, marked: null }));
+    headings.push(panel.share);
+  }
   if (panel.timed) {
-    charts.push(
-      lineChart({ title: `${panel.caption}: right answers per session`, values: sessions.map((s) => s.rightShare ?? 0), labels, format: percent, marked: null }),
-      lineChart({ title: `${panel.caption}: median response time per session`, values: sessions.map((s) => s.medianMs ?? 0), labels, format: seconds, marked: panel.fastest, markName: 'fastest' }));
-    headings.push('Right', 'Median time');
+    charts.push(lineChart({ title: `${panel.caption}: median response time per session`, values: sessions.map((s) => s.medianMs ?? 0), labels, format: seconds, marked: panel.fastest, markName: 'fastest' }));
+    headings.push('Median time');
   }
   const rows = sessions.map((session, index) => {
     const cells = [dateText(session.time), `${session.score}${index === panel.best ? ' (best)' : ''}`];
-    if (panel.timed) cells.push(session.rightShare === null ? '' : percent(session.rightShare), session.medianMs === null ? '' : seconds(session.medianMs));
+    if (panel.share) cells.push(session.rightShare === null ? '' : percent(session.rightShare));
+    if (panel.timed) cells.push(session.medianMs === null ? '' : seconds(session.medianMs));
     return cells;
   });
   return [
     element('div', { className: 'progress-charts' }, ...charts),
-    element('div', { className: 'progress-table', tabIndex: 0, role: 'region', ariaLabel: `${panel.caption} sessions` }, table(`${panel.caption} sessions`, headings, rows, panel.best)),
+    element('div', { className: 'progress-table', tabIndex: 0, role: 'region', ariaLabel: `${panel.caption} sessions` }, table(`${panel.caption} sessions`, headings, rows, panel.best, 'sessions')),
   ];
 }
 
 function mistakesPart(panel) {
-  if (!panel.timed) return [];
+  if (!panel.timed || !(panel.sessions.length || panel.recentMistakes.length)) return [];
   const last = panel.lastMistakes.length
     ? table(`${panel.caption}: the last session's mistakes`, ['Situation', 'Your answer', 'Right answer', 'Time'],
       panel.lastMistakes.map((m) => [m.situation, m.given, m.right, m.ms === null ? '' : seconds(m.ms)]))

@@ -10,6 +10,8 @@ const left = 48;
 const right = 12;
 const top = 14;
 const bottom = 26;
+// Room between the axis and the first and last points, for the marks.
+const inset = 10;
 
 function svg(tag, attributes, text) {
   const node = document.createElementNS(svgNamespace, tag);
@@ -26,7 +28,8 @@ export function lineChart({ title, values, labels, format, marked, markName }) {
   const low = Math.min(...values);
   const high = Math.max(...values);
   const span = high - low || 1;
-  const x = (i) => left + (values.length === 1 ? (width - left - right) / 2 : (i * (width - left - right)) / (values.length - 1));
+  const plotted = width - left - right - 2 * inset;
+  const x = (i) => left + inset + (values.length === 1 ? plotted / 2 : (i * plotted) / (values.length - 1));
   const y = (v) => top + (height - top - bottom) * (1 - (v - low) / span);
   chart.append(
     svg('line', { x1: left, y1: top, x2: left, y2: height - bottom, class: 'axis' }),
