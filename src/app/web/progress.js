@@ -17,6 +17,8 @@ function element(tag, properties = {}, ...children) {
 }
 
 const dateText = (time) => `${time.slice(0, 10)} ${time.slice(11, 16)}`;
+// In a table a date breaks only before its time.
+const dateCell = (time) => `${time.slice(0, 10).replaceAll('-', '\u2011')} ${time.slice(11, 16)}`;
 const percent = (share) => `${Math.round(share * 100)} %`;
 const seconds = (ms) => `${(ms / 1000).toFixed(1)} s`;
 
@@ -46,7 +48,7 @@ function sessionsPart(panel) {
     headings.push('Median time');
   }
   const rows = sessions.map((session, index) => {
-    const cells = [dateText(session.time), `${session.score}${index === panel.best ? ' (best)' : ''}`];
+    const cells = [dateCell(session.time), `${session.score}${index === panel.best ? ' (best)' : ''}`];
     if (panel.share) cells.push(session.rightShare === null ? '' : percent(session.rightShare));
     if (panel.timed) cells.push(session.medianMs === null ? '' : seconds(session.medianMs));
     return cells;
