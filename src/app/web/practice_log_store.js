@@ -39,7 +39,8 @@ function finished(transaction) {
 // The database, or null where it does not exist and `create` is false (the
 // upgrade that would make it is aborted, which leaves no database behind).
 function openDatabase(create) {
-  return new Promise((resolve, reject) => {
+  let timer;
+  const opened = new Promise((resolve, reject) => {
     const opening = indexedDB.open(databaseName);
     let declined = false;
     opening.onupgradeneeded = (event) => {
@@ -58,8 +59,11 @@ function openDatabase(create) {
       if (declined) resolve(null);
       else reject(opening.error);
     };
-    setTimeout(() => reject(new Error('the log\'s database did not open in time')), openWaitMs);
+    timer = setTimeout(() => reject(new Error('the log\'s database did not open in time')), openWaitMs);
   });
+  // No timer is left behind once it has answered: a test's clock runs to
+  // the page's next timer.
+  return opened.finally(() => clearTimeout(timer));
 }
 
 // The lines after the key `after`, as {text, last, end}.
@@ -85,6 +89,10 @@ export function openPracticeLog(fileName) {
   };
 
   async function database(create) {
+    if (connection) return connection;
+    // Where the browser lists its databases, one that is not there is not
+    // opened at all: no upgrade to decline, no timer.
+    if (!create && indexedDB.databases && !(await indexedDB.databases()).some((db) => db.name === databaseName)) return null;
     if (connection) return connection;
     const db = await openDatabase(create);
     if (!db) return null;
@@ -132,9 +140,9 @@ export function openPracticeLog(fileName) {
     }
   }
 
-  // Whether the log is on is learnt once the page has started; until then a
-  // line is handed over and the switch, read with it, decides.
-  setTimeout(() => later(state), 1500);
+  // Until this tab has read the switch, a line is handed over and the
+  // switch, read with it, decides.
+  later(state);
 
   return {
     // Answered at once: only a log known to be off is skipped unasked.

@@ -130,6 +130,24 @@ test('Load log merges without duplicates and refuses another file; Stop the log 
   })), 0);
 });
 
+test('a storage that refuses the log\'s lines costs no score and shows no message; the view says since when', async (t) => {
+  const browser = await launch();
+  t.after(() => browser.close());
+  const page = await openRecordedPage(browser.context, server.url);
+  await openView(page);
+  await page.click('dialog.progress button:text-is("Keep a practice log")');
+  await page.waitForSelector('dialog.progress button:text-is("Stop the log")');
+  await page.keyboard.press('Escape');
+  await page.evaluate(() => {
+    IDBObjectStore.prototype.add = () => { throw new DOMException('the disk is full', 'QuotaExceededError'); };
+  });
+  const time = await logTimeOf(page);
+  const { web, replay } = await pageAndReplay(page, replayScript('preflop').slice(0, 24));
+  assert.deepEqual(web, replay, 'every box and message as without a log');
+  await openView(page);
+  assert.equal(await page.textContent('.progress-state'), `The practice log could not be written since ${time.slice(0, 10)} ${time.slice(11, 16)}.`);
+});
+
 test('on a phone the bar opens the view over a loaded log: targets of 44x44, no sideways scroll down to 320 px', async (t) => {
   const browser = await launch({ viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
   t.after(() => browser.close());
