@@ -9,6 +9,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
+import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import { launch, openPage, openRecordedPage, pageAndReplay, replayScript, settle, startServer, ticksOf } from './harness.mjs';
@@ -148,8 +149,8 @@ test('a storage that refuses the log\'s lines costs no score and shows no messag
   assert.equal(await page.textContent('.progress-state'), `The practice log could not be written since ${time.slice(0, 10)} ${time.slice(11, 16)}.`);
 });
 
-test('on a phone the bar opens the view over a loaded log: targets of 44x44, no sideways scroll down to 320 px', async (t) => {
-  const browser = await launch({ viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+test('on a phone the bar opens the view over a loaded log: targets of 44x44, no sideways scroll down to 320 px, no accessibility violation', async (t) => {
+  const browser = await launch({ viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true, hasTouch: true, bypassCSP: true });
   t.after(() => browser.close());
   const page = await openPage(browser.context, server.url);
   await page.tap('#panel-bar button:text-is("Progress")');
@@ -178,4 +179,6 @@ test('on a phone the bar opens the view over a loaded log: targets of 44x44, no 
   await page.screenshot({ path: `${shots}/progress-phone-390x844@3x.png` });
   await page.locator('dialog.progress table').first().scrollIntoViewIfNeeded();
   await page.screenshot({ path: `${shots}/progress-phone-390x844@3x-tables.png` });
+  await page.evaluate(readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8'));
+  assert.deepEqual(await page.evaluate(async () => (await globalThis.axe.run(document.querySelector('dialog.progress'))).violations.map((v) => v.id)), []);
 });
