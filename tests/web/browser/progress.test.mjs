@@ -131,6 +131,51 @@ test('Load log merges without duplicates and refuses another file; Stop the log 
   })), 0);
 });
 
+// Preflop's Start/Next and an answer, `rounds` times, each handled (and any
+// message box answered) before the next, on the page's own clock.
+const playPreflop = (page, rounds) => page.evaluate(async (count) => {
+  const message = document.getElementById('message');
+  const handled = () => new Promise((resolve) => {
+    const look = () => {
+      if (message.open) document.getElementById('message-ok').click();
+      if (document.body.dataset.busy === 'false' && !message.open) resolve();
+      else setTimeout(look, 5);
+    };
+    setTimeout(look, 0);
+  });
+  for (let i = 0; i < count; ++i) {
+    for (const id of [1042, 1044]) {
+      document.getElementById(`control${id}`).click();
+      await handled();
+    }
+  }
+}, rounds);
+
+test('two tabs playing at once, one of which turned the log on, lose and repeat no line', async (t) => {
+  const browser = await launch();
+  t.after(() => browser.close());
+  const [first, second] = [await openPage(browser.context, server.url), await openPage(browser.context, server.url)];
+  await openView(first);
+  await first.click('dialog.progress button:text-is("Keep a practice log")');
+  await first.waitForSelector('dialog.progress button:text-is("Stop the log")');
+  await first.keyboard.press('Escape');
+  const records = async () => {
+    await openView(first);
+    const log = (await exported(first)).trim().split('\n').slice(1);
+    await first.keyboard.press('Escape');
+    return log;
+  };
+  await playPreflop(first, 12);
+  const alone = (await records()).length;
+  assert.ok(alone >= 12, 'every answer logged');
+  await first.reload(); // both tabs start their sessions afresh
+  await first.waitForSelector('body[data-ready="true"]');
+  await Promise.all([playPreflop(first, 12), playPreflop(second, 12)]);
+  const both = await records();
+  assert.equal(both.length, 3 * alone);
+  assert.equal(new Set(both).size, both.length, 'no line twice');
+});
+
 test('a storage that refuses the log\'s lines costs no score and shows no message; the view says since when', async (t) => {
   const browser = await launch();
   t.after(() => browser.close());
