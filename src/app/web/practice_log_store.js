@@ -6,6 +6,12 @@
 // a key the database counts up, so the log reads back in the order the
 // lines were stored.
 //
+// Reading a record per line is slow (a long log takes IndexedDB most of a
+// second), so a reading pass first folds the oldest lines, a full batch at a
+// time, into one record of the store 'chunks', keyed as its last line was
+// and removed from 'lines' in the same transaction: every chunk comes before
+// every line, and a pass reads the chunks and then the lines, in key order.
+//
 // An append never makes a button wait: the program hands the line over and
 // goes on; the line is stored in one transaction that also reads the switch,
 // so a line is stored whole or not at all, and never after the log was
@@ -17,8 +23,11 @@
 const databaseName = 'velmorandine-log';
 const switchStore = 'switch';
 const linesStore = 'lines';
-// Lines read in one go: a long log is read in batches, never held whole.
+const chunksStore = 'chunks';
+// Lines read in one go, and folded into one chunk: a long log is read in
+// batches, never held whole.
 const batchLines = 2000;
+const chunksPerBatch = 4;
 // A database that has not opened by then counts as refusing.
 const openWaitMs = 2000;
 
@@ -52,6 +61,7 @@ function openDatabase(create) {
       const db = opening.result;
       if (!db.objectStoreNames.contains(switchStore)) db.createObjectStore(switchStore);
       if (!db.objectStoreNames.contains(linesStore)) db.createObjectStore(linesStore, { autoIncrement: true });
+      if (!db.objectStoreNames.contains(chunksStore)) db.createObjectStore(chunksStore);
     };
     opening.onsuccess = () => resolve(opening.result);
     opening.onerror = (event) => {
@@ -66,12 +76,39 @@ function openDatabase(create) {
   return opened.finally(() => clearTimeout(timer));
 }
 
-// The lines after the key `after`, as {text, last, end}.
-async function readBatch(db, after) {
-  const store = db.transaction(linesStore, 'readonly').objectStore(linesStore);
+// The records of `store` after the key `after`, at most `count`.
+function recordsAfter(db, store, after, count) {
+  const records = db.transaction(store, 'readonly').objectStore(store);
   const range = IDBKeyRange.lowerBound(after, true);
-  const [values, keys] = await Promise.all([settle(store.getAll(range, batchLines)), settle(store.getAllKeys(range, batchLines))]);
+  return Promise.all([settle(records.getAll(range, count)), settle(records.getAllKeys(range, count))]);
+}
+
+// The lines after the key `after`, as {text, last, end}: chunks first.
+async function readBatch(db, after) {
+  const [chunks, chunkKeys] = await recordsAfter(db, chunksStore, after, chunksPerBatch);
+  if (chunks.length) return { text: chunks.join(''), last: chunkKeys[chunkKeys.length - 1], end: false };
+  const [values, keys] = await recordsAfter(db, linesStore, after, batchLines);
   return { text: values.join(''), last: keys.length ? keys[keys.length - 1] : after, end: values.length < batchLines };
+}
+
+// Folds the oldest full batches of lines into chunks, each in a transaction
+// of its own, so that another tab's appends and reads go on between them.
+async function foldLines(db) {
+  for (let folded = true; folded;) {
+    folded = false;
+    const transaction = db.transaction([linesStore, chunksStore], 'readwrite');
+    const lines = transaction.objectStore(linesStore);
+    const values = lines.getAll(null, batchLines);
+    const keys = lines.getAllKeys(null, batchLines);
+    keys.onsuccess = () => {
+      if (keys.result.length < batchLines) return;
+      const last = keys.result[keys.result.length - 1];
+      transaction.objectStore(chunksStore).put(values.result.join(''), last);
+      lines.delete(IDBKeyRange.bound(keys.result[0], last));
+      folded = true;
+    };
+    await finished(transaction);
+  }
 }
 
 // `fileName` (a promise: the program names the file) is the switch's key.
@@ -168,9 +205,10 @@ export function openPracticeLog(fileName) {
         const name = await fileName;
         const db = await database(false);
         if (db) {
-          const transaction = db.transaction([switchStore, linesStore], 'readwrite');
+          const transaction = db.transaction([switchStore, linesStore, chunksStore], 'readwrite');
           transaction.objectStore(switchStore).delete(name);
           transaction.objectStore(linesStore).clear();
+          transaction.objectStore(chunksStore).clear();
           await finished(transaction);
         }
         failingSince = null;
@@ -205,7 +243,10 @@ export function openPracticeLog(fileName) {
     read: (after) => later(async () => {
       try {
         const db = await database(false);
-        return db ? await readBatch(db, after) : { text: '', last: after, end: true };
+        if (!db) return { text: '', last: after, end: true };
+        // A folding that fails costs only speed.
+        if (after === 0) await foldLines(db).catch(() => {});
+        return await readBatch(db, after);
       } catch {
         return null;
       }

@@ -116,6 +116,22 @@ test('Load log merges without duplicates and refuses another file; Stop the log 
   assert.match(await load('Highscores.txt', '[Highscores]\n1=20\n'), /not a practice log/);
   assert.equal(await exported(page), header + line(1, 10) + line(2, 20) + line(3, 30));
 
+  // A long log: the view's reading folds full batches of 2,000 lines into
+  // one record each, and the log reads and exports as it was.
+  const many = Array.from({ length: 4500 }, (_, i) => line(4, i)).join('');
+  assert.match(await load('many.csv', header + many), /^Added 4500 lines/);
+  await page.selectOption('#progress-span', '2');
+  await page.waitForFunction(() => [...document.querySelectorAll('dialog.progress caption')]
+    .some((caption) => caption.textContent === 'Manual Range Practice sessions' && caption.parentElement.tBodies[0].rows.length === 4503));
+  assert.equal(await page.evaluate(() => new Promise((resolve) => {
+    const opening = indexedDB.open('velmorandine-log');
+    opening.onsuccess = () => {
+      const count = opening.result.transaction('chunks').objectStore('chunks').count();
+      count.onsuccess = () => { opening.result.close(); resolve(count.result); };
+    };
+  })), 2);
+  assert.equal(await exported(page), header + line(1, 10) + line(2, 20) + line(3, 30) + many);
+
   await page.click('dialog.progress button:text-is("Stop the log")');
   await page.click('dialog.progress button:text-is("Keep it")');
   assert.equal((await exported(page)).length > header.length, true, 'kept when the player says so');
