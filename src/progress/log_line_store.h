@@ -20,9 +20,9 @@ class LogLineStore {
 public:
     // Lines read in one go, in the order they were stored.
     struct Batch {
-        std::string text;        // whole lines, each with its LF
-        std::int64_t last = 0;   // the key of the last line, where the next batch starts after
-        bool end = false;        // no line follows
+        std::string text;      // whole lines, each with its LF
+        std::int64_t last = 0; // the key of the last line, where the next batch starts after
+        bool end = false;      // no line follows
     };
 
     virtual ~LogLineStore() = default;

@@ -67,9 +67,9 @@ void Sessions(std::ostream& json, const ScoreSeries& series)
     std::optional<std::size_t> fastest;
     for (std::size_t i = 0; i < series.sessions.size(); ++i) {
         const SessionPoint& point = series.sessions[i];
-        json << (i ? "," : "") << "{\"time\":" << JsonString(FormatLocalTime(point.time)) << ",\"score\":" << point.score
-             << ",\"highscore\":" << (point.highscore ? "true" : "false") << ",\"answers\":" << point.answers
-             << ",\"rightShare\":";
+        json << (i ? "," : "") << "{\"time\":" << JsonString(FormatLocalTime(point.time))
+             << ",\"score\":" << point.score << ",\"highscore\":" << (point.highscore ? "true" : "false")
+             << ",\"answers\":" << point.answers << ",\"rightShare\":";
         Optional(json, point.rightShare);
         json << ",\"medianMs\":";
         Optional(json, point.medianResponseMs);

@@ -4,10 +4,7 @@
 
 namespace velmo {
 
-TrainerSet::TrainerSet(Platform& p)
-    : platform(p), fileLog_(std::make_unique<PracticeLogFile>(p)), log(*fileLog_)
-{
-}
+TrainerSet::TrainerSet(Platform& p) : platform(p), fileLog_(std::make_unique<PracticeLogFile>(p)), log(*fileLog_) {}
 
 TrainerSet::TrainerSet(Platform& p, PracticeLog& keptLog) : platform(p), log(keptLog) {}
 

@@ -32,7 +32,8 @@ TEST(ProgressJson, SaysWhatTheSummarySays)
     }
     const std::string month = ProgressJson(kept, ProgressSpan::LastMonth);
     EXPECT_TRUE(Has(month, R"("on":true,"readable":true,"failingSince":null,"unreadableLines":0)")) << month;
-    EXPECT_TRUE(Has(month, R"("word":"preflop","caption":"Preflop Situation Trainer","timed":true,"share":"Right answers",)"))
+    EXPECT_TRUE(
+        Has(month, R"("word":"preflop","caption":"Preflop Situation Trainer","timed":true,"share":"Right answers",)"))
         << month;
     EXPECT_TRUE(Has(month, R"("score":90,)")) << month;
     EXPECT_TRUE(Has(month, R"(],"best":0,"fastest":1,"lastMistakes":[{)")) << month;
