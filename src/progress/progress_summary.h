@@ -31,6 +31,13 @@
 
 namespace velmo {
 
+// The timed quizzes, whose sessions are runs of judged answers: Preflop,
+// Tournaments and RE/Odds.
+constexpr bool IsTimedQuiz(LogPanel panel)
+{
+    return panel == LogPanel::Preflop || panel == LogPanel::Tournament || panel == LogPanel::Odds;
+}
+
 struct SessionPoint {
     LocalTime time; // of the session's end
     std::int32_t score = 0;

@@ -1,34 +1,12 @@
 #include "shell/progress_json.h"
 
 #include "common/json_text.h"
-#include "odds/fold_panel.h"
-#include "odds/odds_panel.h"
-#include "preflop/preflop_panel.h"
-#include "selfcheck/patience_panel.h"
-#include "selfcheck/range_panel.h"
-#include "tournament/tournament_panel.h"
+#include "shell/progress_panels.h"
 
-#include <algorithm>
 #include <sstream>
 
 namespace velmo {
 namespace {
-
-struct ScoringPanel {
-    LogPanel panel;
-    const PanelRow& (*row)();
-};
-
-// The scoring panels, the timed quizzes first, as the Qt view shows them.
-constexpr ScoringPanel kScoringPanels[] = {
-    {LogPanel::Preflop, PreflopPanel}, {LogPanel::Tournament, TournamentPanel}, {LogPanel::Odds, OddsPanel},
-    {LogPanel::Fold, FoldPanel},       {LogPanel::Range, RangePanel},           {LogPanel::Patience, PatiencePanel},
-};
-
-bool IsTimedQuiz(LogPanel panel)
-{
-    return panel == LogPanel::Preflop || panel == LogPanel::Tournament || panel == LogPanel::Odds;
-}
 
 // What a session's share counts, as its column is headed: the timed
 // quizzes' right answers, How to fold's folds; null where there is none.
@@ -37,14 +15,6 @@ const char* ShareName(LogPanel panel)
     if (IsTimedQuiz(panel))
         return "\"Right answers\"";
     return panel == LogPanel::Fold ? "\"Folds\"" : "null";
-}
-
-std::string_view Caption(const PanelRow& row)
-{
-    for (const ControlSpec& control : row.controls)
-        if (control.kind == ControlKind::GroupBox)
-            return control.caption;
-    return {};
 }
 
 template <class T> void Optional(std::ostream& json, const std::optional<T>& value)
@@ -117,9 +87,9 @@ std::string ProgressJson(PracticeLog& log, ProgressSpan span)
          << ",\"unreadableLines\":" << (summary ? summary->counts.unreadableLines : 0)
          << ",\"newerFormatLines\":" << (summary ? summary->counts.newerFormatLines : 0) << ",\"panels\":[";
     const char* separator = "";
-    for (const ScoringPanel& scoring : kScoringPanels) {
+    for (const ProgressPanel& scoring : ProgressPanels()) {
         json << separator << "{\"word\":" << JsonString(PanelWord(scoring.panel))
-             << ",\"caption\":" << JsonString(Caption(scoring.row()))
+             << ",\"caption\":" << JsonString(scoring.caption())
              << ",\"timed\":" << (IsTimedQuiz(scoring.panel) ? "true" : "false")
              << ",\"share\":" << ShareName(scoring.panel) << ',';
         Sessions(json, summary ? SessionsWithin(*summary, scoring.panel, span) : ScoreSeries{});

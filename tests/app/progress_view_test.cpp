@@ -50,33 +50,6 @@ int Rows(const QTableView* table)
     return table->model()->rowCount();
 }
 
-// Preflop: a session of four answers three days ago (one wrong), one of five
-// yesterday (two wrong); Range: one Done 40 days ago and one 2 days ago;
-// How to fold: a run of a fold and a call now.
-std::string KnownLog()
-{
-    std::string log = LogHeaderLine();
-    const std::int64_t earlier = kNow - 3 * kDay;
-    for (int n = 1; n <= 4; ++n)
-        log += FormatLogLine(Answer(LogPanel::Preflop, n, n != 2, 500, "Raise", earlier));
-    log += FormatLogLine(End(LogPanel::Preflop, 50, earlier));
-    const bool right[] = {true, false, true, false, true};
-    const char* answers[] = {"Raise", "Raise", "Call", "Call", "Fold"};
-    for (int n = 1; n <= 5; ++n)
-        log += FormatLogLine(Answer(LogPanel::Preflop, n, right[n - 1], 200 * (n + 1), answers[n - 1]));
-    log += FormatLogLine(End(LogPanel::Preflop, 30));
-    log += "not a line of the log\n";
-    log += FormatLogLine(End(LogPanel::Range, 12, kNow - 40 * kDay));
-    log += FormatLogLine(End(LogPanel::Range, 20, kNow - 2 * kDay));
-    for (const auto& [points, score] : {std::pair(1, 1), std::pair(-4, -3)}) {
-        LogRecord press = Event(LogPanel::Fold, LogEvent::Press);
-        press.points = points;
-        press.score = score;
-        log += FormatLogLine(press);
-    }
-    return log;
-}
-
 } // namespace
 
 void ProgressViewTest::opensFromTheShortcutAndTheContextMenu()
@@ -90,7 +63,7 @@ void ProgressViewTest::opensFromTheShortcutAndTheContextMenu()
     QTest::keyClick(w.dialog.get(), Qt::Key_P, Qt::ControlModifier);
     QVERIFY(!w.dialog->progressView());
 
-    StringPracticeLog log(KnownLog(), kNow);
+    StringPracticeLog log(KnownProgressLog(), kNow);
     w.dialog->SetPracticeLog(&log);
     QTest::keyClick(w.Button(ids::kPreflopHelp), Qt::Key_P, Qt::ControlModifier);
     ProgressView* view = w.dialog->progressView();
@@ -124,7 +97,7 @@ void ProgressViewTest::opensFromTheShortcutAndTheContextMenu()
 
 void ProgressViewTest::tablesShowTheLogsNumbers()
 {
-    StringPracticeLog log(KnownLog(), kNow);
+    StringPracticeLog log(KnownProgressLog(), kNow);
     ProgressView view(log);
     view.show();
     QCOMPARE(log.summaries, 1); // read once per opening, not once per span
@@ -162,7 +135,7 @@ void ProgressViewTest::tablesShowTheLogsNumbers()
 
 void ProgressViewTest::toggleTurnsTheLogOnAndOff()
 {
-    StringPracticeLog log(KnownLog(), kNow);
+    StringPracticeLog log(KnownProgressLog(), kNow);
     ProgressView view(log);
     bool answer = false;
     view.SetConfirm([&](const QString&) { return answer; });
@@ -186,7 +159,7 @@ void ProgressViewTest::toggleTurnsTheLogOnAndOff()
 
 void ProgressViewTest::stateLineTellsFailuresAndSkippedLines()
 {
-    StringPracticeLog log(KnownLog(), kNow);
+    StringPracticeLog log(KnownProgressLog(), kNow);
     log.failing = LocalTime{kNow - kDay - 60 * 60 * 1000, 60};
     ProgressView view(log);
     view.show();
@@ -226,7 +199,7 @@ void ProgressViewTest::emptyOrOffLogShowsAnEmptyState()
 // the state line, the tables, the tabs.
 void ProgressViewTest::everyControlHasAnAccessibleName()
 {
-    StringPracticeLog log(KnownLog(), kNow);
+    StringPracticeLog log(KnownProgressLog(), kNow);
     ProgressView view(log);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));

@@ -1,9 +1,11 @@
 // Records as the trainers will log them, for the practice log's tests.
 #pragma once
 
+#include "progress/log_line.h"
 #include "progress/log_record.h"
 
 #include <string>
+#include <utility>
 
 namespace velmo::test {
 
@@ -44,6 +46,35 @@ inline LogRecord End(LogPanel panel, std::int32_t score, std::int64_t at = kNow 
     record.score = score;
     record.highscore = score > 100;
     return record;
+}
+
+// The Progress views' known log (the Qt and the Win32 window test it alike):
+// Preflop, a session of four answers three days ago (one wrong), one of
+// five yesterday (two wrong); Range, one Done 40 days ago and one 2 days
+// ago; How to fold, a run of a fold and a call now; one line no program
+// wrote.
+inline std::string KnownProgressLog()
+{
+    std::string log = LogHeaderLine();
+    const std::int64_t earlier = kNow - 3 * kDay;
+    for (int n = 1; n <= 4; ++n)
+        log += FormatLogLine(Answer(LogPanel::Preflop, n, n != 2, 500, "Raise", earlier));
+    log += FormatLogLine(End(LogPanel::Preflop, 50, earlier));
+    const bool right[] = {true, false, true, false, true};
+    const char* answers[] = {"Raise", "Raise", "Call", "Call", "Fold"};
+    for (int n = 1; n <= 5; ++n)
+        log += FormatLogLine(Answer(LogPanel::Preflop, n, right[n - 1], 200 * (n + 1), answers[n - 1]));
+    log += FormatLogLine(End(LogPanel::Preflop, 30));
+    log += "not a line of the log\n";
+    log += FormatLogLine(End(LogPanel::Range, 12, kNow - 40 * kDay));
+    log += FormatLogLine(End(LogPanel::Range, 20, kNow - 2 * kDay));
+    for (const auto& [points, score] : {std::pair(1, 1), std::pair(-4, -3)}) {
+        LogRecord press = Event(LogPanel::Fold, LogEvent::Press);
+        press.points = points;
+        press.score = score;
+        log += FormatLogLine(press);
+    }
+    return log;
 }
 
 } // namespace velmo::test

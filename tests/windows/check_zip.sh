@@ -3,7 +3,8 @@
 # or win64) with CPack and checks that it holds both programs, the README and
 # the licence, that the programs are built for the flavour's processor, and
 # that they import only DLLs that every Windows since Vista ships (no
-# compiler runtime DLLs: libgcc, libstdc++ and winpthread are linked in).
+# compiler runtime DLLs: libgcc, libstdc++ and winpthread are linked in;
+# COMCTL32 has the Progress window's list views and tabs).
 set -euo pipefail
 build=$1 objdump=$2 flavour=$3
 case "$flavour" in
@@ -40,7 +41,7 @@ for exe in "$unpacked/$top"/*.exe; do
     echo "$name ($format): $dlls"
     for dll in $dlls; do
         case "$dll" in
-        KERNEL32.DLL | USER32.DLL | GDI32.DLL | MSVCRT.DLL) ;;
+        KERNEL32.DLL | USER32.DLL | GDI32.DLL | COMCTL32.DLL | MSVCRT.DLL) ;;
         *)
             echo "FAIL: $name needs $dll"
             status=1

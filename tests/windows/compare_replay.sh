@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# compare_replay.sh LINUX_REPLAY WINDOWS_REPLAY SCRIPT_DIR WORK_DIR
-# Runs every script of SCRIPT_DIR through both replay tools, each from
+# compare_replay.sh LINUX_REPLAY WINDOWS_REPLAY SCRIPTS WORK_DIR
+# Runs every script of SCRIPTS (a folder of them, or one script) through
+# both replay tools, each from
 # several start ticks (the last ones just before the 32-bit tick count
 # wraps), each in a fresh working directory, and fails unless standard
 # output, exit status and the files left behind ("Highscores.txt", and no
@@ -20,7 +21,12 @@ ticks=(100000 0 4294967000 4294967290)
 rm -rf "$work"
 mkdir -p "$work"
 runs=0 failures=0
-for script in "$scripts"/*.txt; do
+if [ -d "$scripts" ]; then
+    list=("$scripts"/*.txt)
+else
+    list=("$scripts")
+fi
+for script in "${list[@]}"; do
     name=$(basename "$script" .txt)
     seed=$(sed -n '1s/^# Highscores.txt: //p' "$script")
     options=(--tick)

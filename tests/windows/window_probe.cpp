@@ -14,12 +14,21 @@
 //   message       caption and text of the message box on top of the dialog,
 //                 and the screen position of its OK button
 //   metric icon|small-icon   the large or small icon's width in pixels
+//   system-menu   opens the dialog's system menu, as Alt+Space does where no
+//                 window manager takes that key (posts SC_KEYMENU), and
+//                 waits until it shows
+//   progress-command   posts the system menu's "Progress..." command
+//   progress      the Progress window: its title, its state line and, for
+//                 the page shown, its caption and every visible table's
+//                 rows, one line each, cells between tabs
 //
 // Exit status 0 when the window (and for "message", a message box) is there
 // and, for "layout", everything matches; 1 otherwise.
 #include "app/win32/caption_fit.h"
 #include "app/win32/dialog_fit.h"
 #include "app/win32/dialog_template.h"
+#include "app/win32/progress_entry.h"
+#include "app/win32/progress_window.h"
 #include "shell/dialog_layout.h"
 #include "system/windows/windows_api.h"
 #include "system/windows/windows_text.h"
@@ -29,6 +38,9 @@
 #include <fcntl.h>
 #include <io.h>
 #include <string>
+#include <vector>
+
+#include <commctrl.h>
 
 namespace {
 
@@ -210,6 +222,80 @@ int Message(HWND dialog)
     return 0;
 }
 
+// The cells of a list view of another process: its items and texts live
+// there, so the LVITEMW and the text buffer go into that process's memory.
+std::vector<std::string> TableRows(HWND table)
+{
+    std::vector<std::string> rows;
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(table, &process);
+    const HANDLE other = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, process);
+    if (!other)
+        return rows;
+    constexpr std::size_t kTextChars = 512;
+    void* remote = ::VirtualAllocEx(other, nullptr, sizeof(LVITEMW) + kTextChars * sizeof(wchar_t),
+                                    MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    auto* remoteText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote) + sizeof(LVITEMW));
+    const auto header = reinterpret_cast<HWND>(::SendMessageW(table, LVM_GETHEADER, 0, 0));
+    const auto columns = static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+    const auto count = static_cast<int>(::SendMessageW(table, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; remote && row < count; ++row) {
+        std::string line;
+        for (int column = 0; column < columns; ++column) {
+            LVITEMW item{};
+            item.iSubItem = column;
+            item.pszText = remoteText;
+            item.cchTextMax = static_cast<int>(kTextChars);
+            ::WriteProcessMemory(other, remote, &item, sizeof item, nullptr);
+            const auto length =
+                ::SendMessageW(table, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote));
+            std::wstring text(static_cast<std::size_t>(std::max<LRESULT>(0, length)), L'\0');
+            ::ReadProcessMemory(other, remoteText, text.data(), text.size() * sizeof(wchar_t), nullptr);
+            if (column > 0)
+                line += '\t';
+            line += NarrowToUtf8(text);
+        }
+        rows.push_back(line);
+    }
+    if (remote)
+        ::VirtualFreeEx(other, remote, 0, MEM_RELEASE);
+    ::CloseHandle(other);
+    return rows;
+}
+
+int SystemMenu(HWND dialog)
+{
+    if (!::PostMessageW(dialog, WM_SYSCOMMAND, SC_KEYMENU, ' '))
+        return 1;
+    const DWORD thread = ::GetWindowThreadProcessId(dialog, nullptr);
+    for (int wait = 0; wait < 100; ++wait) {
+        for (HWND menu = nullptr; (menu = ::FindWindowExW(nullptr, menu, L"#32768", nullptr)) != nullptr;)
+            if (::IsWindowVisible(menu) && ::GetWindowThreadProcessId(menu, nullptr) == thread)
+                return 0;
+        ::Sleep(50);
+    }
+    return 1;
+}
+
+int Progress()
+{
+    const HWND window = ::FindWindowExW(nullptr, nullptr, L"#32770", velmo::kProgressWindowTitle);
+    if (!window)
+        return 1;
+    std::printf("title: %s\n", NarrowToUtf8(TextOf(window)).c_str());
+    std::printf("state: %s\n", NarrowToUtf8(TextOf(::GetDlgItem(window, velmo::progress_ids::kState))).c_str());
+    for (HWND page = ::GetWindow(window, GW_CHILD); page; page = ::GetWindow(page, GW_HWNDNEXT)) {
+        if (::GetDlgCtrlID(page) < velmo::progress_ids::kFirstPage || !::IsWindowVisible(page))
+            continue;
+        std::printf("page: %s\n", NarrowToUtf8(TextOf(page)).c_str());
+        for (HWND child = ::GetWindow(page, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+            if (_wcsicmp(ClassNameOf(child).c_str(), L"SysListView32") == 0 && ::IsWindowVisible(child))
+                for (const std::string& row : TableRows(child))
+                    std::printf("%d: %s\n", ::GetDlgCtrlID(child), row.c_str());
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -217,9 +303,11 @@ int main(int argc, char** argv)
     ::_setmode(::_fileno(stdout), _O_BINARY); // "\n" alone, for the shell that reads it
     const HWND dialog = FindDialog();
     if (!dialog || argc < 2) {
-        std::fprintf(stderr, dialog
-                                 ? "usage: velmo-window-probe layout|text ID|center ID|message|metric icon|small-icon\n"
-                                 : "no Velmorandine window\n");
+        std::fprintf(
+            stderr,
+            dialog ? "usage: velmo-window-probe layout|text ID|center ID|message|metric icon|small-icon|system-menu|"
+                     "progress-command|progress\n"
+                   : "no Velmorandine window\n");
         return 1;
     }
     const std::string command = argv[1];
@@ -227,6 +315,12 @@ int main(int argc, char** argv)
         return Layout(dialog);
     if (command == "message")
         return Message(dialog);
+    if (command == "system-menu")
+        return SystemMenu(dialog);
+    if (command == "progress-command")
+        return ::PostMessageW(dialog, WM_SYSCOMMAND, velmo::kProgressCommand, 0) ? 0 : 1;
+    if (command == "progress")
+        return Progress();
     // The icon sizes the program loads, as this DPI-aware process sees them.
     if (argc == 3 && command == "metric") {
         const std::string which = argv[2];

@@ -2,8 +2,9 @@
 
 #include "app/qt/progress_chart.h"
 #include "app/qt/progress_sessions_model.h"
+#include "progress/progress_charts.h"
+#include "progress/progress_texts.h"
 
-#include <QDateTime>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,12 +12,19 @@
 #include <QLabel>
 #include <QStyle>
 #include <QTableWidget>
-#include <QTimeZone>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace velmo {
 namespace {
+
+template <std::size_t N> QStringList Headers(const std::array<std::string_view, N>& headers)
+{
+    QStringList list;
+    for (std::string_view header : headers)
+        list << QString::fromUtf8(header);
+    return list;
+}
 
 void Configure(QTableView* table, const QString& name)
 {
@@ -41,7 +49,6 @@ void SizeSessionColumns(QTableView* table)
     QFont bold = table->font();
     bold.setBold(true);
     const QFontMetrics fm(bold);
-    static const char* const widest[] = {"2026-12-31 23:59", "-9999", "best", "100 %", "99.9 s"};
     QHeaderView* header = table->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setStretchLastSection(false);
@@ -49,7 +56,9 @@ void SizeSessionColumns(QTableView* table)
     int width = 2 * table->frameWidth() + table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table);
     for (int column = 0; column < table->model()->columnCount(); ++column) {
         const int columnWidth =
-            std::max(header->sectionSizeHint(column), fm.horizontalAdvance(widest[column]) + fm.averageCharWidth() * 2);
+            std::max(header->sectionSizeHint(column),
+                     fm.horizontalAdvance(QString::fromUtf8(kSessionWidestCells[static_cast<std::size_t>(column)])) +
+                         fm.averageCharWidth() * 2);
         table->setColumnWidth(column, columnWidth);
         width += columnWidth;
     }
@@ -83,51 +92,30 @@ QLabel* NewHeading(const QString& text, QWidget* parent)
 
 } // namespace
 
-QString LocalTimeText(const LocalTime& time)
-{
-    return QDateTime::fromMSecsSinceEpoch(time.unixMs, QTimeZone(time.offsetMinutes * 60)).toString("yyyy-MM-dd HH:mm");
-}
-
-bool ProgressPanelPage::IsTimedQuiz(LogPanel panel)
-{
-    return panel == LogPanel::Preflop || panel == LogPanel::Tournament || panel == LogPanel::Odds;
-}
-
 ProgressPanelPage::ProgressPanelPage(LogPanel panel, const QString& caption, QWidget* parent)
     : QWidget(parent), panel_(panel)
 {
     setAccessibleName(caption);
     auto* page = new QVBoxLayout(this);
     const bool quiz = IsTimedQuiz(panel);
-    // How to fold's runs have a share of folds but no response times.
-    const bool fold = panel == LogPanel::Fold;
     auto* charts = new QGridLayout;
-    scoreChart_ = new ProgressChart(fold ? "Score per run" : "Score per session", this);
-    charts->addWidget(scoreChart_, 0, 0);
-    if (quiz || fold) {
-        shareChart_ = new ProgressChart(fold ? "Folds" : "Right answers", this);
-        shareChart_->SetValueText(PercentText);
-        charts->addWidget(shareChart_, 1, 0);
+    // The charts of an empty span name the series this panel draws.
+    for (const ChartSeries& series : ChartsOf({}, panel)) {
+        auto* chart = new ProgressChart(QString::fromUtf8(series.title), this);
+        // The tab names the panel on screen; a screen reader hears it too.
+        chart->setAccessibleName(caption + ": " + chart->accessibleName());
+        charts->addWidget(chart, static_cast<int>(charts_.size()), 0);
+        charts_.push_back(chart);
     }
-    if (quiz) {
-        medianChart_ = new ProgressChart("Median response time", this);
-        medianChart_->SetValueText([](double seconds) { return QString("%1 s").arg(seconds, 0, 'g', 3); });
-        medianChart_->SetBestWord("fastest");
-        charts->addWidget(medianChart_, 2, 0);
-    }
-    // The tab names the panel on screen; a screen reader hears it too.
-    for (ProgressChart* chart : {scoreChart_, shareChart_, medianChart_})
-        if (chart)
-            chart->setAccessibleName(caption + ": " + chart->accessibleName());
-    sessionsModel_ = new ProgressSessionsModel(quiz ? 5 : fold ? 4 : 3, this);
+    sessionsModel_ = new ProgressSessionsModel(panel, this);
     sessions_ = new QTableView(this);
     sessions_->setModel(sessionsModel_);
     Configure(sessions_, caption + " sessions");
     SizeSessionColumns(sessions_);
-    charts->addWidget(sessions_, 0, 1, quiz ? 3 : fold ? 2 : 1, 1);
+    charts->addWidget(sessions_, 0, 1, static_cast<int>(charts_.size()), 1);
     charts->setColumnStretch(0, 3);
     charts->setColumnStretch(1, 0); // the table as wide as its columns, the charts the rest
-    page->addWidget(NewHeading("Sessions", this));
+    page->addWidget(NewHeading(QString::fromUtf8(kSessionsHeading), this));
     page->addLayout(charts, 3);
     if (!quiz)
         return;
@@ -135,11 +123,10 @@ ProgressPanelPage::ProgressPanelPage(LogPanel panel, const QString& caption, QWi
     // The mistakes side by side below the sessions: the last session's
     // wide enough for its situations, the groups beside them.
     auto* mistakesColumn = new QVBoxLayout;
-    mistakesColumn->addWidget(NewHeading("The last session's mistakes", this));
+    mistakesColumn->addWidget(NewHeading(QString::fromUtf8(kLastMistakesHeading), this));
     mistakesNote_ = new QLabel(this);
     mistakesColumn->addWidget(mistakesNote_);
-    mistakes_ = NewTable(caption + " last session's mistakes",
-                         {"Situation", "Your answer", "Right answer", "Time taken"}, this);
+    mistakes_ = NewTable(caption + " last session's mistakes", Headers(kMistakeHeaders), this);
     mistakes_->setWordWrap(true);
     mistakes_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     mistakes_->horizontalHeader()->setStretchLastSection(false);
@@ -149,11 +136,11 @@ ProgressPanelPage::ProgressPanelPage(LogPanel panel, const QString& caption, QWi
     // width changes (the window resized, the tab first shown).
     mistakes_->viewport()->installEventFilter(this);
     auto* groupsColumn = new QVBoxLayout;
-    groupsColumn->addWidget(NewHeading("Last 30 days' mistakes by right answer", this));
+    groupsColumn->addWidget(NewHeading(QString::fromUtf8(kRecentMistakesHeading), this));
     groupsNote_ = new QLabel(this);
     groupsNote_->setWordWrap(true);
     groupsColumn->addWidget(groupsNote_);
-    groups_ = NewTable(caption + " mistakes by right answer", {"Right answer", "Mistakes"}, this);
+    groups_ = NewTable(caption + " mistakes by right answer", Headers(kMistakeGroupHeaders), this);
     groupsColumn->addWidget(groups_, 1);
     groupsColumn->addStretch(0);
     for (QLabel* note : {mistakesNote_, groupsNote_})
@@ -184,65 +171,40 @@ void ProgressPanelPage::Show(const ProgressSummary& summary, ProgressSpan span)
 
 void ProgressPanelPage::ShowSessions(ScoreSeries series)
 {
-    std::vector<ChartPoint> scores, shares, medians;
-    std::optional<std::size_t> bestShare, bestMedian;
-    for (const SessionPoint& s : series.sessions) {
-        scores.push_back({s.time.unixMs, s.time.offsetMinutes, static_cast<double>(s.score)});
-        if (!shareChart_)
-            continue;
-        // The best share is the highest, the best response time the shortest.
-        if (s.rightShare) {
-            if (!bestShare || *s.rightShare > shares[*bestShare].value)
-                bestShare = shares.size();
-            shares.push_back({s.time.unixMs, s.time.offsetMinutes, *s.rightShare});
-        }
-        if (s.medianResponseMs) {
-            if (!bestMedian || *s.medianResponseMs / 1000.0 < medians[*bestMedian].value)
-                bestMedian = medians.size();
-            medians.push_back({s.time.unixMs, s.time.offsetMinutes, *s.medianResponseMs / 1000.0});
-        }
-    }
+    std::vector<ChartSeries> charts = ChartsOf(series, panel_);
     const bool any = !series.sessions.empty();
-    const std::optional<std::size_t> best = series.best;
     sessionsModel_->SetSeries(std::move(series));
     // The newest session is the one a player looks for first.
     if (any)
         sessions_->scrollToBottom();
-    scoreChart_->SetPoints(std::move(scores), best);
-    if (shareChart_)
-        shareChart_->SetPoints(std::move(shares), bestShare);
-    if (medianChart_)
-        medianChart_->SetPoints(std::move(medians), bestMedian);
+    for (std::size_t i = 0; i < charts_.size() && i < charts.size(); ++i)
+        charts_[i]->SetSeries(std::move(charts[i]));
 }
 
 void ProgressPanelPage::ShowMistakes(const PanelProgress& progress)
 {
     const std::vector<Mistake>& last = progress.lastSessionMistakes;
-    mistakesNote_->setText(progress.sessions.empty() ? QString("No finished session yet.")
-                           : last.empty()            ? QString("None: every answer of the last session was right.")
-                                                     : QString("%1 of the last session (ended %2):")
-                                                .arg(last.size())
-                                                .arg(LocalTimeText(progress.sessions.back().time)));
+    mistakesNote_->setText(QString::fromStdString(LastMistakesNote(progress)));
     mistakes_->setVisible(!last.empty());
     mistakes_->setRowCount(static_cast<int>(last.size()));
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     for (std::size_t i = 0; i < last.size(); ++i) {
         const int row = static_cast<int>(i);
-        const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
-        SetCell(mistakes_, row, 0, QString::fromStdString(last[i].situation), left);
-        SetCell(mistakes_, row, 1, QString::fromStdString(last[i].givenAnswer), left);
-        SetCell(mistakes_, row, 2, QString::fromStdString(last[i].rightAnswer), left);
-        SetCell(mistakes_, row, 3, last[i].responseMs ? SecondsText(static_cast<double>(*last[i].responseMs)) : "");
+        const std::array<std::string, 4> cells = MistakeCells(last[i]);
+        for (int column = 0; column < 4; ++column)
+            SetCell(mistakes_, row, column, QString::fromStdString(cells[static_cast<std::size_t>(column)]),
+                    column < 3 ? left : Qt::AlignRight | Qt::AlignVCenter);
     }
     mistakes_->resizeRowsToContents();
 
     const std::vector<MistakeGroup>& groups = progress.recentMistakes;
-    groupsNote_->setText(groups.empty() ? QString("No mistakes in the last 30 days.") : QString());
+    groupsNote_->setText(QString::fromUtf8(RecentMistakesNote(progress)));
     groupsNote_->setVisible(groups.empty());
     groups_->setVisible(!groups.empty());
     groups_->setRowCount(static_cast<int>(groups.size()));
     for (std::size_t i = 0; i < groups.size(); ++i) {
         const int row = static_cast<int>(i);
-        SetCell(groups_, row, 0, QString::fromStdString(groups[i].rightAnswer), Qt::AlignLeft | Qt::AlignVCenter);
+        SetCell(groups_, row, 0, QString::fromStdString(groups[i].rightAnswer), left);
         SetCell(groups_, row, 1, QString::number(groups[i].count));
     }
 }

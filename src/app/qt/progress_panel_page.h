@@ -3,12 +3,16 @@
 // time) as charts, each beside a table of the same numbers; for a timed
 // quiz also the last finished session's mistakes and the last 30 days'
 // mistakes grouped by the right answer.  It only shows a summary that the
-// view has read; it never reads the log itself.
+// view has read; it never reads the log itself.  The numbers and words come
+// from progress/progress_charts.h and progress_texts.h, as the other front
+// ends' do.
 #pragma once
 
 #include "progress/progress_summary.h"
 
 #include <QWidget>
+
+#include <vector>
 
 class QLabel;
 class QTableView;
@@ -26,8 +30,6 @@ public:
     // Shows the panel's part of `summary` within `span`.
     void Show(const ProgressSummary& summary, ProgressSpan span);
 
-    static bool IsTimedQuiz(LogPanel panel);
-
     // Where the tests and the screen reader find the numbers.
     QTableView* sessionsTable() const { return sessions_; }
     QTableWidget* mistakesTable() const { return mistakes_; }
@@ -41,9 +43,7 @@ private:
     void ShowMistakes(const PanelProgress& progress);
 
     LogPanel panel_;
-    ProgressChart* scoreChart_ = nullptr;
-    ProgressChart* shareChart_ = nullptr;
-    ProgressChart* medianChart_ = nullptr;
+    std::vector<ProgressChart*> charts_; // in ChartsOf's order
     ProgressSessionsModel* sessionsModel_ = nullptr;
     QTableView* sessions_ = nullptr;
     QLabel* mistakesNote_ = nullptr;
@@ -51,8 +51,5 @@ private:
     QLabel* groupsNote_ = nullptr;
     QTableWidget* groups_ = nullptr;
 };
-
-// The log's local time as the view writes it, in the offset it was logged in.
-QString LocalTimeText(const LocalTime& time);
 
 } // namespace velmo

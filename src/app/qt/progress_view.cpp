@@ -2,12 +2,8 @@
 
 #include "app/qt/program_icon.h"
 #include "app/qt/progress_panel_page.h"
-#include "odds/fold_panel.h"
-#include "odds/odds_panel.h"
-#include "preflop/preflop_panel.h"
-#include "selfcheck/patience_panel.h"
-#include "selfcheck/range_panel.h"
-#include "tournament/tournament_panel.h"
+#include "progress/progress_texts.h"
+#include "shell/progress_panels.h"
 #include "velmo_names.h"
 
 #include <QComboBox>
@@ -26,29 +22,6 @@
 #include <QVBoxLayout>
 
 namespace velmo {
-namespace {
-
-// The caption of the panel's group box, as the dialog shows it.
-QString Caption(const PanelRow& row)
-{
-    for (const ControlSpec& control : row.controls)
-        if (control.kind == ControlKind::GroupBox)
-            return QString::fromUtf8(control.caption.data(), static_cast<qsizetype>(control.caption.size()));
-    return {};
-}
-
-struct ScoringPanel {
-    LogPanel panel;
-    const PanelRow& (*row)();
-};
-
-// The scoring panels, the timed quizzes first.
-constexpr ScoringPanel kScoringPanels[] = {
-    {LogPanel::Preflop, PreflopPanel}, {LogPanel::Tournament, TournamentPanel}, {LogPanel::Odds, OddsPanel},
-    {LogPanel::Fold, FoldPanel},       {LogPanel::Range, RangePanel},           {LogPanel::Patience, PatiencePanel},
-};
-
-} // namespace
 
 ProgressView::ProgressView(PracticeLog& log, QWidget* parent)
     : QWidget(parent, Qt::Window), log_(log), confirm_([this](const QString& question) {
@@ -56,14 +29,15 @@ ProgressView::ProgressView(PracticeLog& log, QWidget* parent)
       })
 {
     setObjectName("ProgressView");
-    setWindowTitle(QString::fromUtf8(kProgramName.data(), static_cast<qsizetype>(kProgramName.size())) + " Progress");
+    setWindowTitle(QString::fromUtf8(kProgramName) + " Progress");
     setWindowIcon(ProgramIcon());
 
     auto* top = new QHBoxLayout;
     auto* spanLabel = new QLabel("&Show:", this);
     span_ = new QComboBox(this);
     span_->setAccessibleName("Span");
-    span_->addItems({"Last 7 days", "Last 30 days", "Everything"});
+    for (std::string_view name : kSpanNames)
+        span_->addItem(QString::fromUtf8(name));
     span_->setCurrentIndex(1);
     spanLabel->setBuddy(span_);
     toggle_ = new QPushButton(this);
@@ -101,8 +75,8 @@ ProgressView::ProgressView(PracticeLog& log, QWidget* parent)
 
     tabs_ = new QTabWidget(this);
     tabs_->setAccessibleName("Panels");
-    for (const ScoringPanel& scoring : kScoringPanels) {
-        const QString caption = Caption(scoring.row());
+    for (const ProgressPanel& scoring : ProgressPanels()) {
+        const QString caption = QString::fromUtf8(scoring.caption());
         auto* page = new ProgressPanelPage(scoring.panel, caption);
         // A small screen (or a large scale) gets scroll bars rather than a
         // window taller than the screen.
@@ -183,29 +157,9 @@ void ProgressView::ShowSpan()
 void ProgressView::ShowState()
 {
     const bool on = log_.IsOn();
-    toggle_->setText(on ? "Stop the practice &log..." : "Keep a practice &log");
-    toggle_->setAccessibleName(on ? "Stop the practice log" : "Keep a practice log");
-    QString state;
-    if (!on)
-        state = "The practice log is off: nothing is recorded. \"Keep a practice log\" starts one.";
-    else if (const std::optional<LocalTime> since = log_.failingSince())
-        state = "The practice log is on, but could not be written since " + LocalTimeText(*since) +
-                ": answers since then are missing from it. Your scores are kept as always.";
-    else if (!summary_)
-        state = "The practice log is on, but could not be read.";
-    else
-        state = "The practice log is on and written.";
-    if (summary_) {
-        const LogReadCounts& counts = summary_->counts;
-        if (counts.unreadableLines > 0)
-            state += QString(" %1 unreadable line%2 skipped.")
-                         .arg(counts.unreadableLines)
-                         .arg(counts.unreadableLines == 1 ? " was" : "s were");
-        if (counts.newerFormatLines > 0)
-            state += QString(" %1 line%2 of a newer version of the program skipped.")
-                         .arg(counts.newerFormatLines)
-                         .arg(counts.newerFormatLines == 1 ? "" : "s");
-    }
+    toggle_->setText(QString::fromUtf8(ToggleCaption(on)));
+    toggle_->setAccessibleName(QString::fromUtf8(ToggleName(on)));
+    const QString state = QString::fromStdString(LogStateText(on, log_.failingSince(), summary_));
     state_->setText(state);
     state_->setAccessibleName(state);
 }
@@ -213,7 +167,7 @@ void ProgressView::ShowState()
 void ProgressView::Toggle()
 {
     if (log_.IsOn()) {
-        if (confirm_("Stopping the practice log deletes it, and with it the history shown here. Stop it?"))
+        if (confirm_(QString::fromUtf8(kStopLogQuestion)))
             log_.TurnOff();
     } else {
         log_.TurnOn();
@@ -223,10 +177,7 @@ void ProgressView::Toggle()
 
 void ProgressView::ShowExport()
 {
-    const QString path = QString::fromStdString(log_.Location());
-    location_->setText(QString("The practice log is the file %1%2. It opens in any spreadsheet.")
-                           .arg(path)
-                           .arg(log_.IsOn() ? "" : " (it is created when the log is turned on)"));
+    location_->setText(QString::fromStdString(ExportText(log_.Location(), log_.IsOn())));
     location_->setAccessibleName(location_->text());
     exportRow_->show();
     location_->setFocus(Qt::OtherFocusReason);

@@ -91,4 +91,22 @@ DialogTemplate::DialogTemplate(DWORD style, WORD fontPoints)
     }
 }
 
+EmptyDialogTemplate::EmptyDialogTemplate(DWORD style, DWORD exStyle, std::wstring_view caption, WORD widthDu,
+                                         WORD heightDu)
+{
+    Writer out(words_);
+    out.Dword(style | DS_SETFONT);
+    out.Dword(exStyle);
+    out.Word(0); // no controls
+    out.Word(0);
+    out.Word(0);
+    out.Word(widthDu);
+    out.Word(heightDu);
+    out.Word(0); // no menu
+    out.Word(0); // the predefined dialog class
+    out.Text(caption);
+    out.Word(kDialogFontPoints);
+    out.Text(kDialogFont);
+}
+
 } // namespace velmo

@@ -7,6 +7,7 @@
 #include "system/windows/windows_api.h"
 #include "velmo_names.h"
 
+#include <string_view>
 #include <vector>
 
 namespace velmo {
@@ -25,6 +26,19 @@ inline constexpr DWORD kDialogExStyle = WS_EX_APPWINDOW;
 class DialogTemplate {
 public:
     explicit DialogTemplate(DWORD style = kDialogStyle, WORD fontPoints = kDialogFontPoints);
+    const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
+
+private:
+    std::vector<WORD> words_;
+};
+
+// A template without controls, for a window whose controls are made in code
+// (the Progress window): it gets the dialog font at the DPI it is made at,
+// dialog units, and the dialog manager's keyboard handling, as the main
+// dialog does.
+class EmptyDialogTemplate {
+public:
+    EmptyDialogTemplate(DWORD style, DWORD exStyle, std::wstring_view caption, WORD widthDu, WORD heightDu);
     const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
 
 private:

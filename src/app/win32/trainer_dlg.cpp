@@ -47,7 +47,7 @@ POINT TopLeftOf(HWND window)
 CTrainerDlg::CTrainerDlg(HINSTANCE instance, TrainerSet& trainers, Win32Platform& platform)
     : instance_(instance), trainers_(trainers), platform_(platform),
       icon_(LoadProgramIcon(instance, SM_CXICON, SM_CYICON)),
-      smallIcon_(LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON))
+      smallIcon_(LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON)), progress_(instance, trainers.log)
 {
 }
 
@@ -62,6 +62,7 @@ INT_PTR CTrainerDlg::DoModal()
     // The first dialog opens where the dialog manager puts a template at
     // 0,0: the top-left corner of the primary monitor.
     POINT at{0, 0};
+    const ProgressEntry::Hook progressKeys(progress_);
     for (;;) {
         fit_ = FitDialog(instance_, at);
         const DialogTemplate dialogTemplate(kDialogStyle, fit_.points);
@@ -95,6 +96,7 @@ INT_PTR CALLBACK CTrainerDlg::DialogProc(HWND window, UINT message, WPARAM wPara
         // One of the few messages whose result a dialog procedure returns directly.
         return reinterpret_cast<INT_PTR>(self->icon_);
     case WM_COMMAND: return self->OnCommand(wParam);
+    case WM_SYSCOMMAND: return self->progress_.OnSysCommand(window, wParam) ? TRUE : FALSE;
     case WM_ENTERSIZEMOVE: self->moving_ = true; return FALSE;
     case WM_EXITSIZEMOVE:
         self->moving_ = false;
@@ -122,6 +124,7 @@ BOOL CTrainerDlg::OnInitDialog()
     ::SetWindowPos(window_, nullptr, fit_.topLeft.x, fit_.topLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     placing_ = false;
     captionFonts_.Fit(window_);
+    progress_.AddMenuEntry(window_);
     if (!started_) {
         started_ = true;
         return TRUE; // the focus goes to the first control in tab order, the card box 1000

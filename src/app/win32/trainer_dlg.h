@@ -8,10 +8,14 @@
 // no longer fits (or a larger one now does), the dialog is made again from
 // the template at the size that fits, where it stands, with the same box
 // texts and focus: the trainers themselves live outside the window.
+//
+// Beside it, outside the layout table, the Progress window of the practice
+// log: Ctrl+P and "Progress..." in the system menu open it (progress_entry.h).
 #pragma once
 
 #include "app/win32/caption_fit.h"
 #include "app/win32/dialog_fit.h"
+#include "app/win32/progress_entry.h"
 #include "system/windows/windows_api.h"
 
 #include <string>
@@ -57,6 +61,7 @@ private:
     // What a refitted dialog takes over: the text boxes' texts and the focus.
     std::vector<std::pair<int, std::wstring>> texts_;
     int focus_ = 0;
+    ProgressEntry progress_;
 };
 
 } // namespace velmo
