@@ -4,7 +4,9 @@
 
 namespace velmo {
 
-TrainerSet::TrainerSet(Platform& p) : platform(p) {}
+TrainerSet::TrainerSet(Platform& p) : platform(p), fileLog_(std::make_unique<PracticeLogFile>(p)), log(*fileLog_) {}
+
+TrainerSet::TrainerSet(Platform& p, PracticeLog& keptLog) : platform(p), log(keptLog) {}
 
 std::vector<std::unique_ptr<BuiltTrainer>> TrainerSet::BuildAll(Platform& p, SituationStartTick& situationStart,
                                                                 PracticeLog& log)

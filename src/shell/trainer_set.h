@@ -24,7 +24,10 @@
 namespace velmo {
 
 struct TrainerSet {
+    // With the desktop's log, Practice-log.csv beside Highscores.txt.
     explicit TrainerSet(Platform& p);
+    // With a log kept elsewhere (the web page's site storage).
+    TrainerSet(Platform& p, PracticeLog& keptLog);
     TrainerSet(const TrainerSet&) = delete;
     TrainerSet& operator=(const TrainerSet&) = delete;
 
@@ -42,9 +45,13 @@ struct TrainerSet {
 
     Platform& platform;
     SituationStartTick situationStart; // shared by the Preflop and RE/Odds trainers
-    // Practice-log.csv beside Highscores.txt, which the trainers write and
-    // the Progress views read.
-    PracticeLogFile log{platform};
+
+private:
+    std::unique_ptr<PracticeLogFile> fileLog_; // only where no other log was given
+
+public:
+    // The practice log, which the trainers write and the Progress views read.
+    PracticeLog& log;
 
 private:
     static std::vector<std::unique_ptr<BuiltTrainer>> BuildAll(Platform& p, SituationStartTick& situationStart,

@@ -40,8 +40,8 @@ for (const file of sources(join(source, 'src')))
   for (const [line, name] of readFileSync(file, 'utf8').matchAll(/^\s*(?!return\b)[A-Za-z_][\w:]*[\s*]+(velmo_\w+)\([^()]*\);$/gm))
     if (listed.has(name)) problems.push(`${file}: declares a page import by hand: ${line.trim()}`);
 
-const storage = readFileSync(join(source, 'src/app/web/storage.js'), 'utf8');
-for (const answer of answers) if (!storage.includes(`'${answer}'`)) problems.push(`storage.js never answers '${answer}'`);
+const storage = ['storage.js', 'practice_log_store.js'].map((name) => readFileSync(join(source, 'src/app/web', name), 'utf8')).join('');
+for (const answer of answers) if (!storage.includes(`'${answer}'`)) problems.push(`the page's storage never answers '${answer}'`);
 
 if (problems.length) {
   console.error(problems.join('\n'));

@@ -9,6 +9,8 @@ import { createPanelBar } from './panel_bar.js';
 import { createMessageBox } from './message_box.js';
 import { wireScoresTransfer } from './scores_transfer.js';
 import { askToPersist, openStorage } from './storage.js';
+import { openPracticeLog } from './practice_log_store.js';
+import { wireProgress } from './progress_opener.js';
 
 const showMessage = createMessageBox(document.getElementById('message'));
 // Where a test asks for it, what the program shows is also recorded in the
@@ -19,6 +21,8 @@ let dialog = null;
 // it may keep the program waiting is the program's to say.
 let tellStorageWait;
 const storageWait = new Promise((resolve) => { tellStorageWait = resolve; });
+let tellLogName;
+const log = openPracticeLog(new Promise((resolve) => { tellLogName = resolve; }));
 const program = await createProgram({
   page: {
     setBoxText(id, text) {
@@ -31,6 +35,7 @@ const program = await createProgram({
     },
   },
   storage: openStorage(storageWait),
+  log,
   // The program as the page's head compiled it (index.html), else as
   // fetched and compiled here.
   instantiateWasm(imports, receive) {
@@ -46,6 +51,7 @@ const program = await createProgram({
 });
 const settings = JSON.parse(program.UTF8ToString(program._velmo_page_settings_json()));
 tellStorageWait(settings.storageWaitMs);
+tellLogName(settings.logFileName);
 
 const enqueue = createClickQueue((busy) => { document.body.dataset.busy = busy; });
 const call = (name, returns, types, args) => program.ccall(name, returns, types, args, { async: true });
@@ -68,7 +74,11 @@ await Promise.resolve();
 const coarsePointer = matchMedia('(pointer: coarse)');
 const scoresPanel = dialog.panels.length;
 let shownPanel = 0;
-const panelBar = createPanelBar(document.getElementById('panel-bar'), [...dialog.panels, 'Save/Load scores'], (index) => {
+const panelBar = createPanelBar(document.getElementById('panel-bar'), [...dialog.panels, 'Save/Load scores', 'Progress'], (index) => {
+  if (index > scoresPanel) {
+    openProgress();
+    return;
+  }
   shownPanel = index;
   layOut();
 });
@@ -125,6 +135,8 @@ wireScoresTransfer({
       }
     }),
 });
+
+const openProgress = wireProgress(document.getElementById('progress'), { program, enqueue, call, log, settings, showMessage });
 
 await started;
 dialog.focusFirst();

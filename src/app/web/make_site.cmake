@@ -3,7 +3,7 @@
 # bundles the page's scripts with the program's into one app.js (ESBUILD),
 # writes its service worker with the list of files and a cache named for
 # their content, and packs the folder as ZIP.
-set(page_files index.html style.css manifest.webmanifest icon-192.png icon-512.png)
+set(page_files index.html style.css progress.css manifest.webmanifest icon-192.png icon-512.png)
 file(REMOVE_RECURSE ${SITE_DIR} ${SITE_DIR}-scripts)
 file(MAKE_DIRECTORY ${SITE_DIR})
 foreach(name IN LISTS page_files)
@@ -19,15 +19,22 @@ file(COPY_FILE ${ICON} ${SITE_DIR}/icon.svg)
 file(GLOB page_scripts ${SOURCE_DIR}/*.js)
 list(FILTER page_scripts EXCLUDE REGEX "/page_imports\\.js$")
 file(COPY ${page_scripts} ${PROGRAM_DIR}/velmorandine.js DESTINATION ${SITE_DIR}-scripts)
+# The Progress view's script is a bundle of its own, which the page imports
+# the first time the view opens.
 execute_process(COMMAND ${ESBUILD} ${SITE_DIR}-scripts/main.js --bundle --format=esm --minify-whitespace --minify-syntax
-                        --log-level=warning --outfile=${SITE_DIR}/app.js
+                        --log-level=warning --external:./progress.js --outfile=${SITE_DIR}/app.js
                 RESULT_VARIABLE failed)
+if(NOT failed)
+    execute_process(COMMAND ${ESBUILD} ${SITE_DIR}-scripts/progress.js --bundle --format=esm --minify-whitespace
+                            --minify-syntax --log-level=warning --outfile=${SITE_DIR}/progress.js
+                    RESULT_VARIABLE failed)
+endif()
 file(REMOVE_RECURSE ${SITE_DIR}-scripts)
 if(failed)
     message(FATAL_ERROR "cannot bundle the page's scripts into ${SITE_DIR}/app.js")
 endif()
 
-set(all_files ${page_files} app.js velmorandine.wasm icon.svg)
+set(all_files ${page_files} app.js progress.js velmorandine.wasm icon.svg)
 set(contents "")
 set(quoted "'./'")
 foreach(name IN LISTS all_files)

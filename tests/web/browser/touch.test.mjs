@@ -59,15 +59,16 @@ test('at 390x844, 844x390 and 320x568 every panel has targets of 44x44, 8 px apa
       t.after(() => browser.close());
       const page = await openPage(browser.context, server.url);
       const captions = await page.locator('#panel-bar button').allTextContents();
-      assert.equal(captions.length, 9);
-      assert.equal(captions.at(-1), 'Save/Load scores');
+      assert.equal(captions.length, 10);
+      // The last entry opens the Progress view over the page (progress.test.mjs).
+      assert.deepEqual(captions.slice(-2), ['Save/Load scores', 'Progress']);
       let labelled = 0;
-      for (const caption of captions) {
+      for (const caption of captions.slice(0, -1)) {
         await page.tap(`#panel-bar button:text-is("${caption}")`);
         const { panel, bar, labels, sideways } = await targetsOf(page);
         const where = `${width}x${height} ${caption}`;
         assert.equal(sideways, 0, `${where}: no sideways scroll`);
-        if (caption === 'Save/Load scores') assert.deepEqual(panel.map((control) => control.id), ['save-scores', 'load-scores']);
+        if (caption === 'Save/Load scores') assert.deepEqual(panel.map((control) => control.id), ['save-scores', 'load-scores', 'progress']);
         else assert.ok(panel.length >= 4, `${where}: the panel's controls are shown`);
         // A label is read just before its box and stands beside it.
         labelled += labels.length;
