@@ -1,6 +1,8 @@
 #include "shell/progress_json.h"
 
 #include "common/json_text.h"
+#include "progress/progress_charts.h"
+#include "progress/progress_texts.h"
 #include "shell/progress_panels.h"
 
 #include <sstream>
@@ -8,70 +10,86 @@
 namespace velmo {
 namespace {
 
-// What a session's share counts, as its column is headed: the timed
-// quizzes' right answers, How to fold's folds; null where there is none.
-const char* ShareName(LogPanel panel)
+// A list of texts: ["a","b"].
+template <class Texts> void TextList(std::ostream& json, const Texts& texts)
 {
-    if (IsTimedQuiz(panel))
-        return "\"Right answers\"";
-    return panel == LogPanel::Fold ? "\"Folds\"" : "null";
+    json << '[';
+    const char* separator = "";
+    for (const auto& text : texts) {
+        json << separator << JsonString(text);
+        separator = ",";
+    }
+    json << ']';
 }
 
-template <class T> void Optional(std::ostream& json, const std::optional<T>& value)
+void Index(std::ostream& json, std::optional<std::size_t> index)
 {
-    if (value)
-        json << *value;
+    if (index)
+        json << *index;
     else
         json << "null";
 }
 
-void Index(std::ostream& json, const char* name, std::optional<std::size_t> index)
+void Sessions(std::ostream& json, LogPanel panel, const ScoreSeries& series)
 {
-    json << ",\"" << name << "\":";
-    Optional(json, index);
-}
-
-void Sessions(std::ostream& json, const ScoreSeries& series)
-{
-    json << "\"sessions\":[";
-    std::optional<std::size_t> fastest;
-    for (std::size_t i = 0; i < series.sessions.size(); ++i) {
-        const SessionPoint& point = series.sessions[i];
-        json << (i ? "," : "") << "{\"time\":" << JsonString(FormatLocalTime(point.time))
-             << ",\"score\":" << point.score << ",\"highscore\":" << (point.highscore ? "true" : "false")
-             << ",\"answers\":" << point.answers << ",\"rightShare\":";
-        Optional(json, point.rightShare);
-        json << ",\"medianMs\":";
-        Optional(json, point.medianResponseMs);
-        json << '}';
-        if (point.medianResponseMs &&
-            (!fastest || *point.medianResponseMs < *series.sessions[*fastest].medianResponseMs))
-            fastest = i;
+    const std::size_t columns = SessionColumnCount(panel);
+    std::vector<std::string_view> headers;
+    for (std::size_t column = 0; column < columns; ++column)
+        headers.push_back(SessionHeader(panel, static_cast<SessionColumn>(column)));
+    json << "\"sessions\":{\"headers\":";
+    TextList(json, headers);
+    json << ",\"rows\":[";
+    for (std::size_t row = 0; row < series.sessions.size(); ++row) {
+        std::vector<std::string> cells;
+        for (std::size_t column = 0; column < columns; ++column)
+            cells.push_back(SessionCell(series, row, static_cast<SessionColumn>(column)));
+        json << (row ? "," : "");
+        TextList(json, cells);
+    }
+    json << "],\"best\":";
+    Index(json, series.best);
+    json << "},\"charts\":[";
+    const char* separator = "";
+    for (const ChartSeries& chart : ChartsOf(series, panel)) {
+        json << separator << "{\"title\":" << JsonString(chart.title) << ",\"bestWord\":" << JsonString(chart.bestWord)
+             << ",\"best\":";
+        Index(json, chart.best);
+        json << ",\"points\":[";
+        for (std::size_t i = 0; i < chart.points.size(); ++i) {
+            const ChartPoint& point = chart.points[i];
+            json << (i ? "," : "") << "{\"value\":" << point.value
+                 << ",\"text\":" << JsonString(ValueText(chart.value, point.value))
+                 << ",\"day\":" << JsonString(DayText({point.unixMs, point.offsetMinutes})) << '}';
+        }
+        json << "]}";
+        separator = ",";
     }
     json << ']';
-    Index(json, "best", series.best);
-    Index(json, "fastest", fastest);
 }
 
 void Mistakes(std::ostream& json, const PanelProgress& progress)
 {
-    json << ",\"lastMistakes\":[";
+    json << ",\"mistakes\":{\"heading\":" << JsonString(kLastMistakesHeading)
+         << ",\"note\":" << JsonString(LastMistakesNote(progress)) << ",\"headers\":";
+    TextList(json, kMistakeHeaders);
+    json << ",\"rows\":[";
     const char* separator = "";
     for (const Mistake& mistake : progress.lastSessionMistakes) {
-        json << separator << "{\"time\":" << JsonString(FormatLocalTime(mistake.time))
-             << ",\"situation\":" << JsonString(mistake.situation) << ",\"given\":" << JsonString(mistake.givenAnswer)
-             << ",\"right\":" << JsonString(mistake.rightAnswer) << ",\"ms\":";
-        Optional(json, mistake.responseMs);
-        json << '}';
+        json << separator;
+        TextList(json, MistakeCells(mistake));
         separator = ",";
     }
-    json << "],\"recentMistakes\":[";
+    json << "],\"groupsHeading\":" << JsonString(kRecentMistakesHeading)
+         << ",\"groupsNote\":" << JsonString(RecentMistakesNote(progress)) << ",\"groupHeaders\":";
+    TextList(json, kMistakeGroupHeaders);
+    json << ",\"groups\":[";
     separator = "";
     for (const MistakeGroup& group : progress.recentMistakes) {
-        json << separator << "{\"right\":" << JsonString(group.rightAnswer) << ",\"count\":" << group.count << '}';
+        json << separator;
+        TextList(json, std::array<std::string, 2>{group.rightAnswer, std::to_string(group.count)});
         separator = ",";
     }
-    json << ']';
+    json << "]}";
 }
 
 } // namespace
@@ -81,18 +99,18 @@ std::string ProgressJson(PracticeLog& log, ProgressSpan span)
     std::ostringstream json;
     const bool on = log.IsOn();
     const std::optional<ProgressSummary> summary = on ? log.Summarise() : std::nullopt;
-    const std::optional<LocalTime> failing = log.failingSince();
     json << "{\"on\":" << (on ? "true" : "false") << ",\"readable\":" << (summary ? "true" : "false")
-         << ",\"failingSince\":" << (failing ? JsonString(FormatLocalTime(*failing)) : "null")
-         << ",\"unreadableLines\":" << (summary ? summary->counts.unreadableLines : 0)
-         << ",\"newerFormatLines\":" << (summary ? summary->counts.newerFormatLines : 0) << ",\"panels\":[";
+         << ",\"state\":" << JsonString(LogStateText(on, log.failingSince(), summary))
+         << ",\"toggle\":" << JsonString(ToggleName(on)) << ",\"stopQuestion\":" << JsonString(kStopLogQuestion)
+         << ",\"spans\":";
+    TextList(json, kSpanNames);
+    json << ",\"sessionsHeading\":" << JsonString(kSessionsHeading)
+         << ",\"noSessions\":" << JsonString(kNoSessionsText) << ",\"panels\":[";
     const char* separator = "";
     for (const ProgressPanel& scoring : ProgressPanels()) {
         json << separator << "{\"word\":" << JsonString(PanelWord(scoring.panel))
-             << ",\"caption\":" << JsonString(scoring.caption())
-             << ",\"timed\":" << (IsTimedQuiz(scoring.panel) ? "true" : "false")
-             << ",\"share\":" << ShareName(scoring.panel) << ',';
-        Sessions(json, summary ? SessionsWithin(*summary, scoring.panel, span) : ScoreSeries{});
+             << ",\"caption\":" << JsonString(scoring.caption()) << ',';
+        Sessions(json, scoring.panel, summary ? SessionsWithin(*summary, scoring.panel, span) : ScoreSeries{});
         if (IsTimedQuiz(scoring.panel) && summary)
             Mistakes(json, summary->Of(scoring.panel));
         json << '}';

@@ -31,23 +31,27 @@ TEST(ProgressJson, SaysWhatTheSummarySays)
         kept.Record(End(LogPanel::Preflop, score, at));
     }
     const std::string month = ProgressJson(kept, ProgressSpan::LastMonth);
-    EXPECT_TRUE(Has(month, R"("on":true,"readable":true,"failingSince":null,"unreadableLines":0)")) << month;
-    EXPECT_TRUE(
-        Has(month, R"("word":"preflop","caption":"Preflop Situation Trainer","timed":true,"share":"Right answers",)"))
+    EXPECT_TRUE(Has(month, R"({"on":true,"readable":true,"state":"The practice log is on and written.",)")) << month;
+    EXPECT_TRUE(Has(month, R"("caption":"Preflop Situation Trainer","sessions":{"headers":["Session end","Score",)"
+                           R"("Best","Right answers","Median response"],"rows":[["2026-11-19 14:03","90","best","100 %",)"
+                           R"("0.9 s"],["2026-12-08 14:03","30","","50 %","0.3 s"]],"best":0},"charts":[)"))
         << month;
-    EXPECT_TRUE(Has(month, R"("score":90,)")) << month;
-    EXPECT_TRUE(Has(month, R"(],"best":0,"fastest":1,"lastMistakes":[{)")) << month;
-    EXPECT_TRUE(Has(month, R"("situation":"situation 2","given":"Fold","right":"Raise","ms":300})")) << month;
-    EXPECT_TRUE(Has(month, R"("recentMistakes":[{"right":"Raise","count":1}])")) << month;
-    EXPECT_TRUE(Has(month, R"("word":"fold","caption":"How to fold","timed":false,"share":"Folds","sessions":[])"))
+    EXPECT_TRUE(Has(month, R"({"title":"Median response time","bestWord":"fastest","best":1,"points":[{"value":0.9,)"
+                           R"("text":"0.9 s","day":"2026-11-19"},)"))
+        << month;
+    EXPECT_TRUE(Has(month, R"("note":"1 of the last session (ended 2026-12-08 14:03):",)")) << month;
+    EXPECT_TRUE(Has(month, R"("rows":[["situation 2","Fold","Raise","0.3 s"]])")) << month;
+    EXPECT_TRUE(Has(month, R"("groups":[["Raise","1"]]})")) << month;
+    EXPECT_TRUE(Has(month, R"("caption":"How to fold","sessions":{"headers":["Session end","Score","Best","Folds"],)"
+                           R"("rows":[],"best":null},"charts":[{"title":"Score per run",)"))
         << month;
 
     const std::string week = ProgressJson(kept, ProgressSpan::LastWeek);
-    EXPECT_FALSE(Has(week, R"("score":90,)")) << week;
-    EXPECT_TRUE(Has(week, R"(],"best":0,"fastest":0,)")) << week;
+    EXPECT_FALSE(Has(week, R"("90")")) << week;
 
     kept.on = false;
-    EXPECT_TRUE(Has(ProgressJson(kept, ProgressSpan::Everything), R"({"on":false,"readable":false,)"));
+    EXPECT_TRUE(Has(ProgressJson(kept, ProgressSpan::Everything),
+                    R"({"on":false,"readable":false,"state":"The practice log is off)"));
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 const svgNamespace = 'http://www.w3.org/2000/svg';
 const width = 320;
 const height = 140;
-const left = 48;
+const left = 64; // room for a value label such as "0.0785 s"
 const right = 12;
 const top = 14;
 const bottom = 26;
@@ -20,13 +20,16 @@ function svg(tag, attributes, text) {
   return node;
 }
 
-// `values`: numbers, `labels`: the sessions' dates, `format`: a value as
-// text, `marked`: the index to mark (or null) and `markName` its word.
-export function lineChart({ title, values, labels, format, marked, markName }) {
+// `points`: each session's value, its text and its day, oldest first;
+// `best`: the index to mark (or null) and `bestWord` its word.
+export function lineChart({ title, points, best, bestWord }) {
   const chart = svg('svg', { viewBox: `0 0 ${width} ${height}`, class: 'progress-chart', 'aria-hidden': 'true' });
   chart.append(svg('title', {}, title));
-  const low = Math.min(...values);
-  const high = Math.max(...values);
+  const values = points.map((point) => point.value);
+  const lowest = values.indexOf(Math.min(...values));
+  const highest = values.indexOf(Math.max(...values));
+  const low = values[lowest];
+  const high = values[highest];
   const span = high - low || 1;
   const plotted = width - left - right - 2 * inset;
   const x = (i) => left + inset + (values.length === 1 ? plotted / 2 : (i * plotted) / (values.length - 1));
@@ -34,16 +37,16 @@ export function lineChart({ title, values, labels, format, marked, markName }) {
   chart.append(
     svg('line', { x1: left, y1: top, x2: left, y2: height - bottom, class: 'axis' }),
     svg('line', { x1: left, y1: height - bottom, x2: width - right, y2: height - bottom, class: 'axis' }),
-    svg('text', { x: left - 6, y: y(high) + 4, 'text-anchor': 'end' }, format(high)),
-    svg('text', { x: left - 6, y: y(low) + 4, 'text-anchor': 'end' }, format(low)),
-    svg('text', { x: left, y: height - 6, 'text-anchor': 'start' }, labels[0]),
+    svg('text', { x: left - 6, y: y(high) + 4, 'text-anchor': 'end' }, points[highest].text),
+    svg('text', { x: left - 6, y: y(low) + 4, 'text-anchor': 'end' }, points[lowest].text),
+    svg('text', { x: left, y: height - 6, 'text-anchor': 'start' }, points[0].day),
   );
-  if (labels.length > 1) chart.append(svg('text', { x: width - right, y: height - 6, 'text-anchor': 'end' }, labels[labels.length - 1]));
+  if (points.length > 1) chart.append(svg('text', { x: width - right, y: height - 6, 'text-anchor': 'end' }, points[points.length - 1].day));
   chart.append(svg('polyline', { points: values.map((v, i) => `${x(i)},${y(v)}`).join(' '), class: 'line' }));
-  values.forEach((v, i) => chart.append(svg('circle', { cx: x(i), cy: y(v), r: i === marked ? 5 : 2.5, class: i === marked ? 'marked' : 'point' })));
-  if (marked !== null && marked !== undefined) {
-    const atRight = x(marked) > width / 2;
-    chart.append(svg('text', { x: x(marked) + (atRight ? -8 : 8), y: Math.max(top + 4, y(values[marked]) - 8), 'text-anchor': atRight ? 'end' : 'start', class: 'mark' }, markName));
+  values.forEach((v, i) => chart.append(svg('circle', { cx: x(i), cy: y(v), r: i === best ? 5 : 2.5, class: i === best ? 'marked' : 'point' })));
+  if (best !== null && best !== undefined) {
+    const atRight = x(best) > width / 2;
+    chart.append(svg('text', { x: x(best) + (atRight ? -8 : 8), y: Math.max(top + 4, y(values[best]) - 8), 'text-anchor': atRight ? 'end' : 'start', class: 'mark' }, bestWord));
   }
   return chart;
 }
