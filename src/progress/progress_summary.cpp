@@ -80,8 +80,8 @@ void ProgressBuilder::CloseRun()
     if (!run_)
         return;
     panels_[static_cast<std::size_t>(LogPanel::Fold)].sessions.push_back(
-        {run_->time, run_->score, false, run_->presses,
-         static_cast<double>(run_->folds) / run_->presses, std::nullopt});
+        {run_->time, run_->score, false, run_->presses, static_cast<double>(run_->folds) / run_->presses,
+         std::nullopt});
     run_.reset();
 }
 

@@ -100,7 +100,6 @@ std::string_view RecentMistakesNote(const PanelProgress& progress)
     return progress.recentMistakes.empty() ? "No mistakes in the last 30 days." : "";
 }
 
-
 std::string LogStateText(bool on, std::optional<LocalTime> failingSince, const std::optional<ProgressSummary>& summary)
 {
     std::string state;

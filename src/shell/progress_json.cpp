@@ -104,8 +104,8 @@ std::string ProgressJson(PracticeLog& log, ProgressSpan span)
          << ",\"toggle\":" << JsonString(ToggleName(on)) << ",\"stopQuestion\":" << JsonString(kStopLogQuestion)
          << ",\"spans\":";
     TextList(json, kSpanNames);
-    json << ",\"sessionsHeading\":" << JsonString(kSessionsHeading)
-         << ",\"noSessions\":" << JsonString(kNoSessionsText) << ",\"panels\":[";
+    json << ",\"sessionsHeading\":" << JsonString(kSessionsHeading) << ",\"noSessions\":" << JsonString(kNoSessionsText)
+         << ",\"panels\":[";
     const char* separator = "";
     for (const ProgressPanel& scoring : ProgressPanels()) {
         json << separator << "{\"word\":" << JsonString(PanelWord(scoring.panel))

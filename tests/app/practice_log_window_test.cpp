@@ -70,8 +70,8 @@ void PracticeLogWindowTest::windowLogsWhatTheReplayLogs()
     QProcess replay;
     replay.setWorkingDirectory(replayDir.path());
     replay.setStandardOutputFile(QProcess::nullDevice());
-    replay.start(VELMO_REPLAY_BINARY, {"--log-time", kLogTime, "--tick", QString::number(kDefaultStartTick),
-                                       VELMO_PRACTICE_LOG_SCRIPT});
+    replay.start(VELMO_REPLAY_BINARY,
+                 {"--log-time", kLogTime, "--tick", QString::number(kDefaultStartTick), VELMO_PRACTICE_LOG_SCRIPT});
     QVERIFY(replay.waitForFinished(60000));
     QCOMPARE(replay.exitCode(), 0);
 

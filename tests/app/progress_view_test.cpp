@@ -130,7 +130,8 @@ void ProgressViewTest::tablesShowTheLogsNumbers()
     QCOMPARE(log.summaries, 1);
     QCOMPARE(Rows(view.Page(LogPanel::Tournament)->sessionsTable()), 0);
     // How to fold's run: its last press's score, and how many presses folded.
-    QCOMPARE(Row(view.Page(LogPanel::Fold)->sessionsTable(), 0), (QStringList{"2026-12-09 14:03", "-3", "best", "50 %"}));
+    QCOMPARE(Row(view.Page(LogPanel::Fold)->sessionsTable(), 0),
+             (QStringList{"2026-12-09 14:03", "-3", "best", "50 %"}));
 }
 
 void ProgressViewTest::toggleTurnsTheLogOnAndOff()

@@ -66,14 +66,13 @@ TEST(ProgressSummary, HowToFoldRunsAreSessionsOfTheirPresses)
     press(1, 1, kNow - 3 * kDay);
     press(1, 2, kNow - 3 * kDay + 1000);
     press(-4, -2, kNow - 3 * kDay + 2000);
-    press(1, 1, kNow - kDay); // a new run: 0 + 1, not -2 + 1
+    press(1, 1, kNow - kDay);                              // a new run: 0 + 1, not -2 + 1
     log.push_back(Event(LogPanel::Fold, LogEvent::Press)); // without its numbers: no press at all
 
     const ProgressSummary summary = Summarise(log);
     const std::vector<SessionPoint>& runs = summary.Of(LogPanel::Fold).sessions;
     ASSERT_EQ(runs.size(), 2u);
-    EXPECT_EQ(std::tie(runs[0].score, runs[0].answers, runs[0].time.unixMs),
-              std::tuple(-2, 3, kNow - 3 * kDay + 2000));
+    EXPECT_EQ(std::tie(runs[0].score, runs[0].answers, runs[0].time.unixMs), std::tuple(-2, 3, kNow - 3 * kDay + 2000));
     EXPECT_DOUBLE_EQ(*runs[0].rightShare, 2.0 / 3.0);
     EXPECT_EQ(std::tie(runs[1].score, runs[1].answers, runs[1].rightShare), std::tuple(1, 1, std::optional(1.0)));
 }

@@ -32,9 +32,10 @@ TEST(ProgressJson, SaysWhatTheSummarySays)
     }
     const std::string month = ProgressJson(kept, ProgressSpan::LastMonth);
     EXPECT_TRUE(Has(month, R"({"on":true,"readable":true,"state":"The practice log is on and written.",)")) << month;
-    EXPECT_TRUE(Has(month, R"("caption":"Preflop Situation Trainer","sessions":{"headers":["Session end","Score",)"
-                           R"("Best","Right answers","Median response"],"rows":[["2026-11-19 14:03","90","best","100 %",)"
-                           R"("0.9 s"],["2026-12-08 14:03","30","","50 %","0.3 s"]],"best":0},"charts":[)"))
+    EXPECT_TRUE(Has(month,
+                    R"("caption":"Preflop Situation Trainer","sessions":{"headers":["Session end","Score",)"
+                    R"("Best","Right answers","Median response"],"rows":[["2026-11-19 14:03","90","best","100 %",)"
+                    R"("0.9 s"],["2026-12-08 14:03","30","","50 %","0.3 s"]],"best":0},"charts":[)"))
         << month;
     EXPECT_TRUE(Has(month, R"({"title":"Median response time","bestWord":"fastest","best":1,"points":[{"value":0.9,)"
                            R"("text":"0.9 s","day":"2026-11-19"},)"))

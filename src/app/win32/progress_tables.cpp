@@ -100,17 +100,18 @@ void SessionsTable::Create(HWND parent, int id, LogPanel panel, const ProgressMe
     for (std::size_t i = 0; i < count; ++i) {
         const auto column = static_cast<SessionColumn>(i);
         columns.push_back({SessionHeader(panel, column), column == SessionColumn::End    ? LVCFMT_LEFT
-                                               : column == SessionColumn::Best ? LVCFMT_CENTER
-                                                                               : LVCFMT_RIGHT});
+                                                         : column == SessionColumn::Best ? LVCFMT_CENTER
+                                                                                         : LVCFMT_RIGHT});
     }
     list_ = CreateTable(parent, id, columns, metrics, LVS_OWNERDATA);
     // Each column as wide as its header or its widest cell in the best
     // session's bold letters, measured once rather than over the rows.
     width_ = 2 * ::GetSystemMetrics(SM_CXEDGE) + ::GetSystemMetrics(SM_CXVSCROLL);
     for (std::size_t i = 0; i < count; ++i) {
-        const int columnWidth = std::max(TextWidth(list_, bold_, WidenUtf8(SessionHeader(panel, static_cast<SessionColumn>(i)))),
-                                         TextWidth(list_, bold_, WidenUtf8(kSessionWidestCells[i]))) +
-                                CellPadding(metrics);
+        const int columnWidth =
+            std::max(TextWidth(list_, bold_, WidenUtf8(SessionHeader(panel, static_cast<SessionColumn>(i)))),
+                     TextWidth(list_, bold_, WidenUtf8(kSessionWidestCells[i]))) +
+            CellPadding(metrics);
         ::SendMessageW(list_, LVM_SETCOLUMNWIDTH, i, columnWidth);
         width_ += columnWidth;
     }
