@@ -66,7 +66,7 @@ void ProgressBuilder::AddPress(const LogRecord& record)
     if (run_ && before != run_->score)
         CloseRun();
     if (!run_)
-        run_.emplace();
+        run_ = OpenRun{};
     run_->time = record.time;
     run_->score = *record.score;
     ++run_->presses;
