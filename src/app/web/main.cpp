@@ -3,13 +3,11 @@
 // the order of the player's clicks (click_queue.js); a call that pauses or
 // shows a message returns to the browser and resumes after it.
 #include "app/web/browser_log_lines.h"
-#include "app/web/page_settings.h"
 #include "app/web/score_import.h"
 #include "app/web/web_platform.h"
 #include "progress/stored_practice_log.h"
 #include "scores/highscore_file.h"
 #include "shell/event_table.h"
-#include "shell/layout_json.h"
 #include "shell/progress_json.h"
 #include "shell/trainer_set.h"
 #include "system/web/browser_storage.h"
@@ -48,18 +46,6 @@ WebProgram& Program()
 using velmo::Program;
 
 extern "C" {
-
-EMSCRIPTEN_KEEPALIVE const char* velmo_layout_json()
-{
-    Program().reply = velmo::LayoutJson();
-    return Program().reply.c_str();
-}
-
-EMSCRIPTEN_KEEPALIVE const char* velmo_page_settings_json()
-{
-    Program().reply = velmo::PageSettingsJson();
-    return Program().reply.c_str();
-}
 
 EMSCRIPTEN_KEEPALIVE void velmo_start()
 {

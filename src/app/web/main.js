@@ -2,6 +2,7 @@
 // the clicks queued into it one at a time, the scores' storage, and the
 // service worker that keeps the site working offline.
 import createProgram from './velmorandine.js';
+import { layout, settings } from './page_data.js';
 import { createClickQueue } from './click_queue.js';
 import { buildDialog } from './dialog.js';
 import { wholeDialogUsable } from './layout.js';
@@ -16,14 +17,11 @@ const showMessage = createMessageBox(document.getElementById('message'));
 // Where a test asks for it, what the program shows is also recorded in the
 // replay tool's terms, so that the two can be compared.
 const effects = globalThis.velmoEffects;
+const log = openPracticeLog(settings.logFileName);
+// The program is asked for at once; until it has arrived and started, the
+// dialog is already shown and the clicks made on it wait in the queue.
 let dialog = null;
-// The storage starts opening at once, while the program compiles; how long
-// it may keep the program waiting is the program's to say.
-let tellStorageWait;
-const storageWait = new Promise((resolve) => { tellStorageWait = resolve; });
-let tellLogName;
-const log = openPracticeLog(new Promise((resolve) => { tellLogName = resolve; }));
-const program = await createProgram({
+const arriving = createProgram({
   page: {
     setBoxText(id, text) {
       effects?.push({ box: id, text });
@@ -34,7 +32,7 @@ const program = await createProgram({
       return showMessage(text, caption);
     },
   },
-  storage: openStorage(storageWait),
+  storage: openStorage(settings.storageWaitMs),
   log,
   // The program as the page's head compiled it (index.html), else as
   // fetched and compiled here.
@@ -49,20 +47,20 @@ const program = await createProgram({
     return {};
   },
 });
-const settings = JSON.parse(program.UTF8ToString(program._velmo_page_settings_json()));
-tellStorageWait(settings.storageWaitMs);
-tellLogName(settings.logFileName);
+let program = null;
 
 const enqueue = createClickQueue((busy) => { document.body.dataset.busy = busy; });
 const call = (name, returns, types, args) => program.ccall(name, returns, types, args, { async: true });
 const press = (id) => enqueue(() => call('velmo_press', null, ['number'], [id]));
 
 const container = document.getElementById('dialog');
-dialog = buildDialog(container, JSON.parse(program.UTF8ToString(program._velmo_layout_json())), press);
-// The start makes sure the highscore file is there: the storage works on it
-// while the dialog is laid out, once the start has run up to its first wait.
-const started = enqueue(() => call('velmo_start', null, [], []));
-await Promise.resolve();
+dialog = buildDialog(container, layout, press);
+// The start makes sure the highscore file is there; it is the queue's first
+// job, so that every click waits for it.
+const started = enqueue(async () => {
+  program = await arriving;
+  await call('velmo_start', null, [], []);
+});
 
 // The whole dialog, scaled to the viewport, where it is usable at that size
 // with the pointer at hand; else one panel at a time with a bar to choose
@@ -136,18 +134,23 @@ wireScoresTransfer({
     }),
 });
 
-const openProgress = wireProgress(document.getElementById('progress'), { program, enqueue, call, log, settings, showMessage });
+const openProgress = wireProgress(document.getElementById('progress'),
+  arriving.then((arrived) => ({ program: arrived, enqueue, call, log, settings, showMessage })));
 
-await started;
-dialog.focusFirst();
-document.body.dataset.ready = 'true';
-// The site is kept for offline use as soon as it has started and the clicks
-// made by then are handled (the service worker's install fills the
-// browser's storage for a while), so that even a short first visit leaves
-// it working offline.  Asking for lasting storage keeps the browser's
-// storage busy too: it waits a second, so that the player's first clicks,
-// which read and write the scores, have it to themselves.
-setTimeout(() => enqueue(() => {
-  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
-}));
-setTimeout(askToPersist, 1000);
+// Nothing here waits at the top level: the page's first frame, which this
+// script holds back (index.html), shows the dialog while the program is
+// still arriving.
+started.then(() => {
+  dialog.focusFirst();
+  document.body.dataset.ready = 'true';
+  // The site is kept for offline use as soon as it has started and the
+  // clicks made by then are handled (the service worker's install fills the
+  // browser's storage for a while), so that even a short first visit leaves
+  // it working offline.  Asking for lasting storage keeps the browser's
+  // storage busy too: it waits a second, so that the player's first clicks,
+  // which read and write the scores, have it to themselves.
+  setTimeout(() => enqueue(() => {
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+  }));
+  setTimeout(askToPersist, 1000);
+});

@@ -1,7 +1,8 @@
 # cmake -P make_site.cmake: gathers the site into SITE_DIR (the page's files
 # and icons from SOURCE_DIR, the program from PROGRAM_DIR, the icon drawing ICON),
-# bundles the page's scripts with the program's into one app.js (ESBUILD),
-# writes its service worker with the list of files and a cache named for
+# bundles the page's scripts with the program's and the page's data (printed
+# by PAGE_DATA under NODE) into one script (ESBUILD), which index.html then
+# holds together with its style (inline_page.mjs), writes its service worker with the list of files and a cache named for
 # their content, and packs the folder as ZIP.
 set(page_files index.html style.css progress.css manifest.webmanifest icon-192.png icon-512.png)
 file(REMOVE_RECURSE ${SITE_DIR} ${SITE_DIR}-scripts)
@@ -19,6 +20,12 @@ file(COPY_FILE ${ICON} ${SITE_DIR}/icon.svg)
 file(GLOB page_scripts ${SOURCE_DIR}/*.js)
 list(FILTER page_scripts EXCLUDE REGEX "/page_imports\\.js$")
 file(COPY ${page_scripts} ${PROGRAM_DIR}/velmorandine.js DESTINATION ${SITE_DIR}-scripts)
+# (Without fetch, which the program's loader would use for its .wasm,
+# it reads the file as node's own.)
+execute_process(COMMAND ${NODE} --no-experimental-fetch ${PAGE_DATA} OUTPUT_FILE ${SITE_DIR}-scripts/page_data.js RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "cannot print the page's data with ${PAGE_DATA}")
+endif()
 # The Progress view's script is a bundle of its own, which the page imports
 # the first time the view opens.
 execute_process(COMMAND ${ESBUILD} ${SITE_DIR}-scripts/main.js --bundle --format=esm --minify-whitespace --minify-syntax
@@ -33,8 +40,13 @@ file(REMOVE_RECURSE ${SITE_DIR}-scripts)
 if(failed)
     message(FATAL_ERROR "cannot bundle the page's scripts into ${SITE_DIR}/app.js")
 endif()
+execute_process(COMMAND ${NODE} ${SOURCE_DIR}/inline_page.mjs ${SITE_DIR} RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "cannot put the page's script and style into ${SITE_DIR}/index.html")
+endif()
 
-set(all_files ${page_files} app.js progress.js velmorandine.wasm icon.svg)
+set(all_files ${page_files} progress.js velmorandine.wasm icon.svg)
+list(REMOVE_ITEM all_files style.css) # now inside index.html
 set(contents "")
 set(quoted "'./'")
 foreach(name IN LISTS all_files)

@@ -111,7 +111,7 @@ async function foldLines(db) {
   }
 }
 
-// `fileName` (a promise: the program names the file) is the switch's key.
+// `fileName` (the program's name for the log file) is the switch's key.
 export function openPracticeLog(fileName) {
   let connection = null; // the open database
   let known = null; // 'on' or 'off' as this tab last saw it; null: not yet
@@ -144,7 +144,7 @@ export function openPracticeLog(fileName) {
   // Runs `write` on a read-write transaction over both stores where the
   // switch is there; false where the log is off.
   async function whileOn(write) {
-    const name = await fileName;
+    const name = fileName;
     const db = await database(false);
     if (!db) return false;
     const transaction = db.transaction([switchStore, linesStore], 'readwrite', { durability: 'relaxed' });
@@ -166,7 +166,7 @@ export function openPracticeLog(fileName) {
 
   async function state() {
     try {
-      const name = await fileName;
+      const name = fileName;
       const db = await database(false);
       if (!db) return 'off';
       const value = await settle(db.transaction(switchStore, 'readonly').objectStore(switchStore).get(name));
@@ -187,7 +187,7 @@ export function openPracticeLog(fileName) {
     state: () => later(state),
     turnOn: (header) => later(async () => {
       try {
-        const name = await fileName;
+        const name = fileName;
         const db = await database(true);
         const transaction = db.transaction(switchStore, 'readwrite');
         const store = transaction.objectStore(switchStore);
@@ -202,7 +202,7 @@ export function openPracticeLog(fileName) {
     }),
     turnOff: () => later(async () => {
       try {
-        const name = await fileName;
+        const name = fileName;
         const db = await database(false);
         if (db) {
           const transaction = db.transaction([switchStore, linesStore, chunksStore], 'readwrite');
@@ -256,7 +256,7 @@ export function openPracticeLog(fileName) {
     // a Blob; null where it is off or cannot be read.
     exportParts: () => later(async () => {
       try {
-        const name = await fileName;
+        const name = fileName;
         const db = await database(false);
         if (!db) return null;
         const header = await settle(db.transaction(switchStore, 'readonly').objectStore(switchStore).get(name));

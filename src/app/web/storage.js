@@ -40,31 +40,25 @@ async function openDatabase() {
 
 class OpenTimedOut extends Error {}
 
-// The database, or an OpenTimedOut rejection `ms` (a promise of it) after
-// the wait is known; an open that answers after that is closed again, so
-// that it holds up no other tab's upgrade.
+// The database, or an OpenTimedOut rejection after `ms`; an open that
+// answers after that is closed again, so that it holds up no other tab's
+// upgrade.
 function openWithin(ms) {
   let gaveUp = false;
-  let settled = false;
-  let timer;
   const opened = openDatabase();
   opened.then((db) => { if (gaveUp) db.close(); }, () => {});
   return new Promise((resolve, reject) => {
-    ms.then((wait) => {
-      if (settled) return;
-      timer = setTimeout(() => {
-        gaveUp = true;
-        reject(new OpenTimedOut('the database did not open in time'));
-      }, wait);
-    });
-    opened.then(resolve, reject).finally(() => { settled = true; clearTimeout(timer); });
+    const timer = setTimeout(() => {
+      gaveUp = true;
+      reject(new OpenTimedOut('the database did not open in time'));
+    }, ms);
+    opened.then(resolve, reject).finally(() => clearTimeout(timer));
   });
 }
 
-// `giveUpMs` (a promise: the program says it once it has started) is as long
-// as the program waits for a file's lock: a database that has not opened by
-// then is taken as refused until this long has passed again, so that one
-// click waits for it once, not once per read and write.
+// `giveUpMs` is as long as the program waits for a file's lock: a database
+// that has not opened by then is taken as refused until this long has passed
+// again, so that one click waits for it once, not once per read and write.
 export function openStorage(giveUpMs) {
   let database = null; // a promise; null when it is to be opened (again)
   let connection = null; // the database while it is open
@@ -81,9 +75,9 @@ export function openStorage(giveUpMs) {
       connection = db;
       return db;
     });
-    opened.catch(async (error) => {
+    opened.catch((error) => {
       if (database === opened) database = null; // tried again at the next use
-      if (error instanceof OpenTimedOut) refusedUntil = performance.now() + (await giveUpMs);
+      if (error instanceof OpenTimedOut) refusedUntil = performance.now() + giveUpMs;
     });
     database = opened;
     return opened;
