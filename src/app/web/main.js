@@ -19,9 +19,12 @@ const showMessage = createMessageBox(document.getElementById('message'));
 const effects = globalThis.velmoEffects;
 const log = openPracticeLog(settings.logFileName);
 // The program is asked for at once; until it has arrived and started, the
-// dialog is already shown and the clicks made on it wait in the queue.
+// dialog is already shown and the clicks made on it wait in the queue.  A
+// program that cannot be fetched or compiled ends the wait (`missing`).
 let dialog = null;
-const arriving = createProgram({
+let tellMissing;
+const missing = new Promise((resolve, reject) => { tellMissing = reject; });
+const arriving = Promise.race([missing, createProgram({
   page: {
     setBoxText(id, text) {
       effects?.push({ box: id, text });
@@ -43,10 +46,10 @@ const arriving = createProgram({
     (globalThis.velmoEarly?.program ?? Promise.reject(new Error('not asked for')))
       .catch(fetched)
       .then((module) => WebAssembly.instantiate(module, imports))
-      .then((instance) => receive(instance), (error) => console.error(error));
+      .then((instance) => receive(instance), tellMissing);
     return {};
   },
-});
+})]);
 let program = null;
 
 const enqueue = createClickQueue((busy) => { document.body.dataset.busy = busy; });
@@ -82,9 +85,10 @@ const panelBar = createPanelBar(document.getElementById('panel-bar'), [...dialog
 });
 const transfer = document.getElementById('scores-transfer');
 const note = document.getElementById('insecure-note');
+const missingNote = document.getElementById('program-missing');
 function layOut() {
   document.body.classList.remove('touch');
-  const besides = [transfer, note]
+  const besides = [transfer, note, missingNote]
     .filter((element) => !element.hidden)
     .reduce((height, element) => height + element.getBoundingClientRect().height + 8, 0);
   const whole = dialog.measure({ width: document.documentElement.clientWidth - 16, height: window.innerHeight - besides - 16 });
@@ -153,4 +157,13 @@ started.then(() => {
     if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
   }));
   setTimeout(askToPersist, 1000);
+}, (error) => {
+  // Without the program no control does anything: the dialog and the
+  // scores' buttons are shut and the player is told, rather than left
+  // clicking at them.
+  console.error(error);
+  container.inert = true;
+  transfer.inert = true;
+  missingNote.hidden = false;
+  layOut();
 });

@@ -73,6 +73,19 @@ test('at 1280x800 with a mouse every control stands where the layout table puts 
   assert.deepEqual(order, table.map((row) => row.id));
 });
 
+test('a program that cannot be fetched leaves the dialog shut and says to reload', async (t) => {
+  const browser = await launch({ viewport: { width: 1280, height: 800 } });
+  t.after(() => browser.close());
+  await browser.context.route('**/velmorandine.wasm', (route) => route.fulfill({ status: 404, body: 'Not found' }));
+  const page = await browser.context.newPage();
+  await page.goto(server.url);
+  await page.locator('#program-missing').waitFor({ state: 'visible' });
+  assert.deepEqual(await page.evaluate(() => [document.getElementById('dialog').inert,
+    document.getElementById('scores-transfer').inert, document.body.dataset.ready]), [true, true, undefined]);
+  // The dialog was laid out all the same: its controls are shown, shut.
+  assert.ok((await page.locator('#control1028').boundingBox()).width > 0);
+});
+
 test('keys: Enter presses a button, Enter and Escape in a box do nothing, the Help box takes and returns focus',
   async (t) => {
     const browser = await launch();
