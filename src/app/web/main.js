@@ -108,6 +108,9 @@ if (!window.isSecureContext && !localStorage.getItem('velmorandine:told-insecure
   localStorage.setItem('velmorandine:told-insecure', 'yes');
 }
 layOut();
+// The first control has the focus as soon as it is shown; clicks and keys
+// made before the program has started wait for it.
+dialog.focusFirst();
 window.addEventListener('resize', layOut);
 coarsePointer.addEventListener('change', layOut);
 const watchRatio = () => {
@@ -145,7 +148,6 @@ const openProgress = wireProgress(document.getElementById('progress'),
 // script holds back (index.html), shows the dialog while the program is
 // still arriving.
 started.then(() => {
-  dialog.focusFirst();
   document.body.dataset.ready = 'true';
   // The site is kept for offline use as soon as it has started and the
   // clicks made by then are handled (the service worker's install fills the
