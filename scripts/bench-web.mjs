@@ -8,7 +8,10 @@
 //   - a button's work: Preflop answers and Tilt Sensor answers, from the
 //     click to the program being idle again (neither pauses);
 //   - the browser's own share of the first visit: the same measure on a bare
-//     page of one button whose click fills one box at once.
+//     page of one button whose click fills one box at once;
+//   - where the site's visits spend their time: when the page asked for the
+//     program and when its file was in, and the page's own marks of its
+//     start (main.js, storage.js).
 import { mkdtempSync, readFileSync, realpathSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
@@ -90,20 +93,32 @@ const firstClickScript = () => {
 };
 // One visit in a fresh profile; with `repeat`, the same page visited again
 // once its service worker is ready.
+const steps = () => {
+  const program = performance.getEntriesByType('resource').find((entry) => entry.name.endsWith('.wasm'));
+  return {
+    'program asked for': program?.startTime,
+    'program file in': program?.responseEnd,
+    ...Object.fromEntries(performance.getEntriesByType('mark')
+      .filter((mark) => mark.name.startsWith('velmo:')).map((mark) => [mark.name.slice(6), mark.startTime])),
+  };
+};
 const visit = async (url, { repeat }) => {
   browser = await launch();
   await browser.context.addInitScript(firstClickScript);
   page = await browser.context.newPage();
   await page.goto(url);
   const first = await page.evaluate(() => globalThis.velmoFirstClick);
+  const firstSteps = await page.evaluate(steps);
   let again;
+  let againSteps;
   if (repeat) {
     await page.evaluate(() => navigator.serviceWorker.ready);
     await page.goto(url);
     again = await page.evaluate(() => globalThis.velmoFirstClick);
+    againSteps = await page.evaluate(steps);
   }
   await browser.close();
-  return { first, repeat: again };
+  return { first, repeat: again, steps: { first: firstSteps, repeat: againSteps } };
 };
 
 // The bare page, with a policy of its own, as the local server takes the
@@ -120,10 +135,13 @@ const bareServer = await startServer(bare);
 // The site's visits and the bare page's taken in turn, so that whatever
 // else the machine does meanwhile weighs on both alike.
 const times = { first: [], repeat: [], bare: [] };
+const siteSteps = { first: [], repeat: [] };
 for (let run = 0; run < runs; ++run) {
   const site = await visit(server.url, { repeat: true });
   times.first.push(site.first);
   times.repeat.push(site.repeat);
+  siteSteps.first.push({ ...site.steps.first, 'first click handled': site.first });
+  siteSteps.repeat.push({ ...site.steps.repeat, 'first click handled': site.repeat });
   times.bare.push((await visit(bareServer.url, { repeat: false })).first);
 }
 server.stop();
@@ -137,3 +155,9 @@ report('repeat visit', times.repeat);
 report('a bare page, first visit (the browser\'s own share)', times.bare);
 console.log(`first visit ${(median(times.first) / median(times.bare)).toFixed(2)}x the bare page's, ` +
   `repeat visit ${(median(times.repeat) / median(times.bare)).toFixed(2)}x`);
+for (const visitKind of ['first', 'repeat']) {
+  console.log(`where a ${visitKind} visit spends its time, medians from navigation:`);
+  const names = Object.keys(siteSteps[visitKind][0]);
+  const at = names.map((name) => [name, median(siteSteps[visitKind].map((step) => step[name] ?? Infinity))]);
+  for (const [name, time] of at.sort((a, b) => a[1] - b[1])) console.log(`  ${time.toFixed(0).padStart(5)} ms  ${name}`);
+}

@@ -62,6 +62,7 @@ dialog = buildDialog(container, layout, press);
 // job, so that every click waits for it.
 const started = enqueue(async () => {
   program = await arriving;
+  performance.mark('velmo:program-arrived');
   await call('velmo_start', null, [], []);
 });
 
@@ -111,6 +112,8 @@ layOut();
 // The first control has the focus as soon as it is shown; clicks and keys
 // made before the program has started wait for it.
 dialog.focusFirst();
+// The steps of the start, marked for scripts/bench-web.mjs.
+performance.mark('velmo:dialog-laid-out');
 window.addEventListener('resize', layOut);
 coarsePointer.addEventListener('change', layOut);
 const watchRatio = () => {
@@ -148,6 +151,7 @@ const openProgress = wireProgress(document.getElementById('progress'),
 // script holds back (index.html), shows the dialog while the program is
 // still arriving.
 started.then(() => {
+  performance.mark('velmo:started');
   document.body.dataset.ready = 'true';
   // The site is kept for offline use as soon as it has started and the
   // clicks made by then are handled (the service worker's install fills the

@@ -73,6 +73,7 @@ export function openStorage(giveUpMs) {
         connection = null;
       };
       connection = db;
+      performance.mark('velmo:database-open');
       return db;
     });
     opened.catch((error) => {
