@@ -144,8 +144,10 @@ wireScoresTransfer({
     }),
 });
 
-const openProgress = wireProgress(document.getElementById('progress'),
-  arriving.then((arrived) => ({ program: arrived, enqueue, call, log, settings, showMessage })));
+// Without the program the view cannot open; the page says why (below).
+const progressContext = arriving.then((arrived) => ({ program: arrived, enqueue, call, log, settings, showMessage }));
+progressContext.catch(() => {});
+const openProgress = wireProgress(document.getElementById('progress'), progressContext);
 
 // Nothing here waits at the top level: the page's first frame, which this
 // script holds back (index.html), shows the dialog while the program is

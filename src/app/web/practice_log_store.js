@@ -144,12 +144,11 @@ export function openPracticeLog(fileName) {
   // Runs `write` on a read-write transaction over both stores where the
   // switch is there; false where the log is off.
   async function whileOn(write) {
-    const name = fileName;
     const db = await database(false);
     if (!db) return false;
     const transaction = db.transaction([switchStore, linesStore], 'readwrite', { durability: 'relaxed' });
     let on = false;
-    transaction.objectStore(switchStore).get(name).onsuccess = (event) => {
+    transaction.objectStore(switchStore).get(fileName).onsuccess = (event) => {
       on = event.target.result !== undefined;
       if (on) write(transaction.objectStore(linesStore));
     };
@@ -166,10 +165,9 @@ export function openPracticeLog(fileName) {
 
   async function state() {
     try {
-      const name = fileName;
       const db = await database(false);
       if (!db) return 'off';
-      const value = await settle(db.transaction(switchStore, 'readonly').objectStore(switchStore).get(name));
+      const value = await settle(db.transaction(switchStore, 'readonly').objectStore(switchStore).get(fileName));
       known = value === undefined ? 'off' : 'on';
       return known;
     } catch {
@@ -187,11 +185,10 @@ export function openPracticeLog(fileName) {
     state: () => later(state),
     turnOn: (header) => later(async () => {
       try {
-        const name = fileName;
         const db = await database(true);
         const transaction = db.transaction(switchStore, 'readwrite');
         const store = transaction.objectStore(switchStore);
-        store.get(name).onsuccess = (event) => { if (event.target.result === undefined) store.put(header, name); };
+        store.get(fileName).onsuccess = (event) => { if (event.target.result === undefined) store.put(header, fileName); };
         await finished(transaction);
         failingSince = null;
         tell('on');
@@ -202,11 +199,10 @@ export function openPracticeLog(fileName) {
     }),
     turnOff: () => later(async () => {
       try {
-        const name = fileName;
         const db = await database(false);
         if (db) {
           const transaction = db.transaction([switchStore, linesStore, chunksStore], 'readwrite');
-          transaction.objectStore(switchStore).delete(name);
+          transaction.objectStore(switchStore).delete(fileName);
           transaction.objectStore(linesStore).clear();
           transaction.objectStore(chunksStore).clear();
           await finished(transaction);
@@ -256,10 +252,9 @@ export function openPracticeLog(fileName) {
     // a Blob; null where it is off or cannot be read.
     exportParts: () => later(async () => {
       try {
-        const name = fileName;
         const db = await database(false);
         if (!db) return null;
-        const header = await settle(db.transaction(switchStore, 'readonly').objectStore(switchStore).get(name));
+        const header = await settle(db.transaction(switchStore, 'readonly').objectStore(switchStore).get(fileName));
         if (header === undefined) return null;
         const parts = [header];
         for (let batch = { last: 0, end: false }; !batch.end;) {
