@@ -1,5 +1,8 @@
 #include "common/utf8_text.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace velmo {
 namespace {
 
@@ -48,6 +51,16 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t i)
 bool IsValidUtf8(std::string_view text)
 {
     for (std::size_t i = 0; i < text.size();) {
+        // Logs and score files are nearly all ASCII: eight bytes at a time
+        // while none has its high bit set.
+        std::uint64_t eight = 0;
+        if (i + sizeof eight <= text.size()) {
+            std::memcpy(&eight, text.data() + i, sizeof eight);
+            if ((eight & 0x8080808080808080ULL) == 0) {
+                i += sizeof eight;
+                continue;
+            }
+        }
         const std::size_t len = Utf8SequenceLength(text, i);
         if (len == 0)
             return false;
