@@ -1,9 +1,11 @@
 # cmake -P make_site.cmake: gathers the site into SITE_DIR (the page's files
-# and icons from SOURCE_DIR, the program from PROGRAM_DIR, the icon drawing ICON),
-# bundles the page's scripts with the program's and the page's data (printed
-# by PAGE_DATA under NODE) into one script (ESBUILD), which index.html then
-# holds together with its style (inline_page.mjs), writes its service worker with the list of files and a cache named for
-# their content, and packs the folder as ZIP.
+# and icons from SOURCE_DIR, the program from PROGRAM_DIR, the icon drawing
+# ICON), bundles the page's scripts with the program's and the page's data
+# (printed by PAGE_DATA under NODE, the node the build runs the program's
+# tests with) into one script (ESBUILD), which index.html then holds
+# together with its style (inline_page.mjs), writes its service worker with
+# the list of files and a cache named for their content, and packs the
+# folder as ZIP.
 set(page_files index.html style.css progress.css manifest.webmanifest icon-192.png icon-512.png)
 file(REMOVE_RECURSE ${SITE_DIR} ${SITE_DIR}-scripts)
 file(MAKE_DIRECTORY ${SITE_DIR})
@@ -20,9 +22,7 @@ file(COPY_FILE ${ICON} ${SITE_DIR}/icon.svg)
 file(GLOB page_scripts ${SOURCE_DIR}/*.js)
 list(FILTER page_scripts EXCLUDE REGEX "/page_imports\\.js$")
 file(COPY ${page_scripts} ${PROGRAM_DIR}/velmorandine.js DESTINATION ${SITE_DIR}-scripts)
-# (Without fetch, which the program's loader would use for its .wasm,
-# it reads the file as node's own.)
-execute_process(COMMAND ${NODE} --no-experimental-fetch ${PAGE_DATA} OUTPUT_FILE ${SITE_DIR}-scripts/page_data.js RESULT_VARIABLE failed)
+execute_process(COMMAND ${NODE} ${PAGE_DATA} OUTPUT_FILE ${SITE_DIR}-scripts/page_data.js RESULT_VARIABLE failed)
 if(failed)
     message(FATAL_ERROR "cannot print the page's data with ${PAGE_DATA}")
 endif()
