@@ -13,8 +13,26 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=tests/windows/window_manager.sh
 . "$here/window_manager.sh"
 need_display
-windows_folder() { "$here/wine_run.sh" 30 cmd /c echo "%$1%" | tr -d '\r'; }
-unix_path() { "$here/wine_run.sh" 30 winepath -u "$1" | tr -d '\r'; }
+# wine_answer PATTERN PROGRAM [ARG...]: what a short Wine run prints, once it
+# matches PATTERN.  On a fresh prefix a run now and then fails to start at all
+# (Wine's start.exe then prints "ShellExecuteEx failed: Internal error."), and
+# that text must not stand in for a path; three tries, then a failure.
+wine_answer() {
+    local pattern=$1 answer
+    shift
+    for _ in 1 2 3; do
+        answer=$("$here/wine_run.sh" 30 "$@" 2>/dev/null | tr -d '\r')
+        if [[ $answer =~ $pattern ]]; then
+            printf '%s\n' "$answer"
+            return 0
+        fi
+        sleep 1
+    done
+    echo "FAIL: Wine's $1 ${*:2} printed \"$answer\"" >&2
+    return 1
+}
+windows_folder() { wine_answer '^[A-Za-z]:\\[^[:cntrl:]]*$' cmd /c echo "%$1%"; }
+unix_path() { wine_answer '^/[^[:cntrl:]]*$' winepath -u "$1"; }
 msiexec() { "$here/wine_run.sh" 120 msiexec "$@" /qn; }
 
 start_window_manager
@@ -26,10 +44,15 @@ mkdir -p "$work"
 (cd "$(dirname "$msi")/packaging/windows/msi-files" &&
     "$wixl" -a x64 -D Version=0.9.0 -o "$work/older.msi" "$wxs") || fail "cannot build the older installer"
 
-data_windows="$(windows_folder APPDATA)\\Velmorandine"
-data=$(unix_path "$data_windows")
-programs=$(unix_path "$(windows_folder LOCALAPPDATA)\\Programs\\Velmorandine")
-shortcut="$(unix_path "$(windows_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs")/Velmorandine.lnk"
+# Without these paths nothing below means anything (and rm -rf must not run
+# on an empty one).
+appdata=$(windows_folder APPDATA) || exit 1
+local_appdata=$(windows_folder LOCALAPPDATA) || exit 1
+data_windows="$appdata\\Velmorandine"
+shortcut_windows="$appdata\\Microsoft\\Windows\\Start Menu\\Programs\\Velmorandine.lnk"
+data=$(unix_path "$data_windows") || exit 1
+programs=$(unix_path "$local_appdata\\Programs\\Velmorandine") || exit 1
+shortcut=$(unix_path "$shortcut_windows") || exit 1
 rm -rf "$data" "$programs" "$shortcut"
 
 msiexec /i "$work/older.msi" || fail "msiexec /i older.msi failed"
@@ -42,8 +65,12 @@ done
 strings -el "$shortcut" | grep -qF "$data_windows\\" || fail "the shortcut's working folder is not $data_windows"
 
 # Started from the shortcut, SCORES writes Highscores.txt in the data folder.
-"$wine" start "$(windows_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs\\Velmorandine.lnk" >/dev/null 2>&1
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velmorandine$' 2>/dev/null | head -1)
+# A start that Wine fails to make at all (as above) is made once more.
+for _ in 1 2; do
+    "$wine" start "$shortcut_windows" >/dev/null 2>&1
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velmorandine$' 2>/dev/null | head -1)
+    [ -n "$window" ] && break
+done
 if [ -n "$window" ]; then
     # shellcheck disable=SC2046
     xdotool mousemove --sync $("$here/wine_run.sh" 30 "$probe" center 1028) click 1
