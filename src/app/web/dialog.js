@@ -86,13 +86,21 @@ export function buildDialog(container, layout, press) {
     field.append(element);
     fields.set(box.id, field);
   }
-  container.append(...placed.flatMap(({ row, element }) => {
+  // The controls go into the page once they are placed (fit or reflow): in
+  // it unplaced, the page's first look at its own size (main.js) would lay
+  // all of them out once for nothing.
+  let unattached = placed.flatMap(({ row, element }) => {
     if (row.kind === 'label') return element.parentNode ? [] : [element];
     const field = fields.get(row.id);
     if (!field) return [element];
     field.append(element);
     return [field];
-  }));
+  });
+  const attach = () => {
+    if (!unattached) return;
+    container.append(...unattached);
+    unattached = null;
+  };
   const boxes = new Map(placed.filter(({ row }) => row.kind === 'line' || row.kind === 'multiline')
     .map(({ row, element }) => [row.id, element]));
 
@@ -133,15 +141,17 @@ export function buildDialog(container, layout, press) {
       element.style[row.kind === 'label' ? 'minWidth' : 'width'] = `${rect.width}px`;
       element.style.fontSize = '';
     }
+    attach();
     // A caption of wide letters gets a slightly smaller font rather than
-    // being clipped, as on the desktop.
-    for (const { row, element } of placed) {
-      if (row.kind !== 'button') continue;
-      let size = fontSize * scale;
-      const clipped = () => element.scrollWidth > element.clientWidth || element.scrollHeight > element.clientHeight;
-      while (clipped() && size > 6 * scale) {
-        size -= 0.25 * scale;
-        element.style.fontSize = `${size}px`;
+    // being clipped, as on the desktop.  Every button is read, then every
+    // clipped one written, so that each step costs one layout of the page,
+    // not one per button.
+    const clipped = (element) => element.scrollWidth > element.clientWidth || element.scrollHeight > element.clientHeight;
+    let shrinking = placed.filter(({ row }) => row.kind === 'button').map(({ element }) => ({ element, size: fontSize * scale }));
+    while ((shrinking = shrinking.filter(({ element, size }) => size > 6 * scale && clipped(element))).length) {
+      for (const button of shrinking) {
+        button.size -= 0.25 * scale;
+        button.element.style.fontSize = `${button.size}px`;
       }
     }
   }
@@ -154,6 +164,7 @@ export function buildDialog(container, layout, press) {
       element.hidden = row.panel !== shown;
     }
     for (const field of fields.values()) field.hidden = Number(field.dataset.panel) !== shown;
+    attach();
   }
 
   return {
