@@ -33,7 +33,18 @@ wine_answer() {
 }
 windows_folder() { wine_answer '^[A-Za-z]:\\[^[:cntrl:]]*$' cmd /c echo "%$1%"; }
 unix_path() { wine_answer '^/[^[:cntrl:]]*$' winepath -u "$1"; }
-msiexec() { "$here/wine_run.sh" 120 msiexec "$@" /qn; }
+# msiexec, made again where Wine failed to start it at all (as above).
+msiexec() {
+    local output status
+    for _ in 1 2 3; do
+        output=$("$here/wine_run.sh" 120 msiexec "$@" /qn 2>&1)
+        status=$?
+        [[ $output == *"ShellExecuteEx failed"* ]] || break
+        sleep 1
+    done
+    [ -n "$output" ] && printf '%s\n' "$output"
+    return "$status"
+}
 
 start_window_manager
 trap '[ -n "$started_wm" ] && kill "$started_wm" 2>/dev/null' EXIT
