@@ -20,6 +20,7 @@ public:
     }
     WriteResult Write(const std::string& name, std::string_view content, bool replace) override
     {
+        ++writes;
         if (refuseWrites)
             return WriteResult::Refused;
         if (!replace && texts.contains(name))
@@ -34,6 +35,7 @@ public:
     std::map<std::string, std::string> texts;
     std::set<std::string> locked; // by this program or, put here by a test, by another tab
     bool refuseWrites = false;
+    int writes = 0; // asked for, refused ones too
 };
 
 } // namespace velmo::test

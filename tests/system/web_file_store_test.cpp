@@ -47,6 +47,30 @@ TEST(WebFileSystem, SharesTheStorageWithOtherTabs)
     EXPECT_EQ(storage.texts, (std::map<std::string, std::string>{{"f", "x"}}));
 }
 
+// A rewrite of the very text read under the same hold of the lock is not
+// sent (no tab can have changed it meanwhile); one read under an earlier
+// hold is.
+TEST(WebFileSystem, SendsNoRewriteOfTheTextJustRead)
+{
+    FakeWebStorage storage;
+    WebFileSystem files(storage, {"f"});
+    const auto same = [](std::istream& in) { return Append(in, ""); };
+    ASSERT_TRUE(files.CreateExclusively("f", "a"));
+    storage.refuseWrites = true;
+    const int sent = storage.writes;
+    EXPECT_EQ(files.Update("f", same), UpdateOutcome::Written);
+    EXPECT_EQ(storage.writes, sent);
+    EXPECT_EQ(files.Update("f", [](std::istream& in) { return Append(in, "b"); }), UpdateOutcome::WriteFailed);
+    storage.refuseWrites = false;
+    storage.texts.insert_or_assign("f", "c"); // another tab, between two holds
+    EXPECT_EQ(files.Update("f", [](std::istream& in) { return Append(in, "b"); }), UpdateOutcome::Written);
+    EXPECT_TRUE(files.Rewrite("f", "cb"));
+    EXPECT_TRUE(files.Rewrite("f", "x"));
+    EXPECT_EQ(storage.writes, sent + 3);
+    EXPECT_EQ(storage.texts["f"], "x");
+    EXPECT_TRUE(storage.locked.empty());
+}
+
 TEST(WebFileSystem, ScratchRoundTripStaysInMemory)
 {
     FakeWebStorage storage;

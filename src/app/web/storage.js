@@ -120,13 +120,18 @@ export function openStorage(giveUpMs) {
           const request = replace
             ? transaction.objectStore(storeName).put(text, name)
             : transaction.objectStore(storeName).add(text, name);
-          request.onerror = (event) => {
-            if (request.error && request.error.name === 'ConstraintError') {
-              exists = true;
-              event.preventDefault(); // nothing was written: the transaction ends without an abort
-            }
-          };
           return new Promise((resolve, reject) => {
+            request.onerror = (event) => {
+              if (request.error && request.error.name === 'ConstraintError') {
+                exists = true;
+                // Nothing was written, so the answer needs no commit: the
+                // transaction ends without an abort, and the start (which
+                // finds the list there on every visit but the first) does
+                // not wait for the disk.
+                event.preventDefault();
+                resolve();
+              }
+            };
             transaction.oncomplete = resolve;
             transaction.onerror = transaction.onabort = () => reject(transaction.error);
           });

@@ -23,19 +23,23 @@ private:
     std::string text_;
 };
 
-class StorageLock : public FileLock {
+} // namespace
+
+class WebFileStore::StorageLock : public FileLock {
 public:
-    StorageLock(WebStorage& storage, std::string name) : storage_(storage), name_(std::move(name)) {}
-    ~StorageLock() override { storage_.Unlock(name_); }
+    StorageLock(WebFileStore& store, std::string name) : store_(store), name_(std::move(name)) {}
+    ~StorageLock() override
+    {
+        store_.held_.erase(name_);
+        store_.storage_.Unlock(name_);
+    }
     StorageLock(const StorageLock&) = delete;
     StorageLock& operator=(const StorageLock&) = delete;
 
 private:
-    WebStorage& storage_;
+    WebFileStore& store_;
     std::string name_;
 };
-
-} // namespace
 
 bool WebFileStore::Kept(const std::string& path) const
 {
@@ -57,6 +61,8 @@ OpenResult WebFileStore::Open(const std::string& path, bool forWriting)
     if (!Kept(path))
         return memory_.Open(path, forWriting);
     std::optional<std::string> text = storage_.Read(path);
+    if (const auto held = held_.find(path); held != held_.end())
+        held->second = text;
     if (!text)
         return {OpenResult::Status::Missing, nullptr};
     OpenResult result{OpenResult::Status::Opened, std::make_unique<StoredText>(std::move(*text))};
@@ -88,7 +94,8 @@ LockResult WebFileStore::TryLock(const std::string& path)
         return memory_.TryLock(path);
     if (!storage_.TryLock(path))
         return {LockResult::Status::Busy, nullptr};
-    return {LockResult::Status::Held, std::make_unique<StorageLock>(storage_, path)};
+    held_.insert_or_assign(path, std::nullopt);
+    return {LockResult::Status::Held, std::make_unique<StorageLock>(*this, path)};
 }
 
 bool WebFileStore::KeepAttributes(StoredFile& /*from*/, StoredFile& /*to*/)
@@ -103,10 +110,16 @@ PublishResult WebFileStore::Publish(StoredFile& file, const std::string& name, c
     const std::optional<std::string> text = ReadWhole(file);
     if (!text)
         return PublishResult::Failed;
-    switch (storage_.Write(target, *text, replace)) {
-    case WebStorage::WriteResult::Done: break;
-    case WebStorage::WriteResult::Exists: return PublishResult::Exists;
-    case WebStorage::WriteResult::Refused: return PublishResult::Failed;
+    const auto held = held_.find(target);
+    const bool unchanged = replace && held != held_.end() && held->second == text;
+    if (!unchanged) {
+        switch (storage_.Write(target, *text, replace)) {
+        case WebStorage::WriteResult::Done: break;
+        case WebStorage::WriteResult::Exists: return PublishResult::Exists;
+        case WebStorage::WriteResult::Refused: return PublishResult::Failed;
+        }
+        if (held != held_.end())
+            held->second = text;
     }
     if (!name.empty())
         memory_.Delete(file, name); // the temporary now lives in the storage

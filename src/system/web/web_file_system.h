@@ -8,7 +8,10 @@
 // step, so a refused or interrupted write leaves the old text.  It is never
 // written in place (the storage has no such write), it is never removed, and
 // its lock is the storage's lock for its name, which another tab holding it
-// answers with Busy.
+// answers with Busy.  A rewrite of a kept file that would store the very text
+// read under the same hold of its lock is not sent: no tab can have changed
+// it meanwhile, and the storage's write would cost a commit to the disk for
+// nothing (SCORES: Highscores rewrites the list on every click).
 #pragma once
 
 #include "common/file_system.h"
@@ -16,6 +19,8 @@
 #include "system/web/web_storage.h"
 
 #include <chrono>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,9 +53,15 @@ public:
     bool Kept(const std::string& path) const;
 
 private:
+    class StorageLock;
+
     WebStorage& storage_;
     std::vector<std::string> kept_;
     MemoryFileStore memory_;
+    // The kept names this program holds the lock of, each with the text the
+    // storage has under it as last read or written during that hold
+    // (nullopt: not known).
+    std::map<std::string, std::optional<std::string>> held_;
 };
 
 class WebFileSystem : public CarefulFileSystem {
