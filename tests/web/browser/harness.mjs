@@ -27,14 +27,17 @@ const flags = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', 
 // A browser with its own profile folder; `profile` keeps one across a
 // restart.  Requests anywhere but the local server are refused and counted;
 // `host` names it too, as a plain-HTTP address that is not a secure context.
-// The browser's resolver refuses every other name, and the requests are
-// counted as they are seen: intercepting them (context.route) would hold
-// every request of the page for a round trip to this process, which the
-// benchmark would then count as the page's time.
+// The browser itself refuses them (its resolver knows no other name, and
+// anything else goes to a proxy that is not there), and they are counted as
+// they are seen: intercepting them (context.route) would hold every request
+// of the page for a round trip to this process, which the benchmark would
+// then count as the page's time.
 export async function launch({ profile = mkdtempSync(join(tmpdir(), 'velmo-chromium-')), host, ...options } = {}) {
   const rules = [...(host ? [`MAP ${host} 127.0.0.1`] : []), 'EXCLUDE 127.0.0.1', 'MAP * ~NOTFOUND'];
+  const refuse = [`--host-resolver-rules=${rules.join(', ')}`, '--proxy-server=http://127.0.0.1:9',
+    `--proxy-bypass-list=${['127.0.0.1', ...(host ? [host] : [])].join(';')}`];
   const context = await chromium.launchPersistentContext(profile, {
-    executablePath: '/usr/bin/chromium', headless: true, args: [...flags, `--host-resolver-rules=${rules.join(', ')}`], ...options,
+    executablePath: '/usr/bin/chromium', headless: true, args: [...flags, ...refuse], ...options,
   });
   const foreign = [];
   context.on('request', (request) => {
