@@ -33,16 +33,17 @@ const flags = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', 
 // of the page for a round trip to this process, which the benchmark would
 // then count as the page's time.
 export async function launch({ profile = mkdtempSync(join(tmpdir(), 'velmo-chromium-')), host, ...options } = {}) {
+  const local = ['127.0.0.1', ...(host ? [host] : [])];
   const rules = [...(host ? [`MAP ${host} 127.0.0.1`] : []), 'EXCLUDE 127.0.0.1', 'MAP * ~NOTFOUND'];
   const refuse = [`--host-resolver-rules=${rules.join(', ')}`, '--proxy-server=http://127.0.0.1:9',
-    `--proxy-bypass-list=${['127.0.0.1', ...(host ? [host] : [])].join(';')}`];
+    `--proxy-bypass-list=${local.join(';')}`];
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: '/usr/bin/chromium', headless: true, args: [...flags, ...refuse], ...options,
   });
   const foreign = [];
   context.on('request', (request) => {
     const url = new URL(request.url());
-    if (/^(https?|wss?):$/.test(url.protocol) && url.hostname !== '127.0.0.1' && url.hostname !== host) foreign.push(request.url());
+    if (/^(https?|wss?):$/.test(url.protocol) && !local.includes(url.hostname)) foreign.push(request.url());
   });
   let closed = false;
   return {
